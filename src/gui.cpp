@@ -1,0 +1,456 @@
+// The main window's controls: creation, texts, zoom, tab pages, permissions, settings file.
+#include "gui.h"
+
+#include <commctrl.h>
+#include <stddef.h>
+#include <stdio.h>
+
+// Geometry at 100 %, in the field order of the record.
+T_INTERFACE gui = {
+    0, 0, 0, 0, 790, 350, "", "", nullptr,
+    {0},                        // Status
+    {0, 370, 0, 410, 300},      // Tabs
+    {0, 10, 10, 100, 80},       // FrameEncrypt
+    {0, 10, 25, 80, 20},        // OptEncrypt40, inside FrameEncrypt
+    {0, 10, 45, 80, 20},        // OptEncrypt128, inside FrameEncrypt
+    {0, 120, 10, 240, 210},     // FrameAuth
+    {0, 130, 30, 200, 20},      // ChkAuthAll
+    {0, 145, 50, 200, 20},      // ChkAuthPrintTop
+    {0, 145, 70, 200, 20},      // ChkAuthPrintLow
+    {0, 145, 90, 200, 20},      // ChkAuthModify
+    {0, 145, 110, 200, 20},     // ChkAuthAssembly
+    {0, 145, 130, 200, 20},     // ChkAuthCopy
+    {0, 145, 150, 200, 20},     // ChkAuthRead
+    {0, 145, 170, 200, 20},     // ChkAuthCreate
+    {0, 145, 190, 200, 20},     // ChkAuthFillin
+    {0, 10, 100, 100, 120},     // FramePasswd
+    {0, 20, 120, 80, 20},       // StaticPasswdUser
+    {0, 20, 140, 80, 20},       // EditPasswdUser
+    {0, 20, 160, 80, 20},       // StaticPasswdOwner
+    {0, 20, 180, 80, 20},       // EditPasswdOwner
+    {0, 10, 230, 80, 20},       // BtnEncrypt
+    {0, 100, 230, 80, 20},      // BtnBurst
+    {0, 190, 230, 80, 20},      // BtnDumpData
+    {0, 280, 230, 80, 20},      // BtnBackground
+    {0, 10, 255, 80, 20},       // BtnCompress
+    {0, 100, 255, 80, 20},      // BtnUncompress
+    {0, 190, 255, 80, 20},      // BtnRepair
+    {0, 280, 255, 80, 20},      // BtnDumpDataFields
+    {0, 280, 280, 80, 20},      // BtnAppClose
+    {0, 450, 28, 280, 20},      // EditPDFSource
+    {0, 380, 30, 100, 20},      // StaticPDFSource
+    {0, 740, 28, 30, 20},       // BtnPDFSource
+    {0, 380, 60, 80, 24},       // BtnDecrypt
+    {0, 380, 94, 150, 195},     // FrameCat
+    {0, 390, 120, 100, 20},     // StaticCatFrom
+    {0, 430, 120, 80, 100},     // CboCatFrom
+    {0, 390, 145, 100, 20},     // StaticCatTo
+    {0, 430, 145, 80, 100},     // CboCatTo
+    {0, 400, 170, 60, 20},      // OptCatAll
+    {0, 400, 195, 60, 20},      // OptCatEven
+    {0, 400, 220, 60, 20},      // OptCatOdd
+    {0, 410, 250, 80, 24},      // BtnCat
+    {0, 550, 60, 220, 230},     // FrameDelete
+    {0, 560, 90, 80, 210},      // ListDelete
+    {0, 650, 80, 110, 160},     // StaticDelete
+    {0, 660, 250, 80, 24},      // BtnDelete
+    {0, 380, 30, 390, 190},     // ListPdfFiles
+    {0, 380, 230, 80, 24},      // BtnJoin
+    {0, 602, 230, 80, 24},      // BtnAddPdfToList
+    {0, 514, 230, 80, 24},      // BtnAddDirToList
+    {0, 690, 230, 80, 24},      // BtnRemovePdfFromList
+    {0, 602, 264, 80, 24},      // BtnUpPdfInList
+    {0, 690, 264, 80, 24},      // BtnDownPdfInList
+    {0, 410, 70, 320, 200},     // StaticAbout
+    {0, 380, 35, 80, 20},       // StaticLang
+    {0, 470, 30, 80, 100},      // CboLang
+    {0, 380, 65, 80, 20},       // StaticZoom
+    {0, 470, 60, 80, 100},      // CboZoom
+};
+
+T_CONFIG guicfg = {0, 0};
+
+T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameA, GetSaveFileNameA, SHBrowseForFolderA,
+                     SHGetPathFromIDListA};
+
+int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
+{
+    return dialogs.MessageBox(gui->hWnd, gui->szLang[nText], gui->szLang[1], uType);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Controls
+
+enum {
+    KIND_GROUP, KIND_RADIO, KIND_CHECK, KIND_BUTTON, KIND_LABEL, KIND_PASSWORD, KIND_PATH,
+    KIND_PAGES, KIND_SETTING, KIND_LIST
+};
+
+typedef struct {
+    const char* szClass;
+    DWORD dwExStyle;
+    DWORD dwStyle;  // without WS_VISIBLE
+} T_KIND;
+
+static const T_KIND kinds[] = {
+    {"BUTTON", 0, WS_CHILD | BS_GROUPBOX},
+    {"BUTTON", 0, WS_CHILD | BS_AUTORADIOBUTTON},
+    {"BUTTON", 0, WS_CHILD | BS_AUTOCHECKBOX},
+    {"BUTTON", 0, WS_CHILD | BS_PUSHBUTTON},
+    {"STATIC", 0, WS_CHILD | SS_LEFT},
+    {"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL},
+    {"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY},
+    {"COMBOBOX", 0, WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST},
+    {"COMBOBOX", 0, WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
+    {"LISTBOX", WS_EX_CLIENTEDGE,
+     WS_CHILD | WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
+};
+
+typedef struct {
+    T_ELEMENT T_INTERFACE::*pElement;
+    int nKind;
+    bool bVisible;
+    bool bInFrameEncrypt;
+} T_CONTROL;
+
+// Creation order; the tab control comes first and is made on its own.
+static const T_CONTROL controls[] = {
+    {&T_INTERFACE::FrameEncrypt, KIND_GROUP, true, false},
+    {&T_INTERFACE::OptEncrypt40, KIND_RADIO, true, true},
+    {&T_INTERFACE::OptEncrypt128, KIND_RADIO, true, true},
+    {&T_INTERFACE::FrameAuth, KIND_GROUP, true, false},
+    {&T_INTERFACE::ChkAuthAll, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthPrintTop, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthPrintLow, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthModify, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthAssembly, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthCopy, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthRead, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthCreate, KIND_CHECK, true, false},
+    {&T_INTERFACE::ChkAuthFillin, KIND_CHECK, true, false},
+    {&T_INTERFACE::FramePasswd, KIND_GROUP, true, false},
+    {&T_INTERFACE::StaticPasswdUser, KIND_LABEL, true, false},
+    {&T_INTERFACE::EditPasswdUser, KIND_PASSWORD, true, false},
+    {&T_INTERFACE::StaticPasswdOwner, KIND_LABEL, true, false},
+    {&T_INTERFACE::EditPasswdOwner, KIND_PASSWORD, true, false},
+    {&T_INTERFACE::BtnEncrypt, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnBurst, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnDumpData, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnBackground, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnCompress, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnUncompress, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnRepair, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnDumpDataFields, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnAppClose, KIND_BUTTON, true, false},
+    {&T_INTERFACE::StaticPDFSource, KIND_LABEL, true, false},
+    {&T_INTERFACE::EditPDFSource, KIND_PATH, true, false},
+    {&T_INTERFACE::BtnPDFSource, KIND_BUTTON, true, false},
+    {&T_INTERFACE::BtnDecrypt, KIND_BUTTON, true, false},
+    {&T_INTERFACE::FrameCat, KIND_GROUP, true, false},
+    {&T_INTERFACE::StaticCatFrom, KIND_LABEL, true, false},
+    {&T_INTERFACE::CboCatFrom, KIND_PAGES, true, false},
+    {&T_INTERFACE::StaticCatTo, KIND_LABEL, true, false},
+    {&T_INTERFACE::CboCatTo, KIND_PAGES, true, false},
+    {&T_INTERFACE::OptCatAll, KIND_RADIO, true, false},
+    {&T_INTERFACE::OptCatEven, KIND_RADIO, true, false},
+    {&T_INTERFACE::OptCatOdd, KIND_RADIO, true, false},
+    {&T_INTERFACE::BtnCat, KIND_BUTTON, true, false},
+    {&T_INTERFACE::FrameDelete, KIND_GROUP, true, false},
+    {&T_INTERFACE::ListDelete, KIND_LIST, true, false},
+    {&T_INTERFACE::StaticDelete, KIND_LABEL, true, false},
+    {&T_INTERFACE::BtnDelete, KIND_BUTTON, true, false},
+    {&T_INTERFACE::ListPdfFiles, KIND_LIST, false, false},
+    {&T_INTERFACE::BtnJoin, KIND_BUTTON, false, false},
+    {&T_INTERFACE::BtnAddDirToList, KIND_BUTTON, false, false},
+    {&T_INTERFACE::BtnAddPdfToList, KIND_BUTTON, false, false},
+    {&T_INTERFACE::BtnRemovePdfFromList, KIND_BUTTON, false, false},
+    {&T_INTERFACE::BtnUpPdfInList, KIND_BUTTON, false, false},
+    {&T_INTERFACE::BtnDownPdfInList, KIND_BUTTON, false, false},
+    {&T_INTERFACE::StaticLang, KIND_LABEL, false, false},
+    {&T_INTERFACE::CboLang, KIND_SETTING, false, false},
+    {&T_INTERFACE::StaticZoom, KIND_LABEL, false, false},
+    {&T_INTERFACE::CboZoom, KIND_SETTING, false, false},
+    {&T_INTERFACE::StaticAbout, KIND_LABEL, false, false},
+};
+
+// The font every control shows; replaced, and the old one released, at each zoom.
+static HFONT hControlFont = nullptr;
+
+static HFONT uiCreateFont(int nHeight)
+{
+    return CreateFontA(nHeight, 0, 0, 0, FW_MEDIUM, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "Microsoft Sans Serif");
+}
+
+static void uiSetFontOfChildren(HWND hParent, HFONT hFont)
+{
+    for (HWND h = GetWindow(hParent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+        SendMessageA(h, WM_SETFONT, (WPARAM)hFont, 0);
+}
+
+// Gives every control hFont and releases the font it replaces, which no control uses any more.
+static void uiReplaceFont(T_INTERFACE* gui, HFONT hFont)
+{
+    uiSetFontOfChildren(gui->hWnd, hFont);
+    uiSetFontOfChildren(gui->FrameEncrypt.hdl, hFont);
+    if (hControlFont && hControlFont != hFont)
+        DeleteObject(hControlFont);
+    hControlFont = hFont;
+}
+
+int uiReleaseFont(void)
+{
+    if (hControlFont)
+        DeleteObject(hControlFont);
+    hControlFont = nullptr;
+    return 0;
+}
+
+int uiCreateControls(T_INTERFACE* gui)
+{
+    InitCommonControls();
+    HFONT hFont = uiCreateFont(14);
+
+    gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
+
+    gui->Tabs.hdl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, gui->Tabs.x,
+                                    gui->Tabs.y, gui->Tabs.w, gui->Tabs.h, gui->hWnd, nullptr,
+                                    gui->hInst, nullptr);
+    char szBlank[] = " ";
+    for (int i = 0; i < 4; ++i) {
+        TCITEMA tie = {};
+        tie.mask = TCIF_TEXT;
+        tie.pszText = szBlank;
+        SendMessageA(gui->Tabs.hdl, TCM_INSERTITEMA, (WPARAM)i, (LPARAM)&tie);
+    }
+
+    for (const T_CONTROL& c : controls) {
+        const T_KIND& k = kinds[c.nKind];
+        T_ELEMENT* e = &(gui->*c.pElement);
+        HWND hParent = c.bInFrameEncrypt ? gui->FrameEncrypt.hdl : gui->hWnd;
+        e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr,
+                                 k.dwStyle | (c.bVisible ? WS_VISIBLE : 0), e->x, e->y, e->w,
+                                 e->h, hParent, nullptr, gui->hInst, nullptr);
+        if (e == &gui->CboLang) {
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "Fran\xE7" "ais");
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English");
+        } else if (e == &gui->CboZoom) {
+            for (int i = 0; i <= 10; ++i) {
+                char szItem[8];
+                snprintf(szItem, sizeof(szItem), "%d%%", 100 + 10 * i);
+                SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szItem);
+            }
+        }
+    }
+
+    uiReplaceFont(gui, hFont);
+    return 0;
+}
+
+int uiInitControls(T_INTERFACE* gui)
+{
+    SendMessageA(gui->OptEncrypt128.hdl, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(gui->OptCatAll.hdl, BM_SETCHECK, BST_CHECKED, 0);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Texts
+
+typedef struct {
+    int nText;
+    T_ELEMENT T_INTERFACE::*pElement;
+} T_CAPTION;
+
+// In the order the captions are set; the About text last.
+static const T_CAPTION captions[] = {
+    {8, &T_INTERFACE::FrameEncrypt},       {9, &T_INTERFACE::OptEncrypt40},        {10, &T_INTERFACE::OptEncrypt128},
+    {14, &T_INTERFACE::FrameAuth},         {15, &T_INTERFACE::ChkAuthAll},         {16, &T_INTERFACE::ChkAuthPrintTop},
+    {17, &T_INTERFACE::ChkAuthPrintLow},   {18, &T_INTERFACE::ChkAuthModify},      {19, &T_INTERFACE::ChkAuthAssembly},
+    {20, &T_INTERFACE::ChkAuthCopy},       {21, &T_INTERFACE::ChkAuthRead},        {22, &T_INTERFACE::ChkAuthCreate},
+    {23, &T_INTERFACE::ChkAuthFillin},     {11, &T_INTERFACE::FramePasswd},        {12, &T_INTERFACE::StaticPasswdUser},
+    {13, &T_INTERFACE::StaticPasswdOwner}, {24, &T_INTERFACE::BtnEncrypt},         {25, &T_INTERFACE::BtnBurst},
+    {26, &T_INTERFACE::BtnDumpData},       {27, &T_INTERFACE::BtnBackground},      {28, &T_INTERFACE::BtnRepair},
+    {29, &T_INTERFACE::BtnCompress},       {30, &T_INTERFACE::BtnUncompress},      {31, &T_INTERFACE::BtnDumpDataFields},
+    {32, &T_INTERFACE::BtnAppClose},       {33, &T_INTERFACE::StaticPDFSource},    {34, &T_INTERFACE::BtnPDFSource},
+    {35, &T_INTERFACE::BtnDecrypt},        {36, &T_INTERFACE::FrameCat},           {37, &T_INTERFACE::StaticCatFrom},
+    {38, &T_INTERFACE::StaticCatTo},       {39, &T_INTERFACE::OptCatAll},          {40, &T_INTERFACE::OptCatEven},
+    {41, &T_INTERFACE::OptCatOdd},         {42, &T_INTERFACE::BtnCat},             {43, &T_INTERFACE::FrameDelete},
+    {44, &T_INTERFACE::StaticDelete},      {45, &T_INTERFACE::BtnDelete},          {46, &T_INTERFACE::BtnAddDirToList},
+    {47, &T_INTERFACE::BtnAddPdfToList},   {48, &T_INTERFACE::BtnRemovePdfFromList}, {49, &T_INTERFACE::BtnUpPdfInList},
+    {50, &T_INTERFACE::BtnDownPdfInList},  {51, &T_INTERFACE::BtnJoin},            {52, &T_INTERFACE::StaticLang},
+    {53, &T_INTERFACE::StaticZoom},        {3, &T_INTERFACE::StaticAbout},
+};
+
+int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
+{
+    gui->szLang = szLng;
+    SetWindowTextA(gui->hWnd, szLng[1]);
+    SetWindowTextA(gui->Status.hdl, szLng[2]);
+    for (int i = 0; i < 4; ++i) {
+        TCITEMA tie = {};
+        tie.mask = TCIF_TEXT;
+        tie.pszText = const_cast<char*>(szLng[4 + i]);
+        SendMessageA(gui->Tabs.hdl, TCM_SETITEMA, (WPARAM)i, (LPARAM)&tie);
+    }
+    for (const T_CAPTION& c : captions) {
+        SetWindowTextA((gui->*c.pElement).hdl, szLng[c.nText]);
+    }
+    InvalidateRect(gui->hWnd, nullptr, FALSE);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Zoom
+
+// The controls lie one after the other in the record, from the tab control to the zoom list.
+static_assert(offsetof(T_INTERFACE, CboZoom) - offsetof(T_INTERFACE, Tabs) == 56 * sizeof(T_ELEMENT),
+              "57 controls from Tabs to CboZoom");
+
+int ResizeGui(T_INTERFACE* gui, double ratio)
+{
+    SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio),
+                 uiScaleValue(gui->h, ratio), SWP_NOMOVE);
+    for (T_ELEMENT* e = &gui->Tabs; e <= &gui->CboZoom; ++e)
+        ResizeElement(e, ratio);
+    uiReplaceFont(gui, uiCreateFont(uiScaleValue(14, ratio)));
+    // The status bar places itself along the bottom edge when it hears of a size change.
+    SendMessageA(gui->Status.hdl, WM_SIZE, 0, 0);
+    InvalidateRect(gui->hWnd, nullptr, FALSE);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tab pages
+
+static void ShowControls(T_ELEMENT* const* pControls, int nCount, int nCmdShow)
+{
+    for (int i = 0; i < nCount; ++i)
+        ShowWindow(pControls[i]->hdl, nCmdShow);
+}
+
+int ShowTabSingle(T_INTERFACE* gui, int nCmdShow)
+{
+    T_ELEMENT* const page[] = {
+        &gui->StaticPDFSource, &gui->EditPDFSource, &gui->BtnPDFSource, &gui->BtnDecrypt,
+        &gui->FrameCat,        &gui->StaticCatFrom, &gui->CboCatFrom,   &gui->StaticCatTo,
+        &gui->CboCatTo,        &gui->OptCatAll,     &gui->OptCatEven,   &gui->OptCatOdd,
+        &gui->BtnCat,          &gui->FrameDelete,   &gui->ListDelete,   &gui->StaticDelete,
+        &gui->BtnDelete};
+    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    if (nCmdShow == SW_SHOW) {
+        SendMessageA(gui->ListDelete.hdl, LB_RESETCONTENT, 0, 0);
+        SendMessageA(gui->CboCatFrom.hdl, CB_RESETCONTENT, 0, 0);
+        SendMessageA(gui->CboCatTo.hdl, CB_RESETCONTENT, 0, 0);
+        SetWindowTextA(gui->EditPDFSource.hdl, nullptr);
+        SendMessageA(gui->OptCatAll.hdl, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(gui->OptCatEven.hdl, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageA(gui->OptCatOdd.hdl, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    return 0;
+}
+
+int ShowTabMulti(T_INTERFACE* gui, int nCmdShow)
+{
+    T_ELEMENT* const page[] = {&gui->ListPdfFiles,         &gui->BtnJoin,
+                               &gui->BtnAddPdfToList,      &gui->BtnAddDirToList,
+                               &gui->BtnRemovePdfFromList, &gui->BtnUpPdfInList,
+                               &gui->BtnDownPdfInList};
+    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    if (nCmdShow == SW_SHOW) {
+        SendMessageA(gui->ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
+        SendMessageA(gui->ListPdfFiles.hdl, LB_SETHORIZONTALEXTENT, 0, 0);
+    }
+    return 0;
+}
+
+int ShowTabConfig(T_INTERFACE* gui, int nCmdShow)
+{
+    T_ELEMENT* const page[] = {&gui->StaticLang, &gui->CboLang, &gui->StaticZoom, &gui->CboZoom};
+    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    return 0;
+}
+
+int ShowTabAbout(T_INTERFACE* gui, int nCmdShow)
+{
+    ShowWindow(gui->StaticAbout.hdl, nCmdShow);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Permission boxes
+
+static bool IsChecked(HWND h)
+{
+    return SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+static void SetCheck(HWND h, bool bChecked)
+{
+    SendMessageA(h, BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// A box that implies and locks its dependent while it is checked.
+static void LockDependent(HWND hMaster, HWND hDependent)
+{
+    bool bChecked = IsChecked(hMaster);
+    SetCheck(hDependent, bChecked);
+    EnableWindow(hDependent, !bChecked);
+}
+
+int CheckPermissions(T_INTERFACE* gui, HWND hChk)
+{
+    if (hChk == gui->ChkAuthAll.hdl) {
+        HWND others[] = {gui->ChkAuthPrintTop.hdl, gui->ChkAuthPrintLow.hdl,
+                         gui->ChkAuthModify.hdl,   gui->ChkAuthAssembly.hdl,
+                         gui->ChkAuthCopy.hdl,     gui->ChkAuthRead.hdl,
+                         gui->ChkAuthCreate.hdl,   gui->ChkAuthFillin.hdl};
+        bool bAll = IsChecked(hChk);
+        // Everything but lower quality printing, which top quality printing excludes.
+        for (HWND h : others)
+            SetCheck(h, bAll && h != gui->ChkAuthPrintLow.hdl);
+        for (HWND h : others)
+            EnableWindow(h, !bAll);
+    } else if (hChk == gui->ChkAuthPrintTop.hdl) {
+        SetCheck(gui->ChkAuthPrintLow.hdl, false);
+    } else if (hChk == gui->ChkAuthPrintLow.hdl) {
+        SetCheck(gui->ChkAuthPrintTop.hdl, false);
+    } else if (hChk == gui->ChkAuthModify.hdl) {
+        LockDependent(hChk, gui->ChkAuthAssembly.hdl);
+    } else if (hChk == gui->ChkAuthCopy.hdl) {
+        LockDependent(hChk, gui->ChkAuthRead.hdl);
+    } else if (hChk == gui->ChkAuthCreate.hdl) {
+        LockDependent(hChk, gui->ChkAuthFillin.hdl);
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings file: the zoom step and the language as two raw bytes.
+
+int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
+{
+    FILE* f = fopen(gui->szPathCfg, "rb");
+    if (!f)
+        return -1;
+    T_CONFIG tmpcfg = {0, 0};
+    if (fread(&tmpcfg, sizeof(tmpcfg), 1, f) == 1) {
+        cfg->zoom = tmpcfg.zoom <= 10 ? tmpcfg.zoom : 0;
+        cfg->lang = tmpcfg.lang <= 1 ? tmpcfg.lang : 0;
+    }
+    fclose(f);
+    return 0;
+}
+
+int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
+{
+    FILE* f = fopen(gui->szPathCfg, "wb");
+    if (!f) {
+        uiMessage(gui, 62, MB_ICONERROR);
+        return -1;
+    }
+    fwrite(cfg, sizeof(*cfg), 1, f);
+    fclose(f);
+    return 0;
+}

@@ -1,0 +1,221 @@
+// Entry point and the main window's procedure: every event becomes one action.
+#include "gui.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+#include <string.h>
+
+#include "obj.h"
+#include "pdf.h"
+
+// szPath = the folder of the program's executable, a backslash, szName.
+static void PathBesideProgram(HINSTANCE hInst, char* szPath, const char* szName)
+{
+    char szModule[MAX_PATH] = {0};
+    GetModuleFileNameA(hInst, szModule, sizeof(szModule));
+    PathRemoveFileSpecA(szModule);
+    // The separator is added even after a drive root; a doubled one names the same file.
+    size_t nDir = strlen(szModule);
+    size_t nName = strlen(szName);
+    if (nDir + 1 + nName + 1 > TANDREL_PATH_MAX)
+        nDir = 0;  // too deep to name: no file, rather than a cut name
+    memcpy(szPath, szModule, nDir);
+    szPath[nDir] = '\\';
+    memcpy(szPath + nDir + 1, szName, nName + 1);
+    if (nDir == 0)
+        szPath[0] = 0;
+}
+
+int appInitRecord(HINSTANCE hInst)
+{
+    gui.hInst = hInst;
+    PathBesideProgram(gui.hInst, gui.szPathExe, "pdftk.exe");
+    PathBesideProgram(gui.hInst, gui.szPathCfg, "tandrel.cfg");
+    gui.szLang = szLang_fr;
+    return 0;
+}
+
+int appRegisterClass(HINSTANCE hInst)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WinMainProc;
+    wc.hInstance = hInst;
+    wc.hIcon = LoadIconA(gui.hInst, MAKEINTRESOURCEA(1));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(INT_PTR)(COLOR_SCROLLBAR + 1);
+    wc.lpszClassName = "WINDOWSAPP";
+    return RegisterClassA(&wc) ? 1 : 0;
+}
+
+int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+{
+    (void)hPrevInstance;
+    (void)lpCmdLine;
+    appInitRecord(hThisInstance);
+    if (!appRegisterClass(hThisInstance))
+        return 0;
+    HWND hWnd = CreateWindowExA(0, "WINDOWSAPP", nullptr, WS_SYSMENU | WS_MINIMIZEBOX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr,
+                                hThisInstance, nullptr);
+    if (!hWnd)
+        return 0;
+    ShowWindow(hWnd, nCmdShow);
+    UpdateWindow(hWnd);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+static LRESULT OnCreate(HWND hWnd)
+{
+    gui.hWnd = hWnd;
+    uiCreateControls(&gui);
+    uiInitControls(&gui);
+    cfgLoadSettings(&gui, &guicfg);
+    SendMessageA(gui.CboLang.hdl, CB_SETCURSEL, guicfg.lang, 0);
+    uiApplyText(&gui, guicfg.lang == 1 ? szLang_en : szLang_fr);
+    SendMessageA(gui.CboZoom.hdl, CB_SETCURSEL, guicfg.zoom, 0);
+    ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
+    return 0;
+}
+
+typedef int (*T_GUI_ACTION)(T_INTERFACE*);
+typedef int (*T_LIST_ACTION)(HWND);
+
+typedef struct {
+    T_ELEMENT T_INTERFACE::*pControl;
+    T_GUI_ACTION pAction;
+} T_DISPATCH;
+
+// Buttons and the operation each runs, in the order they are compared.
+static const T_DISPATCH buttons[] = {
+    {&T_INTERFACE::BtnEncrypt, EncryptPDF},
+    {&T_INTERFACE::BtnBurst, BurstPDF},
+    {&T_INTERFACE::BtnDumpData, DumpPDFData},
+    {&T_INTERFACE::BtnBackground, pdfBackground},
+    {&T_INTERFACE::BtnRepair, RepairPDF},
+    {&T_INTERFACE::BtnCompress, CompressPDF},
+    {&T_INTERFACE::BtnUncompress, UncompressPDF},
+    {&T_INTERFACE::BtnDumpDataFields, pdfDumpDataFields},
+    {&T_INTERFACE::BtnDecrypt, DecryptPDF},
+    {&T_INTERFACE::BtnCat, CatPDF},
+    {&T_INTERFACE::BtnDelete, DeletePagesPDF},
+    {&T_INTERFACE::BtnJoin, JoinPDF},
+    {&T_INTERFACE::BtnPDFSource, OpenOnePdfFile},
+    {&T_INTERFACE::BtnAddPdfToList, AddPdfToList},
+    {&T_INTERFACE::BtnAddDirToList, AddDirPdfToList},
+};
+
+static const struct {
+    T_ELEMENT T_INTERFACE::*pControl;
+    T_LIST_ACTION pAction;
+} listButtons[] = {
+    {&T_INTERFACE::BtnRemovePdfFromList, List_RemoveItems},
+    {&T_INTERFACE::BtnUpPdfInList, List_MoveUpSelectedItems},
+    {&T_INTERFACE::BtnDownPdfInList, List_MoveDownSelectedItems},
+};
+
+// The boxes whose click changes other boxes.
+static const T_ELEMENT T_INTERFACE::*const permissionBoxes[] = {
+    &T_INTERFACE::ChkAuthAll,    &T_INTERFACE::ChkAuthPrintTop, &T_INTERFACE::ChkAuthPrintLow,
+    &T_INTERFACE::ChkAuthModify, &T_INTERFACE::ChkAuthCopy,     &T_INTERFACE::ChkAuthCreate,
+};
+
+static void OnLanguageChange(HWND hSender)
+{
+    if (SendMessageA(hSender, CB_GETCURSEL, 0, 0) == 0) {
+        guicfg.lang = 0;
+        uiApplyText(&gui, szLang_fr);
+    }
+    if (SendMessageA(gui.CboLang.hdl, CB_GETCURSEL, 0, 0) == 1) {
+        guicfg.lang = 1;
+        uiApplyText(&gui, szLang_en);
+    }
+}
+
+static void OnZoomChange(HWND hSender)
+{
+    LRESULT nSel = SendMessageA(hSender, CB_GETCURSEL, 0, 0);
+    if (nSel < 0 || nSel > 10)
+        return;  // nothing selected: the zoom stays as it is
+    guicfg.zoom = (unsigned char)nSel;
+    ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
+}
+
+static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    HWND hSender = (HWND)lParam;
+    if (!hSender)
+        return 0;  // menus and accelerators: the window has none
+    for (const T_ELEMENT T_INTERFACE::*pBox : permissionBoxes) {
+        if (hSender == (gui.*pBox).hdl)
+            CheckPermissions(&gui, hSender);
+    }
+    for (const T_DISPATCH& d : buttons) {
+        if (hSender == (gui.*d.pControl).hdl)
+            d.pAction(&gui);
+    }
+    for (const auto& d : listButtons) {
+        if (hSender == (gui.*d.pControl).hdl)
+            d.pAction(gui.ListPdfFiles.hdl);
+    }
+    if (hSender == gui.BtnAppClose.hdl)
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    if (hSender == gui.CboLang.hdl && HIWORD(wParam) == CBN_SELCHANGE)
+        OnLanguageChange(hSender);
+    if (hSender == gui.CboZoom.hdl && HIWORD(wParam) == CBN_SELCHANGE)
+        OnZoomChange(hSender);
+    return 0;
+}
+
+static LRESULT OnNotify(LPARAM lParam)
+{
+    const NMHDR* pHdr = (const NMHDR*)lParam;
+    if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE)
+        return 0;
+    int nTab = (int)SendMessageA(gui.Tabs.hdl, TCM_GETCURSEL, 0, 0);
+    if (nTab < 0 || nTab > 3)
+        return 0;
+    ShowTabSingle(&gui, nTab == 0 ? SW_SHOW : SW_HIDE);
+    ShowTabMulti(&gui, nTab == 1 ? SW_SHOW : SW_HIDE);
+    ShowTabConfig(&gui, nTab == 2 ? SW_SHOW : SW_HIDE);
+    ShowTabAbout(&gui, nTab == 3 ? SW_SHOW : SW_HIDE);
+    return 0;
+}
+
+static LRESULT OnClose(HWND hWnd)
+{
+    cfgSaveSettings(&gui, &guicfg);
+    DestroyWindow(hWnd);
+    return 1;
+}
+
+static LRESULT OnDestroy(void)
+{
+    uiReleaseFont();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_CREATE:
+        return OnCreate(hWnd);
+    case WM_COMMAND:
+        return OnCommand(hWnd, wParam, lParam);
+    case WM_NOTIFY:
+        return OnNotify(lParam);
+    case WM_CLOSE:
+        return OnClose(hWnd);
+    case WM_DESTROY:
+        return OnDestroy();
+    }
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}

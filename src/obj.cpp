@@ -1,0 +1,107 @@
+// General operations on a multiple-selection list box; they know nothing of the window.
+#include "obj.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+// The horizontal scrolling width that shows an entry of nLen characters whole.
+static int ExtentOf(LRESULT nLen)
+{
+    return (int)(7 * nLen);
+}
+
+// Indices of the selected entries, ascending; empty when none is selected or the list has no
+// multiple selection.
+static std::vector<int> SelectedItems(HWND hList)
+{
+    LRESULT nSelCount = SendMessageA(hList, LB_GETSELCOUNT, 0, 0);
+    if (nSelCount == LB_ERR || nSelCount <= 0)
+        return {};
+    std::vector<int> sel((size_t)nSelCount);
+    LRESULT nGot = SendMessageA(hList, LB_GETSELITEMS, (WPARAM)nSelCount, (LPARAM)sel.data());
+    sel.resize(nGot > 0 ? (size_t)nGot : 0);
+    return sel;
+}
+
+// The text of entry nId, whatever its length; false when it cannot be read.
+static bool ItemText(HWND hList, int nId, std::string& szItem)
+{
+    LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nId, 0);
+    if (nLen == LB_ERR)
+        return false;
+    std::vector<char> buf((size_t)nLen + 1, 0);
+    if (SendMessageA(hList, LB_GETTEXT, (WPARAM)nId, (LPARAM)buf.data()) == LB_ERR)
+        return false;
+    szItem = buf.data();
+    return true;
+}
+
+int List_AddItem(HWND hList, const char* szItem)
+{
+    // Only an equal entry, letter case aside, is a repeat: a.pdf may stand beside a.pdf.pdf.
+    if (SendMessageA(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)szItem) != LB_ERR)
+        return 0;
+    SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)szItem);
+    int nExtent = ExtentOf((LRESULT)lstrlenA(szItem));
+    if (nExtent > (int)SendMessageA(hList, LB_GETHORIZONTALEXTENT, 0, 0))
+        SendMessageA(hList, LB_SETHORIZONTALEXTENT, (WPARAM)nExtent, 0);
+    return 0;
+}
+
+int List_RemoveItems(HWND hList)
+{
+    std::vector<int> sel = SelectedItems(hList);
+    if (sel.empty())
+        return 0;
+    // From the last, so that every index still names its entry when it is deleted.
+    for (size_t i = sel.size(); i-- > 0;)
+        SendMessageA(hList, LB_DELETESTRING, (WPARAM)sel[i], 0);
+
+    int nCount = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    int nIdMax = nCount - 1;
+    if (nIdMax >= 0)
+        SendMessageA(hList, LB_SETSEL, TRUE, (LPARAM)std::min(nIdMax, sel[0]));
+
+    int wmax = 0;
+    for (int i = 0; i < nCount; ++i) {
+        LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)i, 0);
+        if (nLen != LB_ERR)
+            wmax = std::max(wmax, ExtentOf(nLen));
+    }
+    SendMessageA(hList, LB_SETHORIZONTALEXTENT, (WPARAM)wmax, 0);
+    return 0;
+}
+
+// Moves entry nId to nTo, selected there; an entry that cannot be read stays where it is.
+static void MoveItem(HWND hList, int nId, int nTo)
+{
+    std::string szItem;
+    if (!ItemText(hList, nId, szItem))
+        return;
+    SendMessageA(hList, LB_DELETESTRING, (WPARAM)nId, 0);
+    SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTo, (LPARAM)szItem.c_str());
+    SendMessageA(hList, LB_SETSEL, TRUE, (LPARAM)nTo);
+}
+
+int List_MoveUpSelectedItems(HWND hList)
+{
+    std::vector<int> sel = SelectedItems(hList);
+    // A selected entry at the top holds the whole selection back.
+    if (sel.empty() || sel.front() == 0)
+        return 0;
+    for (int nId : sel)
+        MoveItem(hList, nId, nId - 1);
+    return 0;
+}
+
+int List_MoveDownSelectedItems(HWND hList)
+{
+    std::vector<int> sel = SelectedItems(hList);
+    int nCount = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    if (sel.empty() || sel.back() >= nCount - 1)
+        return 0;
+    for (size_t i = sel.size(); i-- > 0;)
+        MoveItem(hList, sel[i], sel[i] + 1);
+    return 0;
+}

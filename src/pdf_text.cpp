@@ -1,0 +1,150 @@
+#include "pdf_text.h"
+
+#include <string.h>
+#include <windows.h>
+#include <shlwapi.h>
+
+std::string pdfQuoteArg(const std::string& s)
+{
+    std::string out = "\"";
+    size_t nBackslashes = 0;
+    for (char c : s) {
+        if (c == '\\') {
+            ++nBackslashes;
+            continue;
+        }
+        if (c == '"') {
+            // Backslashes before a quote are taken two for one, and the quote needs its own.
+            out.append(nBackslashes * 2 + 1, '\\');
+        } else {
+            out.append(nBackslashes, '\\');
+        }
+        nBackslashes = 0;
+        out += c;
+    }
+    // Trailing backslashes would otherwise escape the closing quote.
+    out.append(nBackslashes * 2, '\\');
+    out += '"';
+    return out;
+}
+
+std::string pdfCatalogRange(int nFrom, int nTo, bool bEven, bool bOdd)
+{
+    std::string s = std::to_string(nFrom) + "-" + std::to_string(nTo);
+    if (bEven)
+        s += "even ";
+    if (bOdd)
+        s += "odd ";
+    return s;
+}
+
+static void AppendRange(std::string& s, int nFirst, int nLast)
+{
+    s += " " + std::to_string(nFirst) + "-" + std::to_string(nLast);
+}
+
+std::string pdfKeepList(const int* pSel, int nSel, int nItems)
+{
+    std::string s;
+    if (nSel <= 0)
+        return s;
+    // Indices are from 0, pages from 1: the pages between two selected indices a < b are a+2..b.
+    if (pSel[0] > 0)
+        AppendRange(s, 1, pSel[0]);
+    for (int i = 1; i < nSel; ++i) {
+        if (pSel[i] - pSel[i - 1] > 1)
+            AppendRange(s, pSel[i - 1] + 2, pSel[i]);
+    }
+    if (pSel[nSel - 1] < nItems - 1)
+        s += " " + std::to_string(pSel[nSel - 1] + 2) + "-end";
+    return s;
+}
+
+std::string pdfPageLabel(int nPage)
+{
+    char szLabel[32];
+    snprintf(szLabel, sizeof(szLabel), "page %4d", nPage);
+    return szLabel;
+}
+
+int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
+{
+    const char* szOwner = sec->szOwner ? sec->szOwner : "";
+    const char* szUser = sec->szUser ? sec->szUser : "";
+    if (!*szOwner && !*szUser)
+        return 0;
+    if (strcmp(szOwner, szUser) == 0)
+        return -1;
+
+    if (*szOwner)
+        out += " owner_pw " + pdfQuoteArg(szOwner) + " ";
+    if (*szUser)
+        out += " user_pw " + pdfQuoteArg(szUser) + " ";
+    if (sec->bEncrypt40)
+        out += " encrypt_40bit ";
+    if (sec->bEncrypt128)
+        out += " encrypt_128bit ";
+
+    const bool* p = sec->bPerm;
+    if (p[PERM_ALL]) {
+        out += " allow AllFeatures ";
+    } else {
+        // In each pair the first box wins.
+        if (p[PERM_PRINT_TOP])
+            out += " allow Printing ";
+        else if (p[PERM_PRINT_LOW])
+            out += " allow DegradedPrinting ";
+        if (p[PERM_MODIFY])
+            out += " allow ModifyContents ";
+        else if (p[PERM_ASSEMBLY])
+            out += " allow Assembly ";
+        if (p[PERM_COPY])
+            out += " allow CopyContents ";
+        else if (p[PERM_READ])
+            out += " allow ScreenReaders ";
+        if (p[PERM_CREATE])
+            out += " allow ModifyAnnotations ";
+        else if (p[PERM_FILLIN])
+            out += " allow FillIn ";
+    }
+    return (int)out.size();
+}
+
+int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput)
+{
+    char szName[MAX_PATH];
+    size_t nLen = strlen(szInput);
+    if (nLen >= sizeof(szName))
+        return 0;
+    memcpy(szName, szInput, nLen + 1);
+    // Leaves the name unchanged when the result would not fit.
+    PathRenameExtensionA(szName, szSuffix);
+    // The tool must never be told to write over its input.
+    if (strcmp(szName, szInput) == 0 || strlen(szName) + 1 > nOutput)
+        return 0;
+    memcpy(szOutput, szName, strlen(szName) + 1);
+    return 1;
+}
+
+int pdfParseDump(FILE* f)
+{
+    char l[512];
+    while (fgets(l, sizeof(l), f)) {
+        size_t nLen = strlen(l);
+        bool bWhole = nLen > 0 && l[nLen - 1] == '\n';
+        char s[128] = {0};
+        int d = 0;
+        // The first word must be exactly the key; a number must follow on the same line.
+        if (sscanf(l, "%127s", s) == 1 && strcmp(s, "NumberOfPages:") == 0) {
+            if (sscanf(l, " %*s %d", &d) != 1)
+                d = 0;
+            return d;
+        }
+        // Skip the rest of an overlong line so that its tail is not taken for a new line.
+        while (!bWhole && fgets(l, sizeof(l), f)) {
+            nLen = strlen(l);
+            bWhole = nLen > 0 && l[nLen - 1] == '\n';
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+// Text forming for tool command lines: plain values in, text out, no window needed.
+#pragma once
+
+#include <stdio.h>
+#include <string>
+
+// One command-line argument in double quotes, escaped by the Windows command-line rules so that
+// the program started receives s byte for byte: a double quote becomes backslash + quote, and
+// backslashes are doubled where they precede a quote or the closing quote. Text without double
+// quotes and without a trailing backslash comes out as a double quote, s, a double quote.
+std::string pdfQuoteArg(const std::string& s);
+
+// Page range of the page copy: "%d-%d" from the two pages, then "even " and/or "odd ".
+std::string pdfCatalogRange(int nFrom, int nTo, bool bEven, bool bOdd);
+
+// Ranges of the pages to keep when the pages at the ascending indices pSel[0..nSel-1] (from 0)
+// of an nItems-page document are deleted: " 1-1 3-4 6-8 10-end". Empty when nSel is 0.
+std::string pdfKeepList(const int* pSel, int nSel, int nItems);
+
+// Label of page nPage in the page lists: "page %4d".
+std::string pdfPageLabel(int nPage);
+
+// The permission boxes, in the order of the panel.
+enum {
+    PERM_ALL, PERM_PRINT_TOP, PERM_PRINT_LOW, PERM_MODIFY, PERM_ASSEMBLY,
+    PERM_COPY, PERM_READ, PERM_CREATE, PERM_FILLIN, PERM_COUNT
+};
+
+typedef struct {
+    const char* szOwner;  // at most 31 characters
+    const char* szUser;   // at most 31 characters
+    bool bEncrypt40;
+    bool bEncrypt128;
+    bool bPerm[PERM_COUNT];
+} T_SECURITY;
+
+// Security options: 0 and nothing appended when both passwords are empty, -1 and nothing
+// appended when they are equal, else the options are appended to out and out's length returned.
+int pdfSecurityOptions(const T_SECURITY* sec, std::string& out);
+
+// Output path beside the input: its extension replaced by szSuffix (appended when there is none).
+// Returns 0 when that path cannot be formed (too long, or it would name the input itself).
+int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput);
+
+// Page count from a data dump: the number after the first line whose first word is exactly
+// "NumberOfPages:"; 0 when there is none.
+int pdfParseDump(FILE* f);
