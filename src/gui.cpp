@@ -5,6 +5,8 @@
 #include <stddef.h>
 #include <stdio.h>
 
+#include <initializer_list>
+
 // Geometry at 100 %, in the field order of the record.
 T_INTERFACE gui = {
     0, 0, 0, 0, 790, 350, "", "", nullptr,
@@ -315,6 +317,13 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
     for (T_ELEMENT* e = &gui->Tabs; e <= &gui->CboZoom; ++e)
         ResizeElement(e, ratio);
     uiReplaceFont(gui, uiCreateFont(uiScaleValue(14, ratio)));
+    // A list box rounds its height down to whole lines of its font, but only when its size
+    // changes: placed off by a pixel first, it rounds with the new font whatever came before.
+    for (T_ELEMENT* e : {&gui->ListDelete, &gui->ListPdfFiles}) {
+        MoveWindow(e->hdl, uiScaleValue(e->x, ratio), uiScaleValue(e->y, ratio),
+                   uiScaleValue(e->w, ratio), uiScaleValue(e->h, ratio) - 1, FALSE);
+        ResizeElement(e, ratio);
+    }
     // The status bar places itself along the bottom edge when it hears of a size change.
     SendMessageA(gui->Status.hdl, WM_SIZE, 0, 0);
     InvalidateRect(gui->hWnd, nullptr, FALSE);

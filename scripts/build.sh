@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds the 32-bit release (build/i686) and the 64-bit build with tests and tools (build/x64).
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+JOBS=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build/i686 -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/i686 -j "$JOBS"
+cmake -S . -B build/x64 -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release -DTANDREL_TESTS=ON >/dev/null
+cmake --build build/x64 -j "$JOBS"
