@@ -312,6 +312,8 @@ static_assert(offsetof(T_INTERFACE, CboZoom) - offsetof(T_INTERFACE, Tabs) == 56
 
 int ResizeGui(T_INTERFACE* gui, double ratio)
 {
+    // One repaint for the whole relayout instead of one per control.
+    SendMessageA(gui->hWnd, WM_SETREDRAW, FALSE, 0);
     SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio),
                  uiScaleValue(gui->h, ratio), SWP_NOMOVE);
     for (T_ELEMENT* e = &gui->Tabs; e <= &gui->CboZoom; ++e)
@@ -326,7 +328,8 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
     }
     // The status bar places itself along the bottom edge when it hears of a size change.
     SendMessageA(gui->Status.hdl, WM_SIZE, 0, 0);
-    InvalidateRect(gui->hWnd, nullptr, FALSE);
+    SendMessageA(gui->hWnd, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(gui->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return 0;
 }
 

@@ -1,0 +1,198 @@
+// Measures what the program costs beyond the tool itself, each figure side by side in one run.
+// Usage: bench <fake pdftk.exe> <scratch folder> [<release tandrel.exe>]
+#include "gui.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "obj.h"
+#include "pdf.h"
+
+static double Now()
+{
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart * 1000.0 / (double)f.QuadPart;
+}
+
+static double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+static std::string answer;
+static BOOL WINAPI AnswerOpen(LPOPENFILENAMEA ofn)
+{
+    lstrcpynA(ofn->lpstrFile, answer.c_str(), (int)ofn->nMaxFile);
+    return TRUE;
+}
+static int WINAPI NoMessage(HWND, LPCSTR, LPCSTR, UINT)
+{
+    return IDOK;
+}
+
+static DWORD Objects(DWORD nKind)
+{
+    return GetGuiResources(GetCurrentProcess(), nKind);
+}
+
+static void PickZoom(int nStep)
+{
+    SendMessageA(gui.CboZoom.hdl, CB_SETCURSEL, (WPARAM)nStep, 0);
+    SendMessageA(gui.hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), (LPARAM)gui.CboZoom.hdl);
+}
+
+static HWND CreateMain()
+{
+    return CreateWindowExA(0, "WINDOWSAPP", nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, gui.w,
+                           gui.h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe]\n");
+        return 2;
+    }
+    std::string dir = std::string(argv[2]) + "\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    appInitRecord(GetModuleHandleA(nullptr));
+    lstrcpynA(gui.szPathExe, argv[1], sizeof(gui.szPathExe));
+    lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), sizeof(gui.szPathCfg));
+    DeleteFileA(gui.szPathCfg);
+    appRegisterClass(GetModuleHandleA(nullptr));
+    dialogs.GetOpenFileName = AnswerOpen;
+    dialogs.MessageBox = NoMessage;
+    SetEnvironmentVariableA("TANDREL_FAKE_LOG", nullptr);
+
+    // Window creation and one zoom change.
+    std::vector<double> creates, zooms;
+    for (int i = 0; i < 5; ++i) {
+        double t0 = Now();
+        HWND h = CreateMain();
+        creates.push_back(Now() - t0);
+        t0 = Now();
+        PickZoom(5);
+        zooms.push_back(Now() - t0);
+        DestroyWindow(h);
+        uiReleaseFont();
+    }
+    printf("window creation (WM_CREATE: controls, texts, zoom): %.1f ms (target <= 20 ms)\n",
+           Median(creates));
+    printf("one zoom change: %.1f ms (target <= 20 ms)\n", Median(zooms));
+
+    // Where creation goes: the controls (platform calls only), the texts, the zoom.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "BenchHost";
+    RegisterClassA(&wc);
+    std::vector<double> tControls, tTexts, tZoom;
+    for (int i = 0; i < 5; ++i) {
+        gui.hWnd = CreateWindowExA(0, "BenchHost", nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
+                                   gui.w, gui.h, nullptr, nullptr, wc.hInstance, nullptr);
+        double t0 = Now();
+        uiCreateControls(&gui);
+        double t1 = Now();
+        uiApplyText(&gui, szLang_fr);
+        double t2 = Now();
+        ResizeGui(&gui, 1.0);
+        double t3 = Now();
+        tControls.push_back(t1 - t0);
+        tTexts.push_back(t2 - t1);
+        tZoom.push_back(t3 - t2);
+        DestroyWindow(gui.hWnd);
+        uiReleaseFont();
+    }
+    printf("  of which: creating the 58 controls %.1f ms, texts %.1f ms, zoom %.1f ms\n",
+           Median(tControls), Median(tTexts), Median(tZoom));
+
+    // Objects after start-up and after 200 zoom changes.
+    CreateMain();
+    DWORD gdi0 = Objects(GR_GDIOBJECTS), user0 = Objects(GR_USEROBJECTS);
+    for (int i = 0; i < 200; ++i)
+        PickZoom(i % 11);
+    PickZoom(0);
+    DWORD gdi1 = Objects(GR_GDIOBJECTS), user1 = Objects(GR_USEROBJECTS);
+    printf("GDI objects after start-up / after 200 zoom changes: %lu / %lu; USER objects: %lu / "
+           "%lu%s\n",
+           gdi0, gdi1, user0, user1,
+           gdi0 == 0 && user0 == 0 ? " (this platform does not count them)" : "");
+
+    // Page list filling: the whole choice of a 2,000-page file against the count alone.
+    std::string pdf = dir + "big.pdf";
+    FILE* f = fopen(pdf.c_str(), "wb");
+    if (f)
+        fclose(f);
+    SetEnvironmentVariableA("TANDREL_FAKE_PAGES", "2000");
+    answer = pdf;
+    std::vector<double> fills;
+    for (int i = 0; i < 5; ++i) {
+        double t0 = Now();
+        GetNumberOfPage(pdf.c_str(), gui.szPathExe);
+        double tCount = Now() - t0;
+        t0 = Now();
+        OpenOnePdfFile(&gui);
+        fills.push_back(Now() - t0 - tCount);
+    }
+    printf("page list filling, 2,000 pages (choice minus the tool run alone): %.1f ms (target <= "
+           "50 ms)\n",
+           Median(fills));
+
+    // Per-run overhead: repair of 200 listed files against a plain loop of the same commands.
+    SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, 1, 0);
+    ShowTabMulti(&gui, SW_SHOW);
+    std::vector<std::string> cmds;
+    for (int i = 0; i < 200; ++i) {
+        char sz[32];
+        snprintf(sz, sizeof(sz), "in%03d.pdf", i);
+        std::string in = dir + sz;
+        List_AddItem(gui.ListPdfFiles.hdl, in.c_str());
+        char szOut[MAX_PATH];
+        pdfOutputName(in.c_str(), "_fixed.pdf", szOut, sizeof(szOut));
+        cmds.push_back(pdfQuoteArg(gui.szPathExe) + " " + pdfQuoteArg(in) + " output " +
+                       pdfQuoteArg(szOut) + " ");
+    }
+    SetEnvironmentVariableA("TANDREL_FAKE_PAGES", "1");
+    std::vector<double> ratios;
+    double tProgram = 0, tLoop = 0;
+    for (int round = 0; round < 3; ++round) {
+        double t0 = Now();
+        RepairPDF(&gui);
+        tProgram = Now() - t0;
+        t0 = Now();
+        for (std::string& c : cmds) {
+            STARTUPINFOA si = {};
+            si.cb = sizeof(si);
+            PROCESS_INFORMATION pi = {};
+            std::vector<char> buf(c.begin(), c.end());
+            buf.push_back(0);
+            if (CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi)) {
+                WaitForSingleObject(pi.hProcess, INFINITE);
+                CloseHandle(pi.hProcess);
+                CloseHandle(pi.hThread);
+            }
+        }
+        tLoop = Now() - t0;
+        ratios.push_back(tProgram / tLoop);
+    }
+    printf("per-run overhead, repair of 200 listed files: %.3f (program %.0f ms / plain loop %.0f "
+           "ms; target <= 1.05)\n",
+           Median(ratios), tProgram, tLoop);
+
+    if (argc > 3) {
+        WIN32_FILE_ATTRIBUTE_DATA fa;
+        if (GetFileAttributesExA(argv[3], GetFileExInfoStandard, &fa))
+            printf("release tandrel.exe: %lu bytes (%.2f MiB; target <= 1 MiB)\n",
+                   fa.nFileSizeLow, fa.nFileSizeLow / 1048576.0);
+    }
+    DestroyWindow(gui.hWnd);
+    return 0;
+}
