@@ -138,6 +138,10 @@ double uiZoomRatio(int nZoomStep);
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 
+// The open (or save) dialog of one PDF file, owned by the main window, with the French filter in
+// both languages; without OFN_NOCHANGEDIR, so the current directory follows the choice.
+BOOL uiPdfFileDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags, bool bSave);
+
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);

@@ -11,8 +11,7 @@
 
 static const char szPdfFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
 
-// The open-file dialog of one PDF file; the current directory follows the choice.
-static BOOL uiChooseOnePdf(T_INTERFACE* gui, char* szFile, DWORD nFile)
+BOOL uiPdfFileDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags, bool bSave)
 {
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -21,8 +20,16 @@ static BOOL uiChooseOnePdf(T_INTERFACE* gui, char* szFile, DWORD nFile)
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = szFile;
     ofn.nMaxFile = nFile;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    return dialogs.GetOpenFileName(&ofn);
+    ofn.Flags = dwFlags;
+    BOOL bChosen = bSave ? dialogs.GetSaveFileName(&ofn) : dialogs.GetOpenFileName(&ofn);
+    szFile[nFile - 1] = 0;
+    return bChosen;
+}
+
+static BOOL uiChooseOnePdf(T_INTERFACE* gui, char* szFile, DWORD nFile)
+{
+    return uiPdfFileDialog(gui, szFile, nFile,
+                           OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, false);
 }
 
 // Page count of the chosen file; a file that opens only with a password is counted again with

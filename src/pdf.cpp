@@ -203,20 +203,11 @@ int JoinPDF(T_INTERFACE* gui)
         return 0;
     }
 
-    static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
     char szNewPdf[TANDREL_PATH_MAX] = {0};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    ofn.hwndOwner = gui->hWnd;
-    ofn.lpstrFilter = szFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szNewPdf;
-    ofn.nMaxFile = sizeof(szNewPdf);
     // A new name must be accepted, and an existing file replaced only when the user agrees.
-    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
-    if (!dialogs.GetSaveFileName(&ofn))
+    if (!uiPdfFileDialog(gui, szNewPdf, sizeof(szNewPdf),
+                         OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, true))
         return 0;
-    szNewPdf[sizeof(szNewPdf) - 1] = 0;
     PathRenameExtensionA(szNewPdf, ".pdf");
 
     std::string szBuffer;
@@ -307,20 +298,10 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
     }
     std::string szBefore = op.szBefore;
     if (op.bBackground) {
-        static const char szFilter[] =
-            "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
         char szBgFile[TANDREL_PATH_MAX] = {0};
-        OPENFILENAMEA ofn = {};
-        ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-        ofn.hwndOwner = gui->hWnd;
-        ofn.lpstrFilter = szFilter;
-        ofn.nFilterIndex = 1;
-        ofn.lpstrFile = szBgFile;
-        ofn.nMaxFile = sizeof(szBgFile);
-        ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-        if (!dialogs.GetOpenFileName(&ofn))
+        if (!uiPdfFileDialog(gui, szBgFile, sizeof(szBgFile),
+                             OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, false))
             return 0;
-        szBgFile[sizeof(szBgFile) - 1] = 0;
         szBefore += Q(szBgFile);
     }
 

@@ -62,6 +62,22 @@ bool FileExists(const std::string& path)
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+int CountTempFiles(const char* szPattern)
+{
+    char szTemp[MAX_PATH];
+    GetTempPathA(sizeof(szTemp), szTemp);
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((std::string(szTemp) + szPattern).c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    int n = 0;
+    do
+        ++n;
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return n;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::string s;

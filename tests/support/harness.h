@@ -18,6 +18,8 @@ std::string ToolPath(const char* szKind);
 // A new, empty folder for one test, with a trailing backslash.
 std::string NewScratchDir(const char* szName);
 bool FileExists(const std::string& path);
+// Files of the temporary folder matching szPattern.
+int CountTempFiles(const char* szPattern);
 std::string ReadFile(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 void SetEnv(const char* szName, const char* szValue);  // null removes it

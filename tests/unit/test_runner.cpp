@@ -2,26 +2,6 @@
 #include "harness.h"
 #include "pdf.h"
 
-namespace {
-
-int CountTempDumps()
-{
-    char szTemp[MAX_PATH];
-    GetTempPathA(sizeof(szTemp), szTemp);
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((std::string(szTemp) + "tdr*.tmp").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return 0;
-    int n = 0;
-    do
-        ++n;
-    while (FindNextFileA(h, &fd));
-    FindClose(h);
-    return n;
-}
-
-}  // namespace
-
 class ToolRunner : public ::testing::Test {
 protected:
     void SetUp() override
@@ -68,12 +48,12 @@ TEST_F(ToolRunner, RunsInTheGivenFolder)
 
 TEST_F(ToolRunner, MissingToolIsNoError)
 {
-    int nBefore = CountTempDumps();
+    int nBefore = CountTempFiles("tdr*.tmp");
     std::string missing = dir + "nothing\\pdftk.exe";
     EXPECT_EQ(ExecuteCommand(("\"" + missing + "\" x").c_str()), 0);
     EXPECT_EQ(GetNumberOfPage(pdf.c_str(), missing.c_str()), -1);
     EXPECT_EQ(GetNumberOfPagePassword(pdf.c_str(), missing.c_str(), "pw"), -1);
-    EXPECT_EQ(CountTempDumps(), nBefore);
+    EXPECT_EQ(CountTempFiles("tdr*.tmp"), nBefore);
     EXPECT_FALSE(FileExists(dir + "report.dump"));
 }
 
@@ -81,14 +61,14 @@ TEST_F(ToolRunner, CountsPagesWithoutTouchingFilesBesideThePdf)
 {
     // A file of the dump's old name beside the PDF belongs to the user.
     WriteFileBytes(dir + "report.dump", "mine");
-    int nBefore = CountTempDumps();
+    int nBefore = CountTempFiles("tdr*.tmp");
     EXPECT_EQ(GetNumberOfPage(pdf.c_str(), ToolPath("fake").c_str()), 3);
     SetEnv("TANDREL_FAKE_PAGES", "2000");
     EXPECT_EQ(GetNumberOfPage(pdf.c_str(), ToolPath("fake").c_str()), 2000);
     SetEnv("TANDREL_FAKE_FAIL_ON", "report");
     EXPECT_EQ(GetNumberOfPage(pdf.c_str(), ToolPath("fake").c_str()), -1);
     EXPECT_EQ(ReadFile(dir + "report.dump"), "mine");
-    EXPECT_EQ(CountTempDumps(), nBefore);
+    EXPECT_EQ(CountTempFiles("tdr*.tmp"), nBefore);
 }
 
 TEST_F(ToolRunner, PathsOfEveryLengthFitTheCommand)

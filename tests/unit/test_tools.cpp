@@ -1,4 +1,4 @@
-// The command-line splitting, the fake pdftk, and the bridge to Unix programs under Wine.
+// The command-line splitting, and the bridge to Unix programs under Wine.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -109,29 +109,6 @@ std::string Line(const std::string& exe, const std::vector<std::string>& args)
     return cmd;
 }
 
-std::string NoTrailingSlash(std::string dir)
-{
-    if (!dir.empty() && dir.back() == '\\')
-        dir.pop_back();
-    return dir;
-}
-
-int CountTempFiles(const char* szPattern)
-{
-    char szTemp[MAX_PATH];
-    GetTempPathA(sizeof(szTemp), szTemp);
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((std::string(szTemp) + szPattern).c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return 0;
-    int n = 0;
-    do
-        ++n;
-    while (FindNextFileA(h, &fd));
-    FindClose(h);
-    return n;
-}
-
 const char* const kToolVars[] = {
     "TANDREL_FAKE_PAGES",   "TANDREL_FAKE_STATUS",   "TANDREL_FAKE_DELAY_MS",
     "TANDREL_FAKE_FAIL_ON", "TANDREL_FAKE_PASSWORD", "TANDREL_UNIXRUN_STDOUT",
@@ -141,12 +118,6 @@ void ClearToolVars()
 {
     for (const char* v : kToolVars)
         SetEnv(v, nullptr);
-}
-
-std::string Dump(int nPages)
-{
-    return "InfoBegin\nInfoKey: Producer\nInfoValue: fake 3 pages\nNumberOfPages: " +
-           std::to_string(nPages) + "\nPageMediaBegin\n";
 }
 
 }  // namespace
@@ -210,147 +181,6 @@ TEST(CommandLine, SplitsByTheRuntimeRules)
     };
     for (const Case& c : cases)
         EXPECT_EQ(SplitCommandLine(c.cmd), c.args) << c.cmd;
-}
-
-// ---------------------------------------------------------------------------------------------
-// The fake pdftk
-
-class FakeTool : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearToolVars();
-        const ::testing::TestInfo* info =
-            ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = NewScratchDir((std::string("tools_") + info->name()).c_str());
-        exe = ToolPath("fake");
-    }
-    void TearDown() override { ClearToolVars(); }
-    int Fake(const std::vector<std::string>& args, const char* szDir = nullptr)
-    {
-        return RunAndWait(Line(exe, args), szDir);
-    }
-    FakeToolLog log;
-    std::string dir, exe;
-};
-
-TEST_F(FakeTool, LogsTheCommandLineAndFolderAsReceived)
-{
-    std::string sub = dir + "sub dir\\";
-    CreateDirectoryA(sub.c_str(), nullptr);
-    // Odd spacing and quoting must reach the log untouched, not re-formed from arguments.
-    std::string cmd1 = "\"" + exe + "\"   x  \"y z\"\t\"q\\\"\" output \"" + dir + "o.pdf\"";
-    std::string cmd2 = "\"" + exe + "\" caf\xe9";
-    EXPECT_EQ(RunAndWait(cmd1, sub.c_str()), 0);
-    EXPECT_EQ(RunAndWait(cmd2, dir.c_str()), 0);
-    EXPECT_EQ(ReadFile(log.path), "CMD:" + cmd1 + "\nCWD:" + NoTrailingSlash(sub) + "\n" +
-                                      "CMD:" + cmd2 + "\nCWD:" + NoTrailingSlash(dir) + "\n");
-    std::vector<ToolRun> runs = log.Runs();
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].cmd, cmd2);
-    EXPECT_TRUE(FileExists(dir + "o.pdf"));
-}
-
-TEST_F(FakeTool, DumpHoldsThePageCount)
-{
-    struct Case {
-        const char* pages;
-        int nExpected;
-    } cases[] = {{nullptr, 1}, {"7", 7}, {"2000", 2000}, {"0", 0}};
-    for (const Case& c : cases) {
-        SetEnv("TANDREL_FAKE_PAGES", c.pages);
-        std::string out = dir + "dump " + std::to_string(c.nExpected) + ".txt";
-        EXPECT_EQ(Fake({dir + "in.pdf", "dumpdata", "output", out}), 0);
-        EXPECT_EQ(ReadFile(out), Dump(c.nExpected)) << (c.pages ? c.pages : "default");
-    }
-    // A relative output name is taken in the tool's folder.
-    SetEnv("TANDREL_FAKE_PAGES", nullptr);
-    EXPECT_EQ(Fake({"in.pdf", "dumpdata", "output", "rel.txt"}, dir.c_str()), 0);
-    EXPECT_EQ(ReadFile(dir + "rel.txt"), Dump(1));
-}
-
-TEST_F(FakeTool, BurstWritesEveryPageIntoTheFolder)
-{
-    SetEnv("TANDREL_FAKE_PAGES", "3");
-    EXPECT_EQ(Fake({dir + "in.pdf", "burst", "output", "pg_%03d.pdf"}, dir.c_str()), 0);
-    for (const char* f : {"pg_001.pdf", "pg_002.pdf", "pg_003.pdf"})
-        EXPECT_EQ(ReadFile(dir + f).compare(0, 9, "%PDF-1.4\n"), 0) << f;
-    EXPECT_FALSE(FileExists(dir + "pg_004.pdf"));
-    EXPECT_FALSE(FileExists(dir + "pg_000.pdf"));
-    EXPECT_FALSE(FileExists(dir + "pg_%03d.pdf"));
-    EXPECT_EQ(ReadFile(dir + "doc_data.txt"), Dump(3));
-}
-
-TEST_F(FakeTool, OtherOperationsWriteTheOutputOnly)
-{
-    std::string out = dir + "out put.pdf";
-    EXPECT_EQ(Fake({dir + "in.pdf", "cat", "1-end", "output", out}), 0);
-    EXPECT_EQ(ReadFile(out), "%PDF-1.4\n% fake output\n");
-    // Without an output nothing is written, and "dumpdata" as a file name is no dump.
-    EXPECT_EQ(Fake({"cat"}, dir.c_str()), 0);
-    EXPECT_EQ(Fake({"in.pdf", "output", "dumpdata.pdf"}, dir.c_str()), 0);
-    EXPECT_EQ(ReadFile(dir + "dumpdata.pdf"), "%PDF-1.4\n% fake output\n");
-    EXPECT_FALSE(FileExists(dir + "doc_data.txt"));
-}
-
-TEST_F(FakeTool, ExitsWithTheStatusAfterTheDelay)
-{
-    SetEnv("TANDREL_FAKE_STATUS", "5");
-    SetEnv("TANDREL_FAKE_DELAY_MS", "400");
-    std::string out = dir + "out.pdf";
-    DWORD ms = 0;
-    EXPECT_EQ(RunAndWait(Line(exe, {"in.pdf", "output", out}), nullptr, &ms), 5);
-    EXPECT_GE(ms, 400u);
-    EXPECT_TRUE(FileExists(out));
-    RecordProperty("fake_run_ms_with_400_ms_delay", (int)ms);
-    SetEnv("TANDREL_FAKE_DELAY_MS", nullptr);
-    EXPECT_EQ(RunAndWait(Line(exe, {"in.pdf"}), nullptr, &ms), 5);
-    RecordProperty("fake_run_ms", (int)ms);
-}
-
-TEST_F(FakeTool, FailOnMatchingCommandWritesNothing)
-{
-    SetEnv("TANDREL_FAKE_FAIL_ON", "bad.pdf");
-    SetEnv("TANDREL_FAKE_STATUS", "4");
-    std::string out = dir + "out.txt";
-    EXPECT_EQ(Fake({dir + "bad.pdf", "dumpdata", "output", out}), 1);
-    EXPECT_FALSE(FileExists(out));
-    EXPECT_EQ(Fake({dir + "bad.pdf", "burst"}, dir.c_str()), 1);
-    EXPECT_FALSE(FileExists(dir + "pg_001.pdf"));
-    EXPECT_EQ(Fake({dir + "good.pdf", "dumpdata", "output", out}), 4);
-    EXPECT_EQ(ReadFile(out), Dump(1));
-    // Every run is logged, the failing ones too.
-    EXPECT_EQ(log.Runs().size(), 3u);
-}
-
-TEST_F(FakeTool, PasswordGuardsTheDumpOnly)
-{
-    SetEnv("TANDREL_FAKE_PASSWORD", "se same");
-    struct Case {
-        std::vector<std::string> middle;  // between the input and "dumpdata"
-        int nStatus;
-    } cases[] = {
-        {{}, 3},
-        {{"input_pw", "wrong"}, 3},
-        {{"input_pw", "se sam"}, 3},
-        {{"input_pw", "se same"}, 0},
-        {{"owner_pw", "se same"}, 3},
-    };
-    for (const Case& c : cases) {
-        std::string out = dir + "dump.txt";
-        DeleteFileA(out.c_str());
-        std::vector<std::string> args = {dir + "in.pdf"};
-        args.insert(args.end(), c.middle.begin(), c.middle.end());
-        args.insert(args.end(), {"dumpdata", "output", out});
-        std::string cmd = Line(exe, args);
-        EXPECT_EQ(RunAndWait(cmd), c.nStatus) << cmd;
-        EXPECT_EQ(FileExists(out), c.nStatus == 0) << cmd;
-    }
-    // "input_pw" without anything after it gives no password.
-    EXPECT_EQ(Fake({dir + "in.pdf", "dumpdata", "input_pw"}), 3);
-    std::string out = dir + "out.pdf";
-    EXPECT_EQ(Fake({dir + "in.pdf", "cat", "output", out}), 0);
-    EXPECT_TRUE(FileExists(out));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -446,6 +446,7 @@ TEST_F(Settings, BytesChooseLanguageAndZoom)
         {std::string("\x07", 1), 0, 0, std::string("\x00\x00", 2)},
         {std::string(), 0, 0, std::string("\x00\x00", 2)},
         {std::string("\x0A\x00\x01\x02", 4), 10, 0, std::string("\x0A\x00", 2)},
+        {std::string("\x08\x01\x05", 3), 8, 1, std::string("\x08\x01", 2)},
         {std::string("\xFF\xFF", 2), 0, 0, std::string("\x00\x00", 2)},
     };
     for (const Case& c : cases) {
