@@ -89,5 +89,11 @@ protected:
     FakeToolLog* log = nullptr;
 };
 
+// s in double quotes, as the program writes a file name into a command line.
+inline std::string Quoted(const std::string& s)
+{
+    return "\"" + s + "\"";
+}
+
 // Windows command-line splitting, as the tools receive their arguments.
 std::vector<std::string> SplitArgs(const std::string& cmd);

@@ -6,15 +6,6 @@
 #include "obj.h"
 #include "pdf.h"
 
-namespace {
-
-std::string Quoted(const std::string& s)
-{
-    return "\"" + s + "\"";
-}
-
-}  // namespace
-
 class FileList : public WindowTest {
 protected:
     void SetUp() override

@@ -21,10 +21,6 @@ std::string DeepPath(const std::string& dir, size_t nLen, const char* szLeaf = "
     return p + name + ".pdf";
 }
 
-std::string Quoted(const std::string& s)
-{
-    return "\"" + s + "\"";
-}
 
 }  // namespace
 

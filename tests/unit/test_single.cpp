@@ -2,15 +2,6 @@
 #include "harness.h"
 #include "pdf.h"
 
-namespace {
-
-std::string Quoted(const std::string& s)
-{
-    return "\"" + s + "\"";
-}
-
-}  // namespace
-
 class SingleFile : public WindowTest {
 protected:
     void SetUp() override
@@ -165,11 +156,9 @@ TEST_F(SingleFile, DeletionKeepLists)
         int pages;
         const char* keep;
     } cases[] = {
+        // The list box's own selection, through to the command; the ranges themselves are
+        // tested as text.
         {{1, 4, 8}, 10, " 1-1 3-4 6-8 10-end"},
-        {{0}, 10, " 2-end"},
-        {{9}, 10, " 1-9"},
-        {{8}, 10, " 1-8 10-end"},
-        {{2, 3}, 10, " 1-2 5-end"},
         {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10, ""},
         {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}, 20, " 19-end"},
     };
