@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <shlwapi.h>
+#include <stdio.h>
 #include <string.h>
 
 #include "obj.h"
@@ -14,16 +15,13 @@ static void PathBesideProgram(HINSTANCE hInst, char* szPath, const char* szName)
     char szModule[MAX_PATH] = {0};
     GetModuleFileNameA(hInst, szModule, sizeof(szModule));
     PathRemoveFileSpecA(szModule);
-    // The separator is added even after a drive root; a doubled one names the same file.
-    size_t nDir = strlen(szModule);
-    size_t nName = strlen(szName);
-    if (nDir + 1 + nName + 1 > TANDREL_PATH_MAX)
-        nDir = 0;  // too deep to name: no file, rather than a cut name
-    memcpy(szPath, szModule, nDir);
-    szPath[nDir] = '\\';
-    memcpy(szPath + nDir + 1, szName, nName + 1);
-    if (nDir == 0)
+    // Too deep to name: no file, rather than a cut name that could name another one.
+    if (strlen(szModule) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
         szPath[0] = 0;
+        return;
+    }
+    // The separator is added even after a drive root; a doubled one names the same file.
+    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", szModule, szName);
 }
 
 int appInitRecord(HINSTANCE hInst)

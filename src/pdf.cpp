@@ -25,6 +25,19 @@ static void ReadPassword(T_ELEMENT* e, char* szPasswd)
     GetWindowTextA(e->hdl, szPasswd, TANDREL_PASSWD_MAX);
 }
 
+// The same non-empty text in both password boxes.
+static bool SamePasswords(T_INTERFACE* gui)
+{
+    char szPasswdOwner[TANDREL_PASSWD_MAX];
+    char szPasswdUser[TANDREL_PASSWD_MAX];
+    ReadPassword(&gui->EditPasswdOwner, szPasswdOwner);
+    ReadPassword(&gui->EditPasswdUser, szPasswdUser);
+    bool bSame = szPasswdOwner[0] && strcmp(szPasswdOwner, szPasswdUser) == 0;
+    SecureZeroMemory(szPasswdOwner, sizeof(szPasswdOwner));
+    SecureZeroMemory(szPasswdUser, sizeof(szPasswdUser));
+    return bSame;
+}
+
 static void ReadSourcePath(T_INTERFACE* gui, char* szFile)
 {
     memset(szFile, 0, TANDREL_PATH_MAX);
@@ -121,13 +134,7 @@ int DeletePagesPDF(T_INTERFACE* gui)
         uiMessage(gui, 54, MB_ICONERROR);
         return 0;
     }
-    char szPasswdOwner[TANDREL_PASSWD_MAX];
-    char szPasswdUser[TANDREL_PASSWD_MAX];
-    ReadPassword(&gui->EditPasswdOwner, szPasswdOwner);
-    ReadPassword(&gui->EditPasswdUser, szPasswdUser);
-    bool bEqual = szPasswdOwner[0] && strcmp(szPasswdOwner, szPasswdUser) == 0;
-    SecureZeroMemory(szPasswdOwner, sizeof(szPasswdOwner));
-    SecureZeroMemory(szPasswdUser, sizeof(szPasswdUser));
+    bool bEqual = SamePasswords(gui);
     if (bEqual) {
         uiMessage(gui, 58, MB_ICONERROR);
         return 0;
@@ -187,13 +194,7 @@ int JoinPDF(T_INTERFACE* gui)
     int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
     if (nNbItems == LB_ERR)
         return 0;
-    char szPasswdOwner[TANDREL_PASSWD_MAX];
-    char szPasswdUser[TANDREL_PASSWD_MAX];
-    ReadPassword(&gui->EditPasswdOwner, szPasswdOwner);
-    ReadPassword(&gui->EditPasswdUser, szPasswdUser);
-    bool bEqual = szPasswdOwner[0] && strcmp(szPasswdOwner, szPasswdUser) == 0;
-    SecureZeroMemory(szPasswdOwner, sizeof(szPasswdOwner));
-    SecureZeroMemory(szPasswdUser, sizeof(szPasswdUser));
+    bool bEqual = SamePasswords(gui);
     if (nNbItems < 2) {
         uiMessage(gui, 56, MB_ICONERROR);
         return 0;
