@@ -2,12 +2,13 @@
 #include "gui.h"
 
 #include <commctrl.h>
-#include <stddef.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <initializer_list>
 
 // Geometry at 100 %, in the field order of the record.
+// clang-format off
 T_INTERFACE gui = {
     0, 0, 0, 0, 790, 350, "", "", nullptr,
     {0},                        // Status
@@ -69,6 +70,7 @@ T_INTERFACE gui = {
     {0, 380, 65, 80, 20},       // StaticZoom
     {0, 470, 60, 80, 100},      // CboZoom
 };
+// clang-format on
 
 T_CONFIG guicfg = {0, 0};
 
@@ -77,15 +79,35 @@ T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameA, GetSaveFileNameA, SHBrowseFo
 
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
 {
-    return dialogs.MessageBox(gui->hWnd, gui->szLang[nText], gui->szLang[1], uType);
+    return dialogs.MessageBox(gui->hWnd, gui->szLang[nText], gui->szLang[TXT_APP_NAME], uType);
+}
+
+int uiIsChecked(HWND h)
+{
+    return SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+int uiReadText(HWND h, char* sz, int nSize)
+{
+    memset(sz, 0, (size_t)nSize);
+    GetWindowTextA(h, sz, nSize);
+    return 0;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Controls
 
 enum {
-    KIND_GROUP, KIND_RADIO, KIND_CHECK, KIND_BUTTON, KIND_LABEL, KIND_PASSWORD, KIND_PATH,
-    KIND_PAGES, KIND_SETTING, KIND_LIST
+    KIND_GROUP,
+    KIND_RADIO,
+    KIND_CHECK,
+    KIND_BUTTON,
+    KIND_LABEL,
+    KIND_PASSWORD,
+    KIND_PATH,
+    KIND_PAGES,
+    KIND_SETTING,
+    KIND_LIST
 };
 
 typedef struct {
@@ -94,86 +116,94 @@ typedef struct {
     DWORD dwStyle;  // without WS_VISIBLE
 } T_KIND;
 
+// clang-format off
 static const T_KIND kinds[] = {
-    {"BUTTON", 0, WS_CHILD | BS_GROUPBOX},
-    {"BUTTON", 0, WS_CHILD | BS_AUTORADIOBUTTON},
-    {"BUTTON", 0, WS_CHILD | BS_AUTOCHECKBOX},
-    {"BUTTON", 0, WS_CHILD | BS_PUSHBUTTON},
-    {"STATIC", 0, WS_CHILD | SS_LEFT},
-    {"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL},
-    {"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY},
-    {"COMBOBOX", 0, WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST},
-    {"COMBOBOX", 0, WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
-    {"LISTBOX", WS_EX_CLIENTEDGE,
-     WS_CHILD | WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
+    /* KIND_GROUP    */ {"BUTTON",   0,                WS_CHILD | BS_GROUPBOX},
+    /* KIND_RADIO    */ {"BUTTON",   0,                WS_CHILD | BS_AUTORADIOBUTTON},
+    /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | BS_AUTOCHECKBOX},
+    /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | BS_PUSHBUTTON},
+    /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | SS_LEFT},
+    /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL},
+    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY},
+    /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST},
+    /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
+    /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | WS_VSCROLL | WS_HSCROLL |
+                                                       LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
 };
+// clang-format on
+
+enum { HIDDEN, VISIBLE };
+enum { IN_WINDOW, IN_FRAME_ENCRYPT };
 
 typedef struct {
     T_ELEMENT T_INTERFACE::*pElement;
     int nKind;
-    bool bVisible;
-    bool bInFrameEncrypt;
+    int nVisible;  // VISIBLE: shown from the start
+    int nParent;   // IN_FRAME_ENCRYPT: inside the encryption group box
 } T_CONTROL;
 
-// Creation order; the tab control comes first and is made on its own.
+// Every control but the tab control, in creation order: the field order of the record, except
+// that a label comes before its box, "Add dir." before "Add", and the About text last.
+// clang-format off
 static const T_CONTROL controls[] = {
-    {&T_INTERFACE::FrameEncrypt, KIND_GROUP, true, false},
-    {&T_INTERFACE::OptEncrypt40, KIND_RADIO, true, true},
-    {&T_INTERFACE::OptEncrypt128, KIND_RADIO, true, true},
-    {&T_INTERFACE::FrameAuth, KIND_GROUP, true, false},
-    {&T_INTERFACE::ChkAuthAll, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthPrintTop, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthPrintLow, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthModify, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthAssembly, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthCopy, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthRead, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthCreate, KIND_CHECK, true, false},
-    {&T_INTERFACE::ChkAuthFillin, KIND_CHECK, true, false},
-    {&T_INTERFACE::FramePasswd, KIND_GROUP, true, false},
-    {&T_INTERFACE::StaticPasswdUser, KIND_LABEL, true, false},
-    {&T_INTERFACE::EditPasswdUser, KIND_PASSWORD, true, false},
-    {&T_INTERFACE::StaticPasswdOwner, KIND_LABEL, true, false},
-    {&T_INTERFACE::EditPasswdOwner, KIND_PASSWORD, true, false},
-    {&T_INTERFACE::BtnEncrypt, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnBurst, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnDumpData, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnBackground, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnCompress, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnUncompress, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnRepair, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnDumpDataFields, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnAppClose, KIND_BUTTON, true, false},
-    {&T_INTERFACE::StaticPDFSource, KIND_LABEL, true, false},
-    {&T_INTERFACE::EditPDFSource, KIND_PATH, true, false},
-    {&T_INTERFACE::BtnPDFSource, KIND_BUTTON, true, false},
-    {&T_INTERFACE::BtnDecrypt, KIND_BUTTON, true, false},
-    {&T_INTERFACE::FrameCat, KIND_GROUP, true, false},
-    {&T_INTERFACE::StaticCatFrom, KIND_LABEL, true, false},
-    {&T_INTERFACE::CboCatFrom, KIND_PAGES, true, false},
-    {&T_INTERFACE::StaticCatTo, KIND_LABEL, true, false},
-    {&T_INTERFACE::CboCatTo, KIND_PAGES, true, false},
-    {&T_INTERFACE::OptCatAll, KIND_RADIO, true, false},
-    {&T_INTERFACE::OptCatEven, KIND_RADIO, true, false},
-    {&T_INTERFACE::OptCatOdd, KIND_RADIO, true, false},
-    {&T_INTERFACE::BtnCat, KIND_BUTTON, true, false},
-    {&T_INTERFACE::FrameDelete, KIND_GROUP, true, false},
-    {&T_INTERFACE::ListDelete, KIND_LIST, true, false},
-    {&T_INTERFACE::StaticDelete, KIND_LABEL, true, false},
-    {&T_INTERFACE::BtnDelete, KIND_BUTTON, true, false},
-    {&T_INTERFACE::ListPdfFiles, KIND_LIST, false, false},
-    {&T_INTERFACE::BtnJoin, KIND_BUTTON, false, false},
-    {&T_INTERFACE::BtnAddDirToList, KIND_BUTTON, false, false},
-    {&T_INTERFACE::BtnAddPdfToList, KIND_BUTTON, false, false},
-    {&T_INTERFACE::BtnRemovePdfFromList, KIND_BUTTON, false, false},
-    {&T_INTERFACE::BtnUpPdfInList, KIND_BUTTON, false, false},
-    {&T_INTERFACE::BtnDownPdfInList, KIND_BUTTON, false, false},
-    {&T_INTERFACE::StaticLang, KIND_LABEL, false, false},
-    {&T_INTERFACE::CboLang, KIND_SETTING, false, false},
-    {&T_INTERFACE::StaticZoom, KIND_LABEL, false, false},
-    {&T_INTERFACE::CboZoom, KIND_SETTING, false, false},
-    {&T_INTERFACE::StaticAbout, KIND_LABEL, false, false},
+    {&T_INTERFACE::FrameEncrypt,         KIND_GROUP,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::OptEncrypt40,         KIND_RADIO,    VISIBLE, IN_FRAME_ENCRYPT},
+    {&T_INTERFACE::OptEncrypt128,        KIND_RADIO,    VISIBLE, IN_FRAME_ENCRYPT},
+    {&T_INTERFACE::FrameAuth,            KIND_GROUP,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthAll,           KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthPrintTop,      KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthPrintLow,      KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthModify,        KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthAssembly,      KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthCopy,          KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthRead,          KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthCreate,        KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ChkAuthFillin,        KIND_CHECK,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::FramePasswd,          KIND_GROUP,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticPasswdUser,     KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::EditPasswdUser,       KIND_PASSWORD, VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticPasswdOwner,    KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::EditPasswdOwner,      KIND_PASSWORD, VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnEncrypt,           KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnBurst,             KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnDumpData,          KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnBackground,        KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnCompress,          KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnUncompress,        KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnRepair,            KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnDumpDataFields,    KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnAppClose,          KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticPDFSource,      KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::EditPDFSource,        KIND_PATH,     VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnPDFSource,         KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnDecrypt,           KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::FrameCat,             KIND_GROUP,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticCatFrom,        KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::CboCatFrom,           KIND_PAGES,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticCatTo,          KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::CboCatTo,             KIND_PAGES,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::OptCatAll,            KIND_RADIO,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::OptCatEven,           KIND_RADIO,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::OptCatOdd,            KIND_RADIO,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnCat,               KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::FrameDelete,          KIND_GROUP,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ListDelete,           KIND_LIST,     VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::StaticDelete,         KIND_LABEL,    VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::BtnDelete,            KIND_BUTTON,   VISIBLE, IN_WINDOW},
+    {&T_INTERFACE::ListPdfFiles,         KIND_LIST,     HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnJoin,              KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnAddDirToList,      KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnAddPdfToList,      KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnRemovePdfFromList, KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnUpPdfInList,       KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnDownPdfInList,     KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticLang,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::CboLang,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticZoom,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::CboZoom,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticAbout,          KIND_LABEL,    HIDDEN,  IN_WINDOW},
 };
+// clang-format on
 
 // The font every control shows; replaced, and the old one released, at each zoom.
 static HFONT hControlFont = nullptr;
@@ -212,7 +242,7 @@ int uiReleaseFont(void)
 int uiCreateControls(T_INTERFACE* gui)
 {
     InitCommonControls();
-    HFONT hFont = uiCreateFont(14);
+    HFONT hFont = uiCreateFont(FONT_HEIGHT);
 
     gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
 
@@ -220,7 +250,7 @@ int uiCreateControls(T_INTERFACE* gui)
                                     gui->Tabs.y, gui->Tabs.w, gui->Tabs.h, gui->hWnd, nullptr,
                                     gui->hInst, nullptr);
     char szBlank[] = " ";
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < TAB_COUNT; ++i) {
         TCITEMA tie = {};
         tie.mask = TCIF_TEXT;
         tie.pszText = szBlank;
@@ -230,15 +260,15 @@ int uiCreateControls(T_INTERFACE* gui)
     for (const T_CONTROL& c : controls) {
         const T_KIND& k = kinds[c.nKind];
         T_ELEMENT* e = &(gui->*c.pElement);
-        HWND hParent = c.bInFrameEncrypt ? gui->FrameEncrypt.hdl : gui->hWnd;
-        e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr,
-                                 k.dwStyle | (c.bVisible ? WS_VISIBLE : 0), e->x, e->y, e->w,
-                                 e->h, hParent, nullptr, gui->hInst, nullptr);
+        HWND hParent = c.nParent == IN_FRAME_ENCRYPT ? gui->FrameEncrypt.hdl : gui->hWnd;
+        DWORD dwStyle = k.dwStyle | (c.nVisible == VISIBLE ? WS_VISIBLE : 0);
+        e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
+                                 hParent, nullptr, gui->hInst, nullptr);
         if (e == &gui->CboLang) {
-            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "Fran\xE7" "ais");
-            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English");
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "Fran\xE7" "ais");  // LNG_FRENCH
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English");       // LNG_ENGLISH
         } else if (e == &gui->CboZoom) {
-            for (int i = 0; i <= 10; ++i) {
+            for (int i = 0; i <= ZOOM_STEP_MAX; ++i) {
                 char szItem[8];
                 snprintf(szItem, sizeof(szItem), "%d%%", 100 + 10 * i);
                 SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szItem);
@@ -266,34 +296,67 @@ typedef struct {
 } T_CAPTION;
 
 // In the order the captions are set; the About text last.
+// clang-format off
 static const T_CAPTION captions[] = {
-    {8, &T_INTERFACE::FrameEncrypt},       {9, &T_INTERFACE::OptEncrypt40},        {10, &T_INTERFACE::OptEncrypt128},
-    {14, &T_INTERFACE::FrameAuth},         {15, &T_INTERFACE::ChkAuthAll},         {16, &T_INTERFACE::ChkAuthPrintTop},
-    {17, &T_INTERFACE::ChkAuthPrintLow},   {18, &T_INTERFACE::ChkAuthModify},      {19, &T_INTERFACE::ChkAuthAssembly},
-    {20, &T_INTERFACE::ChkAuthCopy},       {21, &T_INTERFACE::ChkAuthRead},        {22, &T_INTERFACE::ChkAuthCreate},
-    {23, &T_INTERFACE::ChkAuthFillin},     {11, &T_INTERFACE::FramePasswd},        {12, &T_INTERFACE::StaticPasswdUser},
-    {13, &T_INTERFACE::StaticPasswdOwner}, {24, &T_INTERFACE::BtnEncrypt},         {25, &T_INTERFACE::BtnBurst},
-    {26, &T_INTERFACE::BtnDumpData},       {27, &T_INTERFACE::BtnBackground},      {28, &T_INTERFACE::BtnRepair},
-    {29, &T_INTERFACE::BtnCompress},       {30, &T_INTERFACE::BtnUncompress},      {31, &T_INTERFACE::BtnDumpDataFields},
-    {32, &T_INTERFACE::BtnAppClose},       {33, &T_INTERFACE::StaticPDFSource},    {34, &T_INTERFACE::BtnPDFSource},
-    {35, &T_INTERFACE::BtnDecrypt},        {36, &T_INTERFACE::FrameCat},           {37, &T_INTERFACE::StaticCatFrom},
-    {38, &T_INTERFACE::StaticCatTo},       {39, &T_INTERFACE::OptCatAll},          {40, &T_INTERFACE::OptCatEven},
-    {41, &T_INTERFACE::OptCatOdd},         {42, &T_INTERFACE::BtnCat},             {43, &T_INTERFACE::FrameDelete},
-    {44, &T_INTERFACE::StaticDelete},      {45, &T_INTERFACE::BtnDelete},          {46, &T_INTERFACE::BtnAddDirToList},
-    {47, &T_INTERFACE::BtnAddPdfToList},   {48, &T_INTERFACE::BtnRemovePdfFromList}, {49, &T_INTERFACE::BtnUpPdfInList},
-    {50, &T_INTERFACE::BtnDownPdfInList},  {51, &T_INTERFACE::BtnJoin},            {52, &T_INTERFACE::StaticLang},
-    {53, &T_INTERFACE::StaticZoom},        {3, &T_INTERFACE::StaticAbout},
+    {TXT_FRAME_ENCRYPT,   &T_INTERFACE::FrameEncrypt},
+    {TXT_ENCRYPT_40,      &T_INTERFACE::OptEncrypt40},
+    {TXT_ENCRYPT_128,     &T_INTERFACE::OptEncrypt128},
+    {TXT_FRAME_AUTH,      &T_INTERFACE::FrameAuth},
+    {TXT_AUTH_ALL,        &T_INTERFACE::ChkAuthAll},
+    {TXT_AUTH_PRINT_TOP,  &T_INTERFACE::ChkAuthPrintTop},
+    {TXT_AUTH_PRINT_LOW,  &T_INTERFACE::ChkAuthPrintLow},
+    {TXT_AUTH_MODIFY,     &T_INTERFACE::ChkAuthModify},
+    {TXT_AUTH_ASSEMBLY,   &T_INTERFACE::ChkAuthAssembly},
+    {TXT_AUTH_COPY,       &T_INTERFACE::ChkAuthCopy},
+    {TXT_AUTH_READ,       &T_INTERFACE::ChkAuthRead},
+    {TXT_AUTH_CREATE,     &T_INTERFACE::ChkAuthCreate},
+    {TXT_AUTH_FILLIN,     &T_INTERFACE::ChkAuthFillin},
+    {TXT_FRAME_PASSWD,    &T_INTERFACE::FramePasswd},
+    {TXT_PASSWD_USER,     &T_INTERFACE::StaticPasswdUser},
+    {TXT_PASSWD_OWNER,    &T_INTERFACE::StaticPasswdOwner},
+    {TXT_BTN_ENCRYPT,     &T_INTERFACE::BtnEncrypt},
+    {TXT_BTN_BURST,       &T_INTERFACE::BtnBurst},
+    {TXT_BTN_DUMP_DATA,   &T_INTERFACE::BtnDumpData},
+    {TXT_BTN_BACKGROUND,  &T_INTERFACE::BtnBackground},
+    {TXT_BTN_REPAIR,      &T_INTERFACE::BtnRepair},
+    {TXT_BTN_COMPRESS,    &T_INTERFACE::BtnCompress},
+    {TXT_BTN_UNCOMPRESS,  &T_INTERFACE::BtnUncompress},
+    {TXT_BTN_DUMP_FIELDS, &T_INTERFACE::BtnDumpDataFields},
+    {TXT_BTN_CLOSE,       &T_INTERFACE::BtnAppClose},
+    {TXT_PDF_SOURCE,      &T_INTERFACE::StaticPDFSource},
+    {TXT_BTN_PDF_SOURCE,  &T_INTERFACE::BtnPDFSource},
+    {TXT_BTN_DECRYPT,     &T_INTERFACE::BtnDecrypt},
+    {TXT_FRAME_CAT,       &T_INTERFACE::FrameCat},
+    {TXT_CAT_FROM,        &T_INTERFACE::StaticCatFrom},
+    {TXT_CAT_TO,          &T_INTERFACE::StaticCatTo},
+    {TXT_CAT_ALL,         &T_INTERFACE::OptCatAll},
+    {TXT_CAT_EVEN,        &T_INTERFACE::OptCatEven},
+    {TXT_CAT_ODD,         &T_INTERFACE::OptCatOdd},
+    {TXT_BTN_CAT,         &T_INTERFACE::BtnCat},
+    {TXT_FRAME_DELETE,    &T_INTERFACE::FrameDelete},
+    {TXT_DELETE_HELP,     &T_INTERFACE::StaticDelete},
+    {TXT_BTN_DELETE,      &T_INTERFACE::BtnDelete},
+    {TXT_BTN_ADD_DIR,     &T_INTERFACE::BtnAddDirToList},
+    {TXT_BTN_ADD_PDF,     &T_INTERFACE::BtnAddPdfToList},
+    {TXT_BTN_REMOVE,      &T_INTERFACE::BtnRemovePdfFromList},
+    {TXT_BTN_UP,          &T_INTERFACE::BtnUpPdfInList},
+    {TXT_BTN_DOWN,        &T_INTERFACE::BtnDownPdfInList},
+    {TXT_BTN_JOIN,        &T_INTERFACE::BtnJoin},
+    {TXT_LANG,            &T_INTERFACE::StaticLang},
+    {TXT_ZOOM,            &T_INTERFACE::StaticZoom},
+    {TXT_ABOUT,           &T_INTERFACE::StaticAbout},
 };
+// clang-format on
 
 int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 {
     gui->szLang = szLng;
-    SetWindowTextA(gui->hWnd, szLng[1]);
-    SetWindowTextA(gui->Status.hdl, szLng[2]);
-    for (int i = 0; i < 4; ++i) {
+    SetWindowTextA(gui->hWnd, szLng[TXT_APP_NAME]);
+    SetWindowTextA(gui->Status.hdl, szLng[TXT_STATUS]);
+    for (int i = 0; i < TAB_COUNT; ++i) {
         TCITEMA tie = {};
         tie.mask = TCIF_TEXT;
-        tie.pszText = const_cast<char*>(szLng[4 + i]);
+        tie.pszText = const_cast<char*>(szLng[TXT_TAB_SINGLE + i]);
         SendMessageA(gui->Tabs.hdl, TCM_SETITEMA, (WPARAM)i, (LPARAM)&tie);
     }
     for (const T_CAPTION& c : captions) {
@@ -306,19 +369,16 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 // ---------------------------------------------------------------------------------------------
 // Zoom
 
-// The controls lie one after the other in the record, from the tab control to the zoom list.
-static_assert(offsetof(T_INTERFACE, CboZoom) - offsetof(T_INTERFACE, Tabs) == 56 * sizeof(T_ELEMENT),
-              "57 controls from Tabs to CboZoom");
-
 int ResizeGui(T_INTERFACE* gui, double ratio)
 {
     // One repaint for the whole relayout instead of one per control.
     SendMessageA(gui->hWnd, WM_SETREDRAW, FALSE, 0);
     SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio),
                  uiScaleValue(gui->h, ratio), SWP_NOMOVE);
-    for (T_ELEMENT* e = &gui->Tabs; e <= &gui->CboZoom; ++e)
-        ResizeElement(e, ratio);
-    uiReplaceFont(gui, uiCreateFont(uiScaleValue(14, ratio)));
+    ResizeElement(&gui->Tabs, ratio);
+    for (const T_CONTROL& c : controls)
+        ResizeElement(&(gui->*c.pElement), ratio);
+    uiReplaceFont(gui, uiCreateFont(uiScaleValue(FONT_HEIGHT, ratio)));
     // A list box rounds its height down to whole lines of its font, but only when its size
     // changes: placed off by a pixel first, it rounds with the new font whatever came before.
     for (T_ELEMENT* e : {&gui->ListDelete, &gui->ListPdfFiles}) {
@@ -336,10 +396,15 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
 // ---------------------------------------------------------------------------------------------
 // Tab pages
 
-static void ShowControls(T_ELEMENT* const* pControls, int nCount, int nCmdShow)
+static void ShowControls(T_ELEMENT* const* pControls, size_t nCount, int nCmdShow)
 {
-    for (int i = 0; i < nCount; ++i)
+    for (size_t i = 0; i < nCount; ++i)
         ShowWindow(pControls[i]->hdl, nCmdShow);
+}
+
+int uiSelectedTab(T_INTERFACE* gui)
+{
+    return (int)SendMessageA(gui->Tabs.hdl, TCM_GETCURSEL, 0, 0);
 }
 
 int ShowTabSingle(T_INTERFACE* gui, int nCmdShow)
@@ -350,7 +415,7 @@ int ShowTabSingle(T_INTERFACE* gui, int nCmdShow)
         &gui->CboCatTo,        &gui->OptCatAll,     &gui->OptCatEven,   &gui->OptCatOdd,
         &gui->BtnCat,          &gui->FrameDelete,   &gui->ListDelete,   &gui->StaticDelete,
         &gui->BtnDelete};
-    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    ShowControls(page, COUNTOF(page), nCmdShow);
     if (nCmdShow == SW_SHOW) {
         SendMessageA(gui->ListDelete.hdl, LB_RESETCONTENT, 0, 0);
         SendMessageA(gui->CboCatFrom.hdl, CB_RESETCONTENT, 0, 0);
@@ -369,7 +434,7 @@ int ShowTabMulti(T_INTERFACE* gui, int nCmdShow)
                                &gui->BtnAddPdfToList,      &gui->BtnAddDirToList,
                                &gui->BtnRemovePdfFromList, &gui->BtnUpPdfInList,
                                &gui->BtnDownPdfInList};
-    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    ShowControls(page, COUNTOF(page), nCmdShow);
     if (nCmdShow == SW_SHOW) {
         SendMessageA(gui->ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
         SendMessageA(gui->ListPdfFiles.hdl, LB_SETHORIZONTALEXTENT, 0, 0);
@@ -380,7 +445,7 @@ int ShowTabMulti(T_INTERFACE* gui, int nCmdShow)
 int ShowTabConfig(T_INTERFACE* gui, int nCmdShow)
 {
     T_ELEMENT* const page[] = {&gui->StaticLang, &gui->CboLang, &gui->StaticZoom, &gui->CboZoom};
-    ShowControls(page, sizeof(page) / sizeof(page[0]), nCmdShow);
+    ShowControls(page, COUNTOF(page), nCmdShow);
     return 0;
 }
 
@@ -393,22 +458,17 @@ int ShowTabAbout(T_INTERFACE* gui, int nCmdShow)
 // ---------------------------------------------------------------------------------------------
 // Permission boxes
 
-static bool IsChecked(HWND h)
+static void SetCheck(HWND h, int nChecked)
 {
-    return SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-static void SetCheck(HWND h, bool bChecked)
-{
-    SendMessageA(h, BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(h, BM_SETCHECK, nChecked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // A box that implies and locks its dependent while it is checked.
 static void LockDependent(HWND hMaster, HWND hDependent)
 {
-    bool bChecked = IsChecked(hMaster);
-    SetCheck(hDependent, bChecked);
-    EnableWindow(hDependent, !bChecked);
+    int nChecked = uiIsChecked(hMaster);
+    SetCheck(hDependent, nChecked);
+    EnableWindow(hDependent, !nChecked);
 }
 
 int CheckPermissions(T_INTERFACE* gui, HWND hChk)
@@ -418,12 +478,12 @@ int CheckPermissions(T_INTERFACE* gui, HWND hChk)
                          gui->ChkAuthModify.hdl,   gui->ChkAuthAssembly.hdl,
                          gui->ChkAuthCopy.hdl,     gui->ChkAuthRead.hdl,
                          gui->ChkAuthCreate.hdl,   gui->ChkAuthFillin.hdl};
-        bool bAll = IsChecked(hChk);
+        int nAll = uiIsChecked(hChk);
         // Everything but lower quality printing, which top quality printing excludes.
         for (HWND h : others)
-            SetCheck(h, bAll && h != gui->ChkAuthPrintLow.hdl);
+            SetCheck(h, nAll && h != gui->ChkAuthPrintLow.hdl);
         for (HWND h : others)
-            EnableWindow(h, !bAll);
+            EnableWindow(h, !nAll);
     } else if (hChk == gui->ChkAuthPrintTop.hdl) {
         SetCheck(gui->ChkAuthPrintLow.hdl, false);
     } else if (hChk == gui->ChkAuthPrintLow.hdl) {
@@ -448,8 +508,8 @@ int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
         return -1;
     T_CONFIG tmpcfg = {0, 0};
     if (fread(&tmpcfg, sizeof(tmpcfg), 1, f) == 1) {
-        cfg->zoom = tmpcfg.zoom <= 10 ? tmpcfg.zoom : 0;
-        cfg->lang = tmpcfg.lang <= 1 ? tmpcfg.lang : 0;
+        cfg->zoom = tmpcfg.zoom <= ZOOM_STEP_MAX ? tmpcfg.zoom : 0;
+        cfg->lang = tmpcfg.lang <= LNG_ENGLISH ? tmpcfg.lang : (unsigned char)LNG_FRENCH;
     }
     fclose(f);
     return 0;
@@ -459,7 +519,7 @@ int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
 {
     FILE* f = fopen(gui->szPathCfg, "wb");
     if (!f) {
-        uiMessage(gui, 62, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_SAVE_SETTINGS, MB_ICONERROR);
         return -1;
     }
     fwrite(cfg, sizeof(*cfg), 1, f);

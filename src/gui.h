@@ -3,11 +3,94 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #define TANDREL_PATH_MAX 260   // a path holds at most 259 characters and the terminator
 #define TANDREL_PASSWD_MAX 32  // a password holds at most 31 characters and the terminator
-#define TANDREL_TEXT_COUNT 63
+#define TANDREL_AUTH_MAX 1024  // the security options appended to a command
+#define TANDREL_CMDLINE_MAX 32767  // the longest command line Windows starts, in characters
+
+#define COUNTOF(a) (sizeof(a) / sizeof((a)[0]))
+
+// Facts of the main window.
+#define WINDOW_CLASS "WINDOWSAPP"
+#define FONT_HEIGHT 14    // character cell height of the controls' font at 100 %
+#define ZOOM_STEP_MAX 10  // zoom steps 0..10 stand for 100 %..200 %
+
+// The pages of the tab control, by tab index.
+enum { TAB_SINGLE, TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
+
+// The languages, by their index in the language list and the settings file.
+enum { LNG_FRENCH, LNG_ENGLISH };
+
+// The texts of the two tables, by index.
+enum {
+    TXT_NONE,
+    TXT_APP_NAME,  // window title and caption of every message box
+    TXT_STATUS,
+    TXT_ABOUT,
+    TXT_TAB_SINGLE,  // the four tab labels, in tab order
+    TXT_TAB_MULTI,
+    TXT_TAB_CONFIG,
+    TXT_TAB_ABOUT,
+    TXT_FRAME_ENCRYPT,
+    TXT_ENCRYPT_40,
+    TXT_ENCRYPT_128,
+    TXT_FRAME_PASSWD,
+    TXT_PASSWD_USER,
+    TXT_PASSWD_OWNER,
+    TXT_FRAME_AUTH,
+    TXT_AUTH_ALL,
+    TXT_AUTH_PRINT_TOP,
+    TXT_AUTH_PRINT_LOW,
+    TXT_AUTH_MODIFY,
+    TXT_AUTH_ASSEMBLY,
+    TXT_AUTH_COPY,
+    TXT_AUTH_READ,
+    TXT_AUTH_CREATE,
+    TXT_AUTH_FILLIN,
+    TXT_BTN_ENCRYPT,
+    TXT_BTN_BURST,
+    TXT_BTN_DUMP_DATA,
+    TXT_BTN_BACKGROUND,
+    TXT_BTN_REPAIR,
+    TXT_BTN_COMPRESS,
+    TXT_BTN_UNCOMPRESS,
+    TXT_BTN_DUMP_FIELDS,
+    TXT_BTN_CLOSE,
+    TXT_PDF_SOURCE,
+    TXT_BTN_PDF_SOURCE,
+    TXT_BTN_DECRYPT,
+    TXT_FRAME_CAT,
+    TXT_CAT_FROM,
+    TXT_CAT_TO,
+    TXT_CAT_ALL,
+    TXT_CAT_EVEN,
+    TXT_CAT_ODD,
+    TXT_BTN_CAT,
+    TXT_FRAME_DELETE,
+    TXT_DELETE_HELP,
+    TXT_BTN_DELETE,
+    TXT_BTN_ADD_DIR,
+    TXT_BTN_ADD_PDF,
+    TXT_BTN_REMOVE,
+    TXT_BTN_UP,
+    TXT_BTN_DOWN,
+    TXT_BTN_JOIN,
+    TXT_LANG,
+    TXT_ZOOM,
+    TXT_MSG_NO_SOURCE,       // "Choose a PDF file first."
+    TXT_MSG_EMPTY_LIST,      // "Add at least one PDF file to the list."
+    TXT_MSG_JOIN_TWO,        // "Add at least two PDF files to the list."
+    TXT_MSG_NO_PASSWORD,     // "Type owner password and/or user password first."
+    TXT_MSG_SAME_PASSWORDS,  // "User and owner passwords must be different."
+    TXT_MSG_NO_OWNER,        // "Type owner password first."
+    TXT_MSG_NO_PAGE,         // "No page found for this file."
+    TXT_MSG_OVERWRITE,       // unused: the save dialog asks before a file is replaced
+    TXT_MSG_SAVE_SETTINGS,   // "Error saving settings. ..."
+    TXT_COUNT
+};
 
 typedef struct {
     HWND hdl;
@@ -92,8 +175,8 @@ typedef struct {
 
 extern T_INTERFACE gui;
 extern T_CONFIG guicfg;
-extern const char* const szLang_fr[TANDREL_TEXT_COUNT];
-extern const char* const szLang_en[TANDREL_TEXT_COUNT];
+extern const char* const szLang_fr[TXT_COUNT];
+extern const char* const szLang_en[TXT_COUNT];
 
 // Every dialog and message box of the program goes through this table, so that tests can
 // answer them; the program keeps the platform functions.
@@ -107,7 +190,8 @@ typedef struct {
 
 extern T_DIALOGS dialogs;
 
-// Message box owned by the main window: caption text 1, body text nText of the active table.
+// Message box owned by the main window: caption the program's name, body text nText of the
+// active table.
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType);
 
 // Start-up (main module).
@@ -127,7 +211,14 @@ int ShowTabSingle(T_INTERFACE* gui, int nCmdShow);
 int ShowTabMulti(T_INTERFACE* gui, int nCmdShow);
 int ShowTabConfig(T_INTERFACE* gui, int nCmdShow);
 int ShowTabAbout(T_INTERFACE* gui, int nCmdShow);
+// The selected tab, TAB_SINGLE to TAB_ABOUT (-1 for none).
+int uiSelectedTab(T_INTERFACE* gui);
 int CheckPermissions(T_INTERFACE* gui, HWND hChk);
+
+// 1 when the check box or radio button h is checked, else 0.
+int uiIsChecked(HWND h);
+// The text of h into sz (nSize bytes, zero-filled first), cut to fit.
+int uiReadText(HWND h, char* sz, int nSize);
 
 // Exact product of v and ratio, truncated toward zero.
 int uiScaleValue(int v, double ratio);
@@ -138,11 +229,14 @@ double uiZoomRatio(int nZoomStep);
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 
-// The open (or save) dialog of one PDF file, owned by the main window, with the French filter in
-// both languages; without OFN_NOCHANGEDIR, so the current directory follows the choice.
-BOOL uiPdfFileDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags, bool bSave);
+// The open and save dialogs of one PDF file, owned by the main window: 1 when a file was chosen
+// into szFile (nFile bytes).
+int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
+int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
 
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
+// Files dropped from the shell onto the window, taken as the page shown takes a chosen file.
+int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);

@@ -1,4 +1,5 @@
-// The source file choice of the Single file page and the add buttons of the file list.
+// The source file choice of the Single file page, the add buttons of the file list, and files
+// dropped onto the window.
 #include "gui.h"
 
 #include <stdio.h>
@@ -9,27 +10,45 @@
 #include "obj.h"
 #include "pdf.h"
 
+// The file-type names and the folder dialog's title are French in both languages.
 static const char szPdfFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
+static const char szFolderTitle[] = "Choisissez un r\xE9pertoire :";
 
-BOOL uiPdfFileDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags, bool bSave)
+// No OFN_NOCHANGEDIR: the current directory follows the user's choice, as users expect of the
+// next dialog.
+static const DWORD OFN_OPEN_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+// A new name is accepted, and an existing file replaced only when the user agrees.
+static const DWORD OFN_SAVE_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+
+static void PdfDialogSettings(T_INTERFACE* gui, OPENFILENAMEA* ofn, char* szFile, DWORD nFile,
+                              DWORD dwFlags)
 {
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    ofn.hwndOwner = gui->hWnd;
-    ofn.lpstrFilter = szPdfFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = nFile;
-    ofn.Flags = dwFlags;
-    BOOL bChosen = bSave ? dialogs.GetSaveFileName(&ofn) : dialogs.GetOpenFileName(&ofn);
-    szFile[nFile - 1] = 0;
-    return bChosen;
+    memset(ofn, 0, sizeof(*ofn));
+    ofn->lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn->hwndOwner = gui->hWnd;
+    ofn->lpstrFilter = szPdfFilter;
+    ofn->nFilterIndex = 1;
+    ofn->lpstrFile = szFile;
+    ofn->nMaxFile = nFile;
+    ofn->Flags = dwFlags;
 }
 
-static BOOL uiChooseOnePdf(T_INTERFACE* gui, char* szFile, DWORD nFile)
+int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 {
-    return uiPdfFileDialog(gui, szFile, nFile,
-                           OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, false);
+    OPENFILENAMEA ofn;
+    PdfDialogSettings(gui, &ofn, szFile, nFile, OFN_OPEN_PDF);
+    int nChosen = dialogs.GetOpenFileName(&ofn) ? 1 : 0;
+    szFile[nFile - 1] = 0;
+    return nChosen;
+}
+
+int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
+{
+    OPENFILENAMEA ofn;
+    PdfDialogSettings(gui, &ofn, szFile, nFile, OFN_SAVE_PDF);
+    int nChosen = dialogs.GetSaveFileName(&ofn) ? 1 : 0;
+    szFile[nFile - 1] = 0;
+    return nChosen;
 }
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
@@ -41,8 +60,8 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile)
     for (T_ELEMENT* e : passwords) {
         if (nNbPages > 0)
             break;
-        char szPasswd[TANDREL_PASSWD_MAX] = {0};
-        GetWindowTextA(e->hdl, szPasswd, sizeof(szPasswd));
+        char szPasswd[TANDREL_PASSWD_MAX];
+        uiReadText(e->hdl, szPasswd, sizeof(szPasswd));
         if (szPasswd[0])
             nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szPasswd);
         SecureZeroMemory(szPasswd, sizeof(szPasswd));
@@ -50,16 +69,13 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile)
     return nNbPages;
 }
 
-int OpenOnePdfFile(T_INTERFACE* gui)
+// Makes szFile the source: its path in the source box, one entry per page in the page lists.
+static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
-    char szFile[TANDREL_PATH_MAX] = {0};
-    if (!uiChooseOnePdf(gui, szFile, sizeof(szFile)))
-        return 0;
     SetWindowTextA(gui->EditPDFSource.hdl, szFile);
-
     int nNbPages = uiCountPages(gui, szFile);
     if (nNbPages <= 0) {
-        uiMessage(gui, 60, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_NO_PAGE, MB_ICONERROR);
         SetWindowTextA(gui->EditPDFSource.hdl, "");
         return 0;
     }
@@ -71,10 +87,10 @@ int OpenOnePdfFile(T_INTERFACE* gui)
     SendMessageA(gui->CboCatFrom.hdl, CB_RESETCONTENT, 0, 0);
     SendMessageA(gui->CboCatTo.hdl, CB_RESETCONTENT, 0, 0);
     for (int i = 1; i <= nNbPages; ++i) {
-        std::string szLabel = pdfPageLabel(i);
-        SendMessageA(gui->ListDelete.hdl, LB_ADDSTRING, 0, (LPARAM)szLabel.c_str());
-        SendMessageA(gui->CboCatFrom.hdl, CB_ADDSTRING, 0, (LPARAM)szLabel.c_str());
-        SendMessageA(gui->CboCatTo.hdl, CB_ADDSTRING, 0, (LPARAM)szLabel.c_str());
+        std::string label = pdfPageLabel(i);
+        SendMessageA(gui->ListDelete.hdl, LB_ADDSTRING, 0, (LPARAM)label.c_str());
+        SendMessageA(gui->CboCatFrom.hdl, CB_ADDSTRING, 0, (LPARAM)label.c_str());
+        SendMessageA(gui->CboCatTo.hdl, CB_ADDSTRING, 0, (LPARAM)label.c_str());
     }
     SendMessageA(gui->CboCatFrom.hdl, CB_SETCURSEL, 0, 0);
     SendMessageA(gui->CboCatTo.hdl, CB_SETCURSEL, (WPARAM)(nNbPages - 1), 0);
@@ -85,18 +101,59 @@ int OpenOnePdfFile(T_INTERFACE* gui)
     return 0;
 }
 
+int OpenOnePdfFile(T_INTERFACE* gui)
+{
+    char szFile[TANDREL_PATH_MAX] = {0};
+    if (uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
+        uiLoadSource(gui, szFile);
+    return 0;
+}
+
 int AddPdfToList(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_MAX] = {0};
-    if (uiChooseOnePdf(gui, szFile, sizeof(szFile)) == 1)
+    if (uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
         List_AddItem(gui->ListPdfFiles.hdl, szFile);
     return 0;
 }
 
-static bool EndsWithPdf(const char* szName)
+static int EndsWithPdf(const char* szName)
 {
     size_t nLen = strlen(szName);
     return nLen >= 4 && _stricmp(szName + nLen - 4, ".pdf") == 0;
+}
+
+// Lists every PDF file of the folder szDir (not of its subfolders), in the platform's order.
+static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
+{
+    std::string dir = szDir;
+    size_t nLast = dir.rfind('\\');
+    if (nLast != std::string::npos && nLast + 1 != dir.size())
+        dir += '\\';
+
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA((dir + "*.pdf").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        // The pattern also finds folders named *.pdf, and files whose short 8.3 name ends in
+        // .pdf while the long name does not (x.pdfa): neither is a PDF file.
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EndsWithPdf(fd.cFileName))
+            continue;
+        std::string path = dir + fd.cFileName;
+        if (path.size() < TANDREL_PATH_MAX)
+            List_AddItem(gui->ListPdfFiles.hdl, path.c_str());
+    } while (FindNextFileA(hFind, &fd));
+    FindClose(hFind);
+    return 0;
+}
+
+// Redraws of the file list held back while many entries are added, then one repaint.
+static void HoldListRedraw(T_INTERFACE* gui, int nHold)
+{
+    SendMessageA(gui->ListPdfFiles.hdl, WM_SETREDRAW, nHold ? FALSE : TRUE, 0);
+    if (!nHold)
+        InvalidateRect(gui->ListPdfFiles.hdl, nullptr, TRUE);
 }
 
 int AddDirPdfToList(T_INTERFACE* gui)
@@ -105,33 +162,69 @@ int AddDirPdfToList(T_INTERFACE* gui)
     BROWSEINFOA bi = {};
     bi.hwndOwner = gui->hWnd;
     bi.pszDisplayName = szDir;
-    bi.lpszTitle = "Choisissez un r\xE9pertoire :";
+    bi.lpszTitle = szFolderTitle;
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     PIDLIST_ABSOLUTE pidl = dialogs.BrowseForFolder(&bi);
     if (!pidl)
         return 0;
     BOOL bPath = dialogs.GetPathFromIDList(pidl, szDir);
     CoTaskMemFree(pidl);
-    if (bPath != 1)
-        return 0;
+    if (bPath) {
+        HoldListRedraw(gui, 1);
+        uiAddPdfFolder(gui, szDir);
+        HoldListRedraw(gui, 0);
+    }
+    return 0;
+}
 
-    std::string sDir = szDir;
-    size_t nLast = sDir.rfind('\\');
-    if (nLast != std::string::npos && nLast + 1 != sDir.size())
-        sDir += '\\';
-
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA((sDir + "*.pdf").c_str(), &fd);
-    if (hFind == INVALID_HANDLE_VALUE)
+// Item i of a drop as a narrow path: 0 when it does not fit a path buffer or the code page
+// cannot name it (it would come out with '?' in place of letters).
+static int DroppedPath(HDROP hDrop, UINT i, char* szPath)
+{
+    WCHAR wszPath[TANDREL_PATH_MAX] = {0};
+    UINT nLen = DragQueryFileW(hDrop, i, nullptr, 0);
+    if (nLen == 0 || nLen >= TANDREL_PATH_MAX)
         return 0;
-    do {
-        // Folders are no files, and short-name matches such as "x.pdfa" are no PDF names.
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EndsWithPdf(fd.cFileName))
-            continue;
-        std::string sPath = sDir + fd.cFileName;
-        if (sPath.size() < TANDREL_PATH_MAX)
-            List_AddItem(gui->ListPdfFiles.hdl, sPath.c_str());
-    } while (FindNextFileA(hFind, &fd));
-    FindClose(hFind);
+    DragQueryFileW(hDrop, i, wszPath, TANDREL_PATH_MAX);
+    BOOL bLost = FALSE;
+    int nOut = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wszPath, -1, szPath,
+                                   TANDREL_PATH_MAX, nullptr, &bLost);
+    return nOut > 0 && !bLost ? 1 : 0;
+}
+
+static int IsFolder(const char* szPath)
+{
+    DWORD dwAttr = GetFileAttributesA(szPath);
+    return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+}
+
+// A dropped PDF file: a file, not a folder, whose name ends in .pdf.
+static int IsPdfFile(const char* szPath)
+{
+    return !IsFolder(szPath) && EndsWithPdf(szPath);
+}
+
+int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
+{
+    int nTab = uiSelectedTab(gui);
+    UINT nCount = DragQueryFileW(hDrop, 0xFFFFFFFF, nullptr, 0);
+    char szPath[TANDREL_PATH_MAX];
+    if (nTab == TAB_SINGLE) {
+        for (UINT i = 0; i < nCount; ++i) {
+            if (DroppedPath(hDrop, i, szPath) && IsPdfFile(szPath))
+                return uiLoadSource(gui, szPath);  // the page takes one source file
+        }
+    } else if (nTab == TAB_MULTI) {
+        HoldListRedraw(gui, 1);
+        for (UINT i = 0; i < nCount; ++i) {
+            if (!DroppedPath(hDrop, i, szPath))
+                continue;
+            if (IsFolder(szPath))
+                uiAddPdfFolder(gui, szPath);
+            else if (EndsWithPdf(szPath))
+                List_AddItem(gui->ListPdfFiles.hdl, szPath);
+        }
+        HoldListRedraw(gui, 0);
+    }
     return 0;
 }

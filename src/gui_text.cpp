@@ -3,166 +3,174 @@
 // an escape followed by a hex digit letter is split into two literals.
 #include "gui.h"
 
-const char* const szLang_fr[TANDREL_TEXT_COUNT] = {
-    /*  0 */ "",
-    /*  1 */ "TANDREL",
-    /*  2 */ "Interface Windows pour le PDF Toolkit",
-    /*  3 */ "TANDREL    (c) 2026 les auteurs de TANDREL\r\n"
-             "\r\n"
-             "Interface Windows pour pdftk : "
-             "https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/\r\n"
-             "Chaque t\xE2" "che PDF \xE0 un clic, sans aucune commande \xE0 taper.\r\n"
-             "\r\n"
-             "Version 1.0.0\r\n"
-             "\r\n"
-             "Informations : voir README.md dans les sources de TANDREL\r\n"
-             "\r\n"
-             "Essay\xE9 avec pdftk 3.3.3 (pdftk-java) en compatibilit\xE9 "
-             "Windows 7 et 10 sous Wine 8\r\n"
-             "\r\n"
-             "Compil\xE9 avec MinGW-w64",
-    /*  4 */ "Fichier unique",
-    /*  5 */ "Plusieurs fichiers",
-    /*  6 */ "Configuration",
-    /*  7 */ "A propos",
-    /*  8 */ "Chiffrement",
-    /*  9 */ "sur 40 bits",
-    /* 10 */ "sur 128 bits",
-    /* 11 */ "Mots de passe",
-    /* 12 */ "Utilisateur",
-    /* 13 */ "Principal",
-    /* 14 */ "Autorisations",
-    /* 15 */ "Tout autoriser",
-    /* 16 */ "Impression sans restriction",
-    /* 17 */ "Impression basse r\xE9solution",
-    /* 18 */ "Modification du contenu et...",
-    /* 19 */ "Assemblage",
-    /* 20 */ "Copie/extraction du contenu et...",
-    /* 21 */ "Accessibilit\xE9",
-    /* 22 */ "Commentaire et champs de saisie et...",
-    /* 23 */ "Remplissage de formulaire",
-    /* 24 */ "Chiffrer",
-    /* 25 */ "Dissocier",
-    /* 26 */ "Info. PDF",
-    /* 27 */ "Filigrane",
-    /* 28 */ "R\xE9parer",
-    /* 29 */ "Re-compresser",
-    /* 30 */ "D\xE9" "compresser",
-    /* 31 */ "Infos. champs",
-    /* 32 */ "Quitter",
-    /* 33 */ "Fichier PDF :",
-    /* 34 */ "...",
-    /* 35 */ "D\xE9" "chiffrer",
-    /* 36 */ "S\xE9lection",
-    /* 37 */ "De :",
-    /* 38 */ "\xE0 :",
-    /* 39 */ "Toutes",
-    /* 40 */ "Paires",
-    /* 41 */ "Impaires",
-    /* 42 */ "S\xE9lectionner",
-    /* 43 */ "Suppression",
-    /* 44 */ "S\xE9lectionner les pages que vous souhaitez supprimer dans la liste \xE0 gauche, "
-             "puis cliquer sur le bouton 'Supprimer' ci-dessous.",
-    /* 45 */ "Supprimer",
-    /* 46 */ "Ajout r\xE9p.",
-    /* 47 */ "Ajouter",
-    /* 48 */ "Supprimer",
-    /* 49 */ "Monter",
-    /* 50 */ "descendre",
-    /* 51 */ "Assembler",
-    /* 52 */ "Langue :",
-    /* 53 */ "Zoom :",
-    /* 54 */ "Vous devez d'abord choisir un fichier PDF.",
-    /* 55 */ "Vous devez ajouter au moins un fichier PDF dans la liste.",
-    /* 56 */ "Vous devez ajouter au moins deux fichiers PDF dans la liste.",
-    /* 57 */ "Vous devez saisir un mot de passe principal et/ou un mot de passe utilisateur.",
-    /* 58 */ "Le mot de passe principal et le mot de passe utilisateur "
-             "doivent \xEAtre diff\xE9rents.",
-    /* 59 */ "Vous devez saisir un mot de passe principal.",
-    /* 60 */ "Aucune page trouv\xE9" "e pour ce fichier.",
-    /* 61 */ "Le fichier r\xE9sultant existe d\xE9j\xE0.\r\n\r\n"
-             "Voulez-vous l'\xE9" "craser quand m\xEAme ?",
-    /* 62 */ "Erreur \xE0 la sauvegarde de la configuration.\r\n\r\n"
-             "Votre fichier de configuration ou votre r\xE9pertoire est peut-\xEAtre prot\xE9g\xE9 "
-             "en \xE9" "criture.",
+// clang-format off
+
+const char* const szLang_fr[TXT_COUNT] = {
+    /* TXT_NONE               */ "",
+    /* TXT_APP_NAME           */ "TANDREL",
+    /* TXT_STATUS             */ "Interface Windows pour le PDF Toolkit",
+    /* TXT_ABOUT              */ "TANDREL    (c) 2026 les auteurs de TANDREL\r\n"
+                                 "\r\n"
+                                 "Interface Windows pour pdftk : "
+                                 "https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/\r\n"
+                                 "Chaque t\xE2" "che PDF \xE0 un clic, "
+                                 "sans aucune commande \xE0 taper.\r\n"
+                                 "\r\n"
+                                 "Version 1.0.0\r\n"
+                                 "\r\n"
+                                 "Informations : voir README.md dans les sources de TANDREL\r\n"
+                                 "\r\n"
+                                 "Essay\xE9 avec pdftk 3.3.3 (pdftk-java) en compatibilit\xE9 "
+                                 "Windows 7 et 10 sous Wine 8\r\n"
+                                 "\r\n"
+                                 "Compil\xE9 avec MinGW-w64",
+    /* TXT_TAB_SINGLE         */ "Fichier unique",
+    /* TXT_TAB_MULTI          */ "Plusieurs fichiers",
+    /* TXT_TAB_CONFIG         */ "Configuration",
+    /* TXT_TAB_ABOUT          */ "A propos",
+    /* TXT_FRAME_ENCRYPT      */ "Chiffrement",
+    /* TXT_ENCRYPT_40         */ "sur 40 bits",
+    /* TXT_ENCRYPT_128        */ "sur 128 bits",
+    /* TXT_FRAME_PASSWD       */ "Mots de passe",
+    /* TXT_PASSWD_USER        */ "Utilisateur",
+    /* TXT_PASSWD_OWNER       */ "Principal",
+    /* TXT_FRAME_AUTH         */ "Autorisations",
+    /* TXT_AUTH_ALL           */ "Tout autoriser",
+    /* TXT_AUTH_PRINT_TOP     */ "Impression sans restriction",
+    /* TXT_AUTH_PRINT_LOW     */ "Impression basse r\xE9solution",
+    /* TXT_AUTH_MODIFY        */ "Modification du contenu et...",
+    /* TXT_AUTH_ASSEMBLY      */ "Assemblage",
+    /* TXT_AUTH_COPY          */ "Copie/extraction du contenu et...",
+    /* TXT_AUTH_READ          */ "Accessibilit\xE9",
+    /* TXT_AUTH_CREATE        */ "Commentaire et champs de saisie et...",
+    /* TXT_AUTH_FILLIN        */ "Remplissage de formulaire",
+    /* TXT_BTN_ENCRYPT        */ "Chiffrer",
+    /* TXT_BTN_BURST          */ "Dissocier",
+    /* TXT_BTN_DUMP_DATA      */ "Info. PDF",
+    /* TXT_BTN_BACKGROUND     */ "Filigrane",
+    /* TXT_BTN_REPAIR         */ "R\xE9parer",
+    /* TXT_BTN_COMPRESS       */ "Re-compresser",
+    /* TXT_BTN_UNCOMPRESS     */ "D\xE9" "compresser",
+    /* TXT_BTN_DUMP_FIELDS    */ "Infos. champs",
+    /* TXT_BTN_CLOSE          */ "Quitter",
+    /* TXT_PDF_SOURCE         */ "Fichier PDF :",
+    /* TXT_BTN_PDF_SOURCE     */ "...",
+    /* TXT_BTN_DECRYPT        */ "D\xE9" "chiffrer",
+    /* TXT_FRAME_CAT          */ "S\xE9lection",
+    /* TXT_CAT_FROM           */ "De :",
+    /* TXT_CAT_TO             */ "\xE0 :",
+    /* TXT_CAT_ALL            */ "Toutes",
+    /* TXT_CAT_EVEN           */ "Paires",
+    /* TXT_CAT_ODD            */ "Impaires",
+    /* TXT_BTN_CAT            */ "S\xE9lectionner",
+    /* TXT_FRAME_DELETE       */ "Suppression",
+    /* TXT_DELETE_HELP        */ "S\xE9lectionner les pages que vous souhaitez supprimer "
+                                 "dans la liste \xE0 gauche, "
+                                 "puis cliquer sur le bouton 'Supprimer' ci-dessous.",
+    /* TXT_BTN_DELETE         */ "Supprimer",
+    /* TXT_BTN_ADD_DIR        */ "Ajout r\xE9p.",
+    /* TXT_BTN_ADD_PDF        */ "Ajouter",
+    /* TXT_BTN_REMOVE         */ "Supprimer",
+    /* TXT_BTN_UP             */ "Monter",
+    /* TXT_BTN_DOWN           */ "descendre",
+    /* TXT_BTN_JOIN           */ "Assembler",
+    /* TXT_LANG               */ "Langue :",
+    /* TXT_ZOOM               */ "Zoom :",
+    /* TXT_MSG_NO_SOURCE      */ "Vous devez d'abord choisir un fichier PDF.",
+    /* TXT_MSG_EMPTY_LIST     */ "Vous devez ajouter au moins un fichier PDF dans la liste.",
+    /* TXT_MSG_JOIN_TWO       */ "Vous devez ajouter au moins deux fichiers PDF dans la liste.",
+    /* TXT_MSG_NO_PASSWORD    */ "Vous devez saisir un mot de passe principal et/ou "
+                                 "un mot de passe utilisateur.",
+    /* TXT_MSG_SAME_PASSWORDS */ "Le mot de passe principal et le mot de passe utilisateur "
+                                 "doivent \xEAtre diff\xE9rents.",
+    /* TXT_MSG_NO_OWNER       */ "Vous devez saisir un mot de passe principal.",
+    /* TXT_MSG_NO_PAGE        */ "Aucune page trouv\xE9" "e pour ce fichier.",
+    /* TXT_MSG_OVERWRITE      */ "Le fichier r\xE9sultant existe d\xE9j\xE0.\r\n\r\n"
+                                 "Voulez-vous l'\xE9" "craser quand m\xEAme ?",
+    /* TXT_MSG_SAVE_SETTINGS  */ "Erreur \xE0 la sauvegarde de la configuration.\r\n\r\n"
+                                 "Votre fichier de configuration ou votre r\xE9pertoire "
+                                 "est peut-\xEAtre prot\xE9g\xE9 "
+                                 "en \xE9" "criture.",
 };
 
-const char* const szLang_en[TANDREL_TEXT_COUNT] = {
-    /*  0 */ "",
-    /*  1 */ "TANDREL",
-    /*  2 */ "PDF Toolkit front-end for Windows",
-    /*  3 */ "TANDREL      (c) 2026 the TANDREL authors\r\n"
-             "\r\n"
-             "Windows front-end to pdftk: https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/\r\n"
-             "Every PDF task a click away, with no command to type.\r\n"
-             "\r\n"
-             "Version 1.0.0\r\n"
-             "\r\n"
-             "Information: see README.md in the TANDREL sources\r\n"
-             "\r\n"
-             "Tried with pdftk 3.3.3 (pdftk-java) on Windows 7 and 10 "
-             "compatibility under Wine 8\r\n"
-             "\r\n"
-             "Built with MinGW-w64",
-    /*  4 */ "Single file",
-    /*  5 */ "Multiple files",
-    /*  6 */ "Settings",
-    /*  7 */ "About",
-    /*  8 */ "Encryption",
-    /*  9 */ "40 bits",
-    /* 10 */ "128 bits",
-    /* 11 */ "Passwords",
-    /* 12 */ "User",
-    /* 13 */ "Owner",
-    /* 14 */ "Permissions",
-    /* 15 */ "All below and top quality printing",
-    /* 16 */ "Top quality printing",
-    /* 17 */ "Lower quality printing",
-    /* 18 */ "Mofify contents and...",
-    /* 19 */ "Assembly",
-    /* 20 */ "Copy contents and...",
-    /* 21 */ "Screenreaders",
-    /* 22 */ "Modify annotations and...",
-    /* 23 */ "Fill in",
-    /* 24 */ "Crypt",
-    /* 25 */ "Burst",
-    /* 26 */ "Dump data",
-    /* 27 */ "Background",
-    /* 28 */ "Repair",
-    /* 29 */ "Re-compress",
-    /* 30 */ "Uncompress",
-    /* 31 */ "Dump data flds.",
-    /* 32 */ "Close",
-    /* 33 */ "PDF file :",
-    /* 34 */ "...",
-    /* 35 */ "Decrypt",
-    /* 36 */ "Catalog",
-    /* 37 */ "From :",
-    /* 38 */ "To :",
-    /* 39 */ "All",
-    /* 40 */ "Even",
-    /* 41 */ "Odd",
-    /* 42 */ "Catalog",
-    /* 43 */ "Delete",
-    /* 44 */ "Select pages you want to delete on the left list, "
-             "then click the 'Delete' button below.",
-    /* 45 */ "Delete",
-    /* 46 */ "Add dir.",
-    /* 47 */ "Add",
-    /* 48 */ "Delete",
-    /* 49 */ "Up",
-    /* 50 */ "Down",
-    /* 51 */ "Join",
-    /* 52 */ "Language :",
-    /* 53 */ "Zoom :",
-    /* 54 */ "Choose a PDF file first.",
-    /* 55 */ "Add at least one PDF file to the list.",
-    /* 56 */ "Add at least two PDF files to the list.",
-    /* 57 */ "Type owner password and/or user password first.",
-    /* 58 */ "User and owner passwords must be different.",
-    /* 59 */ "Type owner password first.",
-    /* 60 */ "No page found for this file.",
-    /* 61 */ "Result file already exists.\r\n\r\nOverwrite it ?",
-    /* 62 */ "Error saving settings.\r\n\r\n"
-             "Your configuration file or directory may be write-protected.",
+const char* const szLang_en[TXT_COUNT] = {
+    /* TXT_NONE               */ "",
+    /* TXT_APP_NAME           */ "TANDREL",
+    /* TXT_STATUS             */ "PDF Toolkit front-end for Windows",
+    /* TXT_ABOUT              */ "TANDREL      (c) 2026 the TANDREL authors\r\n"
+                                 "\r\n"
+                                 "Windows front-end to pdftk: "
+                                 "https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/\r\n"
+                                 "Every PDF task a click away, with no command to type.\r\n"
+                                 "\r\n"
+                                 "Version 1.0.0\r\n"
+                                 "\r\n"
+                                 "Information: see README.md in the TANDREL sources\r\n"
+                                 "\r\n"
+                                 "Tried with pdftk 3.3.3 (pdftk-java) on Windows 7 and 10 "
+                                 "compatibility under Wine 8\r\n"
+                                 "\r\n"
+                                 "Built with MinGW-w64",
+    /* TXT_TAB_SINGLE         */ "Single file",
+    /* TXT_TAB_MULTI          */ "Multiple files",
+    /* TXT_TAB_CONFIG         */ "Settings",
+    /* TXT_TAB_ABOUT          */ "About",
+    /* TXT_FRAME_ENCRYPT      */ "Encryption",
+    /* TXT_ENCRYPT_40         */ "40 bits",
+    /* TXT_ENCRYPT_128        */ "128 bits",
+    /* TXT_FRAME_PASSWD       */ "Passwords",
+    /* TXT_PASSWD_USER        */ "User",
+    /* TXT_PASSWD_OWNER       */ "Owner",
+    /* TXT_FRAME_AUTH         */ "Permissions",
+    /* TXT_AUTH_ALL           */ "All below and top quality printing",
+    /* TXT_AUTH_PRINT_TOP     */ "Top quality printing",
+    /* TXT_AUTH_PRINT_LOW     */ "Lower quality printing",
+    /* TXT_AUTH_MODIFY        */ "Mofify contents and...",
+    /* TXT_AUTH_ASSEMBLY      */ "Assembly",
+    /* TXT_AUTH_COPY          */ "Copy contents and...",
+    /* TXT_AUTH_READ          */ "Screenreaders",
+    /* TXT_AUTH_CREATE        */ "Modify annotations and...",
+    /* TXT_AUTH_FILLIN        */ "Fill in",
+    /* TXT_BTN_ENCRYPT        */ "Crypt",
+    /* TXT_BTN_BURST          */ "Burst",
+    /* TXT_BTN_DUMP_DATA      */ "Dump data",
+    /* TXT_BTN_BACKGROUND     */ "Background",
+    /* TXT_BTN_REPAIR         */ "Repair",
+    /* TXT_BTN_COMPRESS       */ "Re-compress",
+    /* TXT_BTN_UNCOMPRESS     */ "Uncompress",
+    /* TXT_BTN_DUMP_FIELDS    */ "Dump data flds.",
+    /* TXT_BTN_CLOSE          */ "Close",
+    /* TXT_PDF_SOURCE         */ "PDF file :",
+    /* TXT_BTN_PDF_SOURCE     */ "...",
+    /* TXT_BTN_DECRYPT        */ "Decrypt",
+    /* TXT_FRAME_CAT          */ "Catalog",
+    /* TXT_CAT_FROM           */ "From :",
+    /* TXT_CAT_TO             */ "To :",
+    /* TXT_CAT_ALL            */ "All",
+    /* TXT_CAT_EVEN           */ "Even",
+    /* TXT_CAT_ODD            */ "Odd",
+    /* TXT_BTN_CAT            */ "Catalog",
+    /* TXT_FRAME_DELETE       */ "Delete",
+    /* TXT_DELETE_HELP        */ "Select pages you want to delete on the left list, "
+                                 "then click the 'Delete' button below.",
+    /* TXT_BTN_DELETE         */ "Delete",
+    /* TXT_BTN_ADD_DIR        */ "Add dir.",
+    /* TXT_BTN_ADD_PDF        */ "Add",
+    /* TXT_BTN_REMOVE         */ "Delete",
+    /* TXT_BTN_UP             */ "Up",
+    /* TXT_BTN_DOWN           */ "Down",
+    /* TXT_BTN_JOIN           */ "Join",
+    /* TXT_LANG               */ "Language :",
+    /* TXT_ZOOM               */ "Zoom :",
+    /* TXT_MSG_NO_SOURCE      */ "Choose a PDF file first.",
+    /* TXT_MSG_EMPTY_LIST     */ "Add at least one PDF file to the list.",
+    /* TXT_MSG_JOIN_TWO       */ "Add at least two PDF files to the list.",
+    /* TXT_MSG_NO_PASSWORD    */ "Type owner password and/or user password first.",
+    /* TXT_MSG_SAME_PASSWORDS */ "User and owner passwords must be different.",
+    /* TXT_MSG_NO_OWNER       */ "Type owner password first.",
+    /* TXT_MSG_NO_PAGE        */ "No page found for this file.",
+    /* TXT_MSG_OVERWRITE      */ "Result file already exists.\r\n\r\nOverwrite it ?",
+    /* TXT_MSG_SAVE_SETTINGS  */ "Error saving settings.\r\n\r\n"
+                                 "Your configuration file or directory may be write-protected.",
 };
+// clang-format on

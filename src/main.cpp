@@ -8,11 +8,12 @@
 
 #include "obj.h"
 #include "pdf.h"
+#include "resource.h"
 
 // szPath = the folder of the program's executable, a backslash, szName.
 static void PathBesideProgram(HINSTANCE hInst, char* szPath, const char* szName)
 {
-    char szModule[MAX_PATH] = {0};
+    char szModule[TANDREL_PATH_MAX] = {0};
     GetModuleFileNameA(hInst, szModule, sizeof(szModule));
     PathRemoveFileSpecA(szModule);
     // Too deep to name: no file, rather than a cut name that could name another one.
@@ -39,10 +40,10 @@ int appRegisterClass(HINSTANCE hInst)
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = WinMainProc;
     wc.hInstance = hInst;
-    wc.hIcon = LoadIconA(gui.hInst, MAKEINTRESOURCEA(1));
+    wc.hIcon = LoadIconA(gui.hInst, MAKEINTRESOURCEA(IDI_TANDREL));
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = (HBRUSH)(INT_PTR)(COLOR_SCROLLBAR + 1);
-    wc.lpszClassName = "WINDOWSAPP";
+    wc.lpszClassName = WINDOW_CLASS;
     return RegisterClassA(&wc) ? 1 : 0;
 }
 
@@ -53,7 +54,7 @@ int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
     appInitRecord(hThisInstance);
     if (!appRegisterClass(hThisInstance))
         return 0;
-    HWND hWnd = CreateWindowExA(0, "WINDOWSAPP", nullptr, WS_SYSMENU | WS_MINIMIZEBOX,
+    HWND hWnd = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr,
                                 hThisInstance, nullptr);
     if (!hWnd)
@@ -77,9 +78,10 @@ static LRESULT OnCreate(HWND hWnd)
     uiInitControls(&gui);
     cfgLoadSettings(&gui, &guicfg);
     SendMessageA(gui.CboLang.hdl, CB_SETCURSEL, guicfg.lang, 0);
-    uiApplyText(&gui, guicfg.lang == 1 ? szLang_en : szLang_fr);
+    uiApplyText(&gui, guicfg.lang == LNG_ENGLISH ? szLang_en : szLang_fr);
     SendMessageA(gui.CboZoom.hdl, CB_SETCURSEL, guicfg.zoom, 0);
     ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
+    DragAcceptFiles(hWnd, TRUE);
     return 0;
 }
 
@@ -92,6 +94,7 @@ typedef struct {
 } T_DISPATCH;
 
 // Buttons and the operation each runs, in the order they are compared.
+// clang-format off
 static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnEncrypt, EncryptPDF},
     {&T_INTERFACE::BtnBurst, BurstPDF},
@@ -109,6 +112,7 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnAddPdfToList, AddPdfToList},
     {&T_INTERFACE::BtnAddDirToList, AddDirPdfToList},
 };
+// clang-format on
 
 static const struct {
     T_ELEMENT T_INTERFACE::*pControl;
@@ -125,22 +129,19 @@ static const T_ELEMENT T_INTERFACE::*const permissionBoxes[] = {
     &T_INTERFACE::ChkAuthModify, &T_INTERFACE::ChkAuthCopy,     &T_INTERFACE::ChkAuthCreate,
 };
 
-static void OnLanguageChange(HWND hSender)
+static void OnLanguageChange(void)
 {
-    if (SendMessageA(hSender, CB_GETCURSEL, 0, 0) == 0) {
-        guicfg.lang = 0;
-        uiApplyText(&gui, szLang_fr);
-    }
-    if (SendMessageA(gui.CboLang.hdl, CB_GETCURSEL, 0, 0) == 1) {
-        guicfg.lang = 1;
-        uiApplyText(&gui, szLang_en);
+    LRESULT nSel = SendMessageA(gui.CboLang.hdl, CB_GETCURSEL, 0, 0);
+    if (nSel == LNG_FRENCH || nSel == LNG_ENGLISH) {
+        guicfg.lang = (unsigned char)nSel;
+        uiApplyText(&gui, nSel == LNG_ENGLISH ? szLang_en : szLang_fr);
     }
 }
 
-static void OnZoomChange(HWND hSender)
+static void OnZoomChange(void)
 {
-    LRESULT nSel = SendMessageA(hSender, CB_GETCURSEL, 0, 0);
-    if (nSel < 0 || nSel > 10)
+    LRESULT nSel = SendMessageA(gui.CboZoom.hdl, CB_GETCURSEL, 0, 0);
+    if (nSel < 0 || nSel > ZOOM_STEP_MAX)
         return;  // nothing selected: the zoom stays as it is
     guicfg.zoom = (unsigned char)nSel;
     ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
@@ -166,9 +167,9 @@ static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
     if (hSender == gui.BtnAppClose.hdl)
         PostMessageA(hWnd, WM_CLOSE, 0, 0);
     if (hSender == gui.CboLang.hdl && HIWORD(wParam) == CBN_SELCHANGE)
-        OnLanguageChange(hSender);
+        OnLanguageChange();
     if (hSender == gui.CboZoom.hdl && HIWORD(wParam) == CBN_SELCHANGE)
-        OnZoomChange(hSender);
+        OnZoomChange();
     return 0;
 }
 
@@ -177,13 +178,21 @@ static LRESULT OnNotify(LPARAM lParam)
     const NMHDR* pHdr = (const NMHDR*)lParam;
     if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE)
         return 0;
-    int nTab = (int)SendMessageA(gui.Tabs.hdl, TCM_GETCURSEL, 0, 0);
-    if (nTab < 0 || nTab > 3)
+    int nTab = uiSelectedTab(&gui);
+    if (nTab < 0 || nTab >= TAB_COUNT)
         return 0;
-    ShowTabSingle(&gui, nTab == 0 ? SW_SHOW : SW_HIDE);
-    ShowTabMulti(&gui, nTab == 1 ? SW_SHOW : SW_HIDE);
-    ShowTabConfig(&gui, nTab == 2 ? SW_SHOW : SW_HIDE);
-    ShowTabAbout(&gui, nTab == 3 ? SW_SHOW : SW_HIDE);
+    ShowTabSingle(&gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
+    ShowTabMulti(&gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
+    ShowTabConfig(&gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
+    ShowTabAbout(&gui, nTab == TAB_ABOUT ? SW_SHOW : SW_HIDE);
+    return 0;
+}
+
+static LRESULT OnDropFiles(WPARAM wParam)
+{
+    HDROP hDrop = (HDROP)wParam;
+    uiDropFiles(&gui, hDrop);
+    DragFinish(hDrop);
     return 0;
 }
 
@@ -210,6 +219,8 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnCommand(hWnd, wParam, lParam);
     case WM_NOTIFY:
         return OnNotify(lParam);
+    case WM_DROPFILES:
+        return OnDropFiles(wParam);
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_DESTROY:

@@ -8,7 +8,7 @@
 // The horizontal scrolling width that shows an entry of nLen characters whole.
 static int ExtentOf(LRESULT nLen)
 {
-    return (int)(7 * nLen);
+    return (int)(LIST_CHAR_WIDTH * nLen);
 }
 
 // Indices of the selected entries, ascending; empty when none is selected or the list has no
@@ -24,17 +24,16 @@ static std::vector<int> SelectedItems(HWND hList)
     return sel;
 }
 
-// The text of entry nId, whatever its length; false when it cannot be read.
-static bool ItemText(HWND hList, int nId, std::string& szItem)
+int List_GetItemText(HWND hList, int nId, std::string& item)
 {
     LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nId, 0);
     if (nLen == LB_ERR)
-        return false;
+        return 0;
     std::vector<char> buf((size_t)nLen + 1, 0);
     if (SendMessageA(hList, LB_GETTEXT, (WPARAM)nId, (LPARAM)buf.data()) == LB_ERR)
-        return false;
-    szItem = buf.data();
-    return true;
+        return 0;
+    item = buf.data();
+    return 1;
 }
 
 int List_AddItem(HWND hList, const char* szItem)
@@ -76,11 +75,11 @@ int List_RemoveItems(HWND hList)
 // Moves entry nId to nTo, selected there; an entry that cannot be read stays where it is.
 static void MoveItem(HWND hList, int nId, int nTo)
 {
-    std::string szItem;
-    if (!ItemText(hList, nId, szItem))
+    std::string item;
+    if (!List_GetItemText(hList, nId, item))
         return;
     SendMessageA(hList, LB_DELETESTRING, (WPARAM)nId, 0);
-    SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTo, (LPARAM)szItem.c_str());
+    SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTo, (LPARAM)item.c_str());
     SendMessageA(hList, LB_SETSEL, TRUE, (LPARAM)nTo);
 }
 

@@ -1,99 +1,80 @@
 // The operations: each reads the controls, forms pdftk command lines and runs them.
 #include "pdf.h"
 
-#include <commctrl.h>
 #include <shlwapi.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "obj.h"
+
 static std::string Q(const char* s)
 {
     return pdfQuoteArg(s);
 }
 
-static bool IsChecked(T_ELEMENT* e)
+// The path in the source box of the Single file page.
+static void ReadSourcePath(T_INTERFACE* gui, char* szFile)
 {
-    return SendMessageA(e->hdl, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// A password box: at most 31 characters, longer texts are cut.
-static void ReadPassword(T_ELEMENT* e, char* szPasswd)
-{
-    memset(szPasswd, 0, TANDREL_PASSWD_MAX);
-    GetWindowTextA(e->hdl, szPasswd, TANDREL_PASSWD_MAX);
+    uiReadText(gui->EditPDFSource.hdl, szFile, TANDREL_PATH_MAX);
 }
 
 // The same non-empty text in both password boxes.
-static bool SamePasswords(T_INTERFACE* gui)
+static int SamePasswords(T_INTERFACE* gui)
 {
     char szPasswdOwner[TANDREL_PASSWD_MAX];
     char szPasswdUser[TANDREL_PASSWD_MAX];
-    ReadPassword(&gui->EditPasswdOwner, szPasswdOwner);
-    ReadPassword(&gui->EditPasswdUser, szPasswdUser);
-    bool bSame = szPasswdOwner[0] && strcmp(szPasswdOwner, szPasswdUser) == 0;
+    uiReadText(gui->EditPasswdOwner.hdl, szPasswdOwner, sizeof(szPasswdOwner));
+    uiReadText(gui->EditPasswdUser.hdl, szPasswdUser, sizeof(szPasswdUser));
+    int nSame = pdfSamePasswords(szPasswdOwner, szPasswdUser);
     SecureZeroMemory(szPasswdOwner, sizeof(szPasswdOwner));
     SecureZeroMemory(szPasswdUser, sizeof(szPasswdUser));
-    return bSame;
+    return nSame;
 }
 
-static void ReadSourcePath(T_INTERFACE* gui, char* szFile)
-{
-    memset(szFile, 0, TANDREL_PATH_MAX);
-    GetWindowTextA(gui->EditPDFSource.hdl, szFile, TANDREL_PATH_MAX);
-}
-
-// Security options from the panel: 0 without passwords, -1 for equal passwords, else the length.
-static int SecurityOptions(T_INTERFACE* gui, std::string& szOptions)
+int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch)
 {
     char szPasswdOwner[TANDREL_PASSWD_MAX];
     char szPasswdUser[TANDREL_PASSWD_MAX];
-    ReadPassword(&gui->EditPasswdOwner, szPasswdOwner);
-    ReadPassword(&gui->EditPasswdUser, szPasswdUser);
+    uiReadText(gui->EditPasswdOwner.hdl, szPasswdOwner, sizeof(szPasswdOwner));
+    uiReadText(gui->EditPasswdUser.hdl, szPasswdUser, sizeof(szPasswdUser));
     T_SECURITY sec = {};
     sec.szOwner = szPasswdOwner;
     sec.szUser = szPasswdUser;
     if (szPasswdOwner[0] || szPasswdUser[0]) {
-        sec.bEncrypt40 = IsChecked(&gui->OptEncrypt40);
-        sec.bEncrypt128 = IsChecked(&gui->OptEncrypt128);
-        T_ELEMENT* perms[PERM_COUNT] = {&gui->ChkAuthAll,    &gui->ChkAuthPrintTop,
-                                        &gui->ChkAuthPrintLow, &gui->ChkAuthModify,
-                                        &gui->ChkAuthAssembly, &gui->ChkAuthCopy,
-                                        &gui->ChkAuthRead,   &gui->ChkAuthCreate,
-                                        &gui->ChkAuthFillin};
+        sec.bEncrypt40 = uiIsChecked(gui->OptEncrypt40.hdl);
+        sec.bEncrypt128 = uiIsChecked(gui->OptEncrypt128.hdl);
+        // In the order of PERM_ALL to PERM_FILLIN.
+        const T_ELEMENT* perms[PERM_COUNT] = {
+            &gui->ChkAuthAll,      &gui->ChkAuthPrintTop, &gui->ChkAuthPrintLow,
+            &gui->ChkAuthModify,   &gui->ChkAuthAssembly, &gui->ChkAuthCopy,
+            &gui->ChkAuthRead,     &gui->ChkAuthCreate,   &gui->ChkAuthFillin};
         for (int i = 0; i < PERM_COUNT; ++i)
-            sec.bPerm[i] = IsChecked(perms[i]);
+            sec.bPerm[i] = uiIsChecked(perms[i]->hdl);
     }
-    int nResult = pdfSecurityOptions(&sec, szOptions);
+    std::string options;
+    int nResult = pdfSecurityOptions(&sec, options);
     SecureZeroMemory(szPasswdOwner, sizeof(szPasswdOwner));
     SecureZeroMemory(szPasswdUser, sizeof(szPasswdUser));
-    return nResult;
-}
-
-int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch)
-{
-    const size_t nBatch = 1024;
-    std::string szOptions;
-    int nResult = SecurityOptions(gui, szOptions);
     if (nResult <= 0)
         return nResult;
     size_t nUsed = strnlen(szBatch, nBatch - 1);
-    // Cannot be cut with passwords of 31 characters; a cut option would be worse than none.
-    if (nUsed + szOptions.size() >= nBatch)
+    // Cannot happen with passwords of 31 characters; a cut option would be worse than none.
+    if (nUsed + options.size() >= nBatch)
         return -1;
-    memcpy(szBatch + nUsed, szOptions.c_str(), szOptions.size() + 1);
-    return (int)(nUsed + szOptions.size());
+    memcpy(szBatch + nUsed, options.c_str(), options.size() + 1);
+    SecureZeroMemory(&options[0], options.size());
+    return (int)(nUsed + strlen(szBatch + nUsed));
 }
 
-int BuildCatalogCommand(T_INTERFACE* gui, char* szBatch)
+int BuildCatalogCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch)
 {
     int nFrom = (int)SendMessageA(gui->CboCatFrom.hdl, CB_GETCURSEL, 0, 0) + 1;
     int nTo = (int)SendMessageA(gui->CboCatTo.hdl, CB_GETCURSEL, 0, 0) + 1;
-    std::string szRange =
-        pdfCatalogRange(nFrom, nTo, IsChecked(&gui->OptCatEven), IsChecked(&gui->OptCatOdd));
-    // The caller's buffer holds 128 bytes; a range is at most 26 characters.
-    lstrcpynA(szBatch, szRange.c_str(), 128);
+    std::string range = pdfCatalogRange(nFrom, nTo, uiIsChecked(gui->OptCatEven.hdl),
+                                        uiIsChecked(gui->OptCatOdd.hdl));
+    lstrcpynA(szBatch, range.c_str(), (int)nBatch);
     return (int)strlen(szBatch);
 }
 
@@ -105,22 +86,22 @@ int CatPDF(T_INTERFACE* gui)
     char szFile[TANDREL_PATH_MAX];
     char szNewFile[TANDREL_PATH_MAX] = {0};
     char szCatCmd[128] = {0};
+    char szAuthCmd[TANDREL_AUTH_MAX] = {0};
     ReadSourcePath(gui, szFile);
     if (!PathFileExistsA(szFile)) {
-        uiMessage(gui, 54, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
         return 0;
     }
-    std::string szAuthCmd;
-    if (SecurityOptions(gui, szAuthCmd) == -1) {
-        uiMessage(gui, 58, MB_ICONERROR);
+    if (BuildEncryptCommand(gui, szAuthCmd, sizeof(szAuthCmd)) == -1) {
+        uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
         return 0;
     }
     if (!pdfOutputName(szFile, "_cat.pdf", szNewFile, sizeof(szNewFile)))
         return 0;
-    BuildCatalogCommand(gui, szCatCmd);
-    std::string szBatch = Q(gui->szPathExe) + " " + Q(szFile) + " cat " + szCatCmd + " output " +
-                          Q(szNewFile) + " " + szAuthCmd;
-    ExecuteCommand(szBatch.c_str());
+    BuildCatalogCommand(gui, szCatCmd, sizeof(szCatCmd));
+    std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " cat " + szCatCmd + " output " +
+                      Q(szNewFile) + " " + szAuthCmd;
+    ExecuteCommand(cmd.c_str());
     return 0;
 }
 
@@ -128,15 +109,15 @@ int DeletePagesPDF(T_INTERFACE* gui)
 {
     char szPDF[TANDREL_PATH_MAX];
     char szNewPDF[TANDREL_PATH_MAX] = {0};
+    char szAuth[TANDREL_AUTH_MAX] = {0};
     ReadSourcePath(gui, szPDF);
-    bool bNewName = pdfOutputName(szPDF, "_remove.pdf", szNewPDF, sizeof(szNewPDF)) != 0;
+    int nNewName = pdfOutputName(szPDF, "_remove.pdf", szNewPDF, sizeof(szNewPDF));
     if (!PathFileExistsA(szPDF)) {
-        uiMessage(gui, 54, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
         return 0;
     }
-    bool bEqual = SamePasswords(gui);
-    if (bEqual) {
-        uiMessage(gui, 58, MB_ICONERROR);
+    if (SamePasswords(gui)) {
+        uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
         return 0;
     }
     int nNbItems = (int)SendMessageA(gui->ListDelete.hdl, LB_GETCOUNT, 0, 0);
@@ -144,19 +125,18 @@ int DeletePagesPDF(T_INTERFACE* gui)
         return 0;
     // Every selected page counts, however many there are; with none there is nothing to delete.
     int nSelCount = (int)SendMessageA(gui->ListDelete.hdl, LB_GETSELCOUNT, 0, 0);
-    if (nSelCount <= 0 || !bNewName)
+    if (nSelCount <= 0 || !nNewName)
         return 0;
     std::vector<int> selection((size_t)nSelCount);
     int nNbSelItems = (int)SendMessageA(gui->ListDelete.hdl, LB_GETSELITEMS, (WPARAM)nSelCount,
                                         (LPARAM)selection.data());
     if (nNbSelItems <= 0)
         return 0;
-    std::string szCat = pdfKeepList(selection.data(), nNbSelItems, nNbItems);
-    std::string szAuth;
-    SecurityOptions(gui, szAuth);
-    std::string szBatch = Q(gui->szPathExe) + " " + Q(szPDF) + " cat " + szCat + " output " +
-                          Q(szNewPDF) + " " + szAuth;
-    ExecuteCommand(szBatch.c_str());
+    std::string keep = pdfKeepList(selection.data(), nNbSelItems, nNbItems);
+    BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
+    std::string cmd = Q(gui->szPathExe) + " " + Q(szPDF) + " cat " + keep + " output " +
+                      Q(szNewPDF) + " " + szAuth;
+    ExecuteCommand(cmd.c_str());
     return 0;
 }
 
@@ -167,19 +147,19 @@ int DecryptPDF(T_INTERFACE* gui)
     char szPasswd[TANDREL_PASSWD_MAX];
     ReadSourcePath(gui, szFile);
     if (!PathFileExistsA(szFile)) {
-        uiMessage(gui, 54, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
         return 0;
     }
-    ReadPassword(&gui->EditPasswdOwner, szPasswd);
+    uiReadText(gui->EditPasswdOwner.hdl, szPasswd, sizeof(szPasswd));
     if (!szPasswd[0]) {
-        uiMessage(gui, 59, MB_OK);
+        uiMessage(gui, TXT_MSG_NO_OWNER, MB_OK);
         return 0;
     }
     if (pdfOutputName(szFile, "_unsec.pdf", szNewFile, sizeof(szNewFile))) {
-        std::string szBatch = Q(gui->szPathExe) + " " + Q(szFile) + " input_pw " + Q(szPasswd) +
-                              " output " + Q(szNewFile);
-        ExecuteCommand(szBatch.c_str());
-        SecureZeroMemory(&szBatch[0], szBatch.size());
+        std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " input_pw " + Q(szPasswd) +
+                          " output " + Q(szNewFile);
+        ExecuteCommand(cmd.c_str());
+        SecureZeroMemory(&cmd[0], cmd.size());
     }
     SecureZeroMemory(szPasswd, sizeof(szPasswd));
     return 0;
@@ -194,37 +174,31 @@ int JoinPDF(T_INTERFACE* gui)
     int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
     if (nNbItems == LB_ERR)
         return 0;
-    bool bEqual = SamePasswords(gui);
     if (nNbItems < 2) {
-        uiMessage(gui, 56, MB_ICONERROR);
+        uiMessage(gui, TXT_MSG_JOIN_TWO, MB_ICONERROR);
         return 0;
     }
-    if (bEqual) {
-        uiMessage(gui, 58, MB_ICONERROR);
+    if (SamePasswords(gui)) {
+        uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
         return 0;
     }
 
     char szNewPdf[TANDREL_PATH_MAX] = {0};
-    // A new name must be accepted, and an existing file replaced only when the user agrees.
-    if (!uiPdfFileDialog(gui, szNewPdf, sizeof(szNewPdf),
-                         OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, true))
+    if (!uiSavePdfDialog(gui, szNewPdf, sizeof(szNewPdf)))
         return 0;
     PathRenameExtensionA(szNewPdf, ".pdf");
 
-    std::string szBuffer;
+    std::string inputs;
     for (int i = 0; i < nNbItems; ++i) {
-        LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)i, 0);
-        if (nLen == LB_ERR)
-            continue;
-        std::vector<char> szItem((size_t)nLen + 1, 0);
-        SendMessageA(hList, LB_GETTEXT, (WPARAM)i, (LPARAM)szItem.data());
-        szBuffer += Q(szItem.data()) + " ";
+        std::string item;
+        if (List_GetItemText(hList, i, item))
+            inputs += Q(item.c_str()) + " ";
     }
-    std::string szAuth;
-    SecurityOptions(gui, szAuth);
-    std::string szBatch =
-        Q(gui->szPathExe) + " " + szBuffer + " cat output " + Q(szNewPdf) + " " + szAuth;
-    ExecuteCommand(szBatch.c_str());
+    char szAuth[TANDREL_AUTH_MAX] = {0};
+    BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
+    std::string cmd =
+        Q(gui->szPathExe) + " " + inputs + " cat output " + Q(szNewPdf) + " " + szAuth;
+    ExecuteCommand(cmd.c_str());
     return 0;
 }
 
@@ -232,180 +206,160 @@ int JoinPDF(T_INTERFACE* gui)
 // Per-file operations: the source file on the Single file page, every listed file on the
 // Multiple files page, nothing on the other pages.
 
+// How an operation takes the security options of the left-hand panel.
 enum { SEC_NONE, SEC_OPTIONAL, SEC_REQUIRED };
 
+// What an operation does besides running its command.
+enum {
+    BATCH_PLAIN = 0,
+    BATCH_ASK_BACKGROUND = 1,  // asks for the background file before it runs
+    BATCH_SHOW_COMMAND = 2,    // shows the command before it runs, on the Single file page
+};
+
 typedef struct {
-    const char* szSuffix;
+    const char* szSuffix;  // replaces the input's extension in the output's name
     int nSecurity;
-    bool bBackground;
-    bool bShowCommand;     // shown before it runs, on the Single file page
+    int nFlags;
     const char* szBefore;  // between the input and "output"
     const char* szAfter;   // after the output, before the security options
 } T_BATCH;
 
-enum { TAB_SINGLE, TAB_MULTI };
+// clang-format off
+static const T_BATCH opEncrypt    = {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "};
+static const T_BATCH opCompress   = {"_compress.pdf",   SEC_OPTIONAL, BATCH_SHOW_COMMAND,   "",                  " compress "};
+static const T_BATCH opUncompress = {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "};
+static const T_BATCH opRepair     = {"_fixed.pdf",      SEC_OPTIONAL, BATCH_PLAIN,          "",                  " "};
+static const T_BATCH opBackground = {"_bg.pdf",         SEC_NONE,     BATCH_ASK_BACKGROUND, " background ",      ""};
+static const T_BATCH opDumpData   = {"_dump.txt",       SEC_NONE,     BATCH_PLAIN,          " dumpdata",         ""};
+static const T_BATCH opDumpFields = {"_fields.txt",     SEC_NONE,     BATCH_PLAIN,          " dump_data_fields", ""};
+// clang-format on
 
-// The inputs the selected page names; false, with the message shown, when it names none.
-static bool BatchInputs(T_INTERFACE* gui, int nMsgEmptyList, int& nTab,
-                        std::vector<std::string>& inputs)
+// The inputs the selected page names (none on the Settings and About pages); 0, with the message
+// shown, when the Single or Multiple files page names none.
+static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& inputs)
 {
-    nTab = (int)SendMessageA(gui->Tabs.hdl, TCM_GETCURSEL, 0, 0);
-    if (nTab == TAB_SINGLE) {
+    *pTab = uiSelectedTab(gui);
+    if (*pTab == TAB_SINGLE) {
         char szFile[TANDREL_PATH_MAX];
         ReadSourcePath(gui, szFile);
         if (!PathFileExistsA(szFile)) {
-            uiMessage(gui, 54, MB_ICONERROR);
-            return false;
+            uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
+            return 0;
         }
         inputs.push_back(szFile);
-    } else if (nTab == TAB_MULTI) {
+    } else if (*pTab == TAB_MULTI) {
         HWND hList = gui->ListPdfFiles.hdl;
         int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
         if (nNbItems <= 0) {
-            uiMessage(gui, nMsgEmptyList, MB_ICONERROR);
-            return false;
+            uiMessage(gui, TXT_MSG_EMPTY_LIST, MB_ICONERROR);
+            return 0;
         }
         for (int i = 0; i < nNbItems; ++i) {
-            LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)i, 0);
+            std::string item;
             // An entry too long for a path cannot be worked on.
-            if (nLen == LB_ERR || nLen >= TANDREL_PATH_MAX)
-                continue;
-            char szFile[TANDREL_PATH_MAX] = {0};
-            SendMessageA(hList, LB_GETTEXT, (WPARAM)i, (LPARAM)szFile);
-            inputs.push_back(szFile);
+            if (List_GetItemText(hList, i, item) && item.size() < TANDREL_PATH_MAX)
+                inputs.push_back(item);
         }
     }
-    return true;
+    return 1;
 }
 
 static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 {
     int nTab = -1;
     std::vector<std::string> inputs;
-    if (!BatchInputs(gui, 55, nTab, inputs))
+    if (!BatchInputs(gui, &nTab, inputs))
         return 0;
 
-    std::string szAuthCmd;
+    char szAuthCmd[TANDREL_AUTH_MAX] = {0};
     if (op.nSecurity != SEC_NONE) {
-        int nResult = SecurityOptions(gui, szAuthCmd);
+        int nResult = BuildEncryptCommand(gui, szAuthCmd, sizeof(szAuthCmd));
         if (nResult == 0 && op.nSecurity == SEC_REQUIRED) {
-            uiMessage(gui, 57, MB_ICONERROR);
+            uiMessage(gui, TXT_MSG_NO_PASSWORD, MB_ICONERROR);
             return 0;
         }
         if (nResult == -1) {
-            uiMessage(gui, 58, MB_ICONERROR);
+            uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
             return 0;
         }
     }
-    std::string szBefore = op.szBefore;
-    if (op.bBackground) {
+    std::string before = op.szBefore;
+    if (op.nFlags & BATCH_ASK_BACKGROUND) {
         char szBgFile[TANDREL_PATH_MAX] = {0};
-        if (!uiPdfFileDialog(gui, szBgFile, sizeof(szBgFile),
-                             OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, false))
+        if (!uiOpenPdfDialog(gui, szBgFile, sizeof(szBgFile)))
             return 0;
-        szBefore += Q(szBgFile);
+        before += Q(szBgFile);
     }
 
-    for (const std::string& szFile : inputs) {
+    for (const std::string& input : inputs) {
         char szNewFile[TANDREL_PATH_MAX] = {0};
-        if (!pdfOutputName(szFile.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile)))
+        if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile)))
             continue;
-        std::string szBatch = Q(gui->szPathExe) + " " + Q(szFile.c_str()) + szBefore + " output " +
-                              Q(szNewFile) + op.szAfter + szAuthCmd;
-        if (op.bShowCommand && nTab == TAB_SINGLE)
-            dialogs.MessageBox(gui->hWnd, szBatch.c_str(), gui->szLang[1], MB_ICONERROR);
-        ExecuteCommand(szBatch.c_str());
+        std::string cmd = Q(gui->szPathExe) + " " + Q(input.c_str()) + before + " output " +
+                          Q(szNewFile) + op.szAfter + szAuthCmd;
+        if ((op.nFlags & BATCH_SHOW_COMMAND) && nTab == TAB_SINGLE)
+            dialogs.MessageBox(gui->hWnd, cmd.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
+        ExecuteCommand(cmd.c_str());
     }
     return 0;
 }
 
 int EncryptPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_sec.pdf", SEC_REQUIRED, false, false, "", " "});
+    return RunBatch(gui, opEncrypt);
 }
 
 int CompressPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_compress.pdf", SEC_OPTIONAL, false, true, "", " compress "});
+    return RunBatch(gui, opCompress);
 }
 
 int UncompressPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_uncompress.pdf", SEC_OPTIONAL, false, false, "", " uncompress "});
+    return RunBatch(gui, opUncompress);
 }
 
 int RepairPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_fixed.pdf", SEC_OPTIONAL, false, false, "", " "});
+    return RunBatch(gui, opRepair);
 }
 
 int pdfBackground(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_bg.pdf", SEC_NONE, true, false, " background ", ""});
+    return RunBatch(gui, opBackground);
 }
 
 int DumpPDFData(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_dump.txt", SEC_NONE, false, false, " dumpdata", ""});
+    return RunBatch(gui, opDumpData);
 }
 
 int pdfDumpDataFields(T_INTERFACE* gui)
 {
-    return RunBatch(gui, {"_fields.txt", SEC_NONE, false, false, " dump_data_fields", ""});
+    return RunBatch(gui, opDumpFields);
 }
 
 // ---------------------------------------------------------------------------------------------
-// Burst: one file per page, gathered in a folder named after the input.
-
-static std::string JoinPath(const char* szDir, const char* szName)
-{
-    std::string s = szDir;
-    if (s.empty() || s.back() != '\\')
-        s += '\\';
-    return s + szName;
-}
-
-int cmdMoveFiles(const char* szSrcDir, const char* szWildcard, const char* szDstDir,
-                 const char* szKeep)
-{
-    WIN32_FIND_DATAA FindFileData;
-    HANDLE hFind = FindFirstFileA(JoinPath(szSrcDir, szWildcard).c_str(), &FindFileData);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        if (szKeep && lstrcmpiA(FindFileData.cFileName, szKeep) == 0)
-            continue;
-        // An existing namesake in the destination is not replaced: the file stays where it is.
-        MoveFileA(JoinPath(szSrcDir, FindFileData.cFileName).c_str(),
-                  JoinPath(szDstDir, FindFileData.cFileName).c_str());
-    } while (FindNextFileA(hFind, &FindFileData));
-    FindClose(hFind);
-    return 1;
-}
+// Burst: one file per page, written straight into a new folder named after the input.
 
 int BurstPDF(T_INTERFACE* gui)
 {
-    int nTab = (int)SendMessageA(gui->Tabs.hdl, TCM_GETCURSEL, 0, 0);
-    if (nTab != TAB_SINGLE && nTab != TAB_MULTI)
-        return 0;
+    int nTab = -1;
     std::vector<std::string> inputs;
-    if (!BatchInputs(gui, 55, nTab, inputs))
+    if (!BatchInputs(gui, &nTab, inputs))
         return 0;
-    for (const std::string& sInput : inputs) {
-        char szFile[TANDREL_PATH_MAX] = {0};
+    for (const std::string& input : inputs) {
         char szNewDir[TANDREL_PATH_MAX] = {0};
-        lstrcpynA(szFile, sInput.c_str(), sizeof(szFile));
-        lstrcpynA(szNewDir, szFile, sizeof(szNewDir));
+        lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
         PathRemoveExtensionA(szNewDir);
         CreateDirectoryA(szNewDir, nullptr);
-        std::string szBatch = Q(gui->szPathExe) + " " + Q(szFile) + " burst output pg_%03d.pdf";
-        std::string sName = PathFindFileNameA(szFile);
-        PathRemoveFileSpecA(szFile);
-        // The tool writes the pages into its working directory: the input's own folder, where
-        // they are looked for.
-        ExecuteCommand(szBatch.c_str(), szFile);
-        cmdMoveFiles(szFile, "pg_*.pdf", szNewDir, sName.c_str());
-        cmdMoveFiles(szFile, "doc_data.txt", szNewDir, sName.c_str());
+        // The tool writes its pages and report into its working directory: the new folder, so
+        // that nothing in the input's own folder is written over. Without that folder (a file
+        // of its name is there, or it cannot be made) this input is left alone.
+        if (!PathIsDirectoryA(szNewDir))
+            continue;
+        std::string cmd = Q(gui->szPathExe) + " " + Q(input.c_str()) + " burst output pg_%03d.pdf";
+        ExecuteCommand(cmd.c_str(), szNewDir);
     }
     return 0;
 }

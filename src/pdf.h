@@ -14,8 +14,13 @@ int GetNumberOfPage(const char* filepdf, const char* fileexe);
 // The same, with the tool given a password to open the file (null or empty: none).
 int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd);
 
-int BuildCatalogCommand(T_INTERFACE* gui, char* szBatch);
-int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch);  // szBatch holds 1024 bytes
+// The page range of the page copy from the page lists and the Even/Odd buttons, written into
+// szBatch (nBatch bytes); its length.
+int BuildCatalogCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch);
+// The security options of the left-hand panel appended to szBatch (nBatch bytes): 0 and nothing
+// appended when both passwords are empty, -1 and nothing appended when they are equal or the
+// options would not fit, else the length of the whole text.
+int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch);
 
 int CatPDF(T_INTERFACE* gui);
 int DeletePagesPDF(T_INTERFACE* gui);
@@ -29,8 +34,3 @@ int pdfBackground(T_INTERFACE* gui);
 int DumpPDFData(T_INTERFACE* gui);
 int pdfDumpDataFields(T_INTERFACE* gui);
 int BurstPDF(T_INTERFACE* gui);
-
-// Moves every file of szSrcDir matching szWildcard into szDstDir, except the file named szKeep
-// (a bare name; null for none). 1 when anything matched, 0 otherwise.
-int cmdMoveFiles(const char* szSrcDir, const char* szWildcard, const char* szDstDir,
-                 const char* szKeep = nullptr);

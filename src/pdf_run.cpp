@@ -3,12 +3,18 @@
 
 #include <shlwapi.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
 
 int ExecuteCommand(const char* szCommand, const char* szWorkDir)
 {
+    // Longer command lines are refused by Windows, and cut short by some of its emulations: a
+    // cut command could name another file, so it never runs.
+    size_t nLen = strlen(szCommand);
+    if (nLen >= TANDREL_CMDLINE_MAX)
+        return 0;
     // The tool keeps its console window: it asks there for a password given as PROMPT, and a
     // hidden console would leave it waiting for ever.
     STARTUPINFOA si;
@@ -16,7 +22,7 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir)
     ZeroMemory(&si, sizeof(si));
     si.cb = sizeof(si);
     ZeroMemory(&pi, sizeof(pi));
-    std::vector<char> cmd(szCommand, szCommand + lstrlenA(szCommand) + 1);  // CreateProcessA writes to it
+    std::vector<char> cmd(szCommand, szCommand + nLen + 1);  // CreateProcessA writes to it
     if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, szWorkDir, &si,
                        &pi)) {
         WaitForSingleObject(pi.hProcess, INFINITE);
@@ -30,7 +36,7 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir)
 // over or deleted and a read-only folder of the PDF file does not matter.
 static bool TempDumpName(char* szDump)
 {
-    char szDir[MAX_PATH];
+    char szDir[TANDREL_PATH_MAX];
     DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
     if (nLen == 0 || nLen >= sizeof(szDir))
         return false;
@@ -43,7 +49,7 @@ static bool TempDumpName(char* szDump)
 
 static int CountPages(const char* filepdf, const char* fileexe, const char* szPasswd)
 {
-    char dumpfile[MAX_PATH] = {0};
+    char dumpfile[TANDREL_PATH_MAX] = {0};
     if (!TempDumpName(dumpfile))
         return -1;
     std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);

@@ -67,13 +67,18 @@ std::string pdfPageLabel(int nPage)
     return szLabel;
 }
 
+int pdfSamePasswords(const char* szOwner, const char* szUser)
+{
+    return szOwner[0] && strcmp(szOwner, szUser) == 0 ? 1 : 0;
+}
+
 int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
 {
     const char* szOwner = sec->szOwner ? sec->szOwner : "";
     const char* szUser = sec->szUser ? sec->szUser : "";
     if (!*szOwner && !*szUser)
         return 0;
-    if (strcmp(szOwner, szUser) == 0)
+    if (pdfSamePasswords(szOwner, szUser))
         return -1;
 
     if (*szOwner)
@@ -112,7 +117,7 @@ int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
 
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput)
 {
-    char szName[MAX_PATH];
+    char szName[MAX_PATH];  // the size PathRenameExtensionA works within
     size_t nLen = strlen(szInput);
     if (nLen >= sizeof(szName))
         return 0;

@@ -22,8 +22,16 @@ std::string pdfPageLabel(int nPage);
 
 // The permission boxes, in the order of the panel.
 enum {
-    PERM_ALL, PERM_PRINT_TOP, PERM_PRINT_LOW, PERM_MODIFY, PERM_ASSEMBLY,
-    PERM_COPY, PERM_READ, PERM_CREATE, PERM_FILLIN, PERM_COUNT
+    PERM_ALL,
+    PERM_PRINT_TOP,
+    PERM_PRINT_LOW,
+    PERM_MODIFY,
+    PERM_ASSEMBLY,
+    PERM_COPY,
+    PERM_READ,
+    PERM_CREATE,
+    PERM_FILLIN,
+    PERM_COUNT
 };
 
 typedef struct {
@@ -33,6 +41,9 @@ typedef struct {
     bool bEncrypt128;
     bool bPerm[PERM_COUNT];
 } T_SECURITY;
+
+// The refused pair: the same non-empty text as owner and as user password.
+int pdfSamePasswords(const char* szOwner, const char* szUser);
 
 // Security options: 0 and nothing appended when both passwords are empty, -1 and nothing
 // appended when they are equal, else the options are appended to out and out's length returned.
