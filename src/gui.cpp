@@ -113,7 +113,7 @@ enum {
 typedef struct {
     const char* szClass;
     DWORD dwExStyle;
-    DWORD dwStyle;  // without WS_VISIBLE
+    DWORD dwStyle; // without WS_VISIBLE
 } T_KIND;
 
 // clang-format off
@@ -138,8 +138,8 @@ enum { IN_WINDOW, IN_FRAME_ENCRYPT };
 typedef struct {
     T_ELEMENT T_INTERFACE::*pElement;
     int nKind;
-    int nVisible;  // VISIBLE: shown from the start
-    int nParent;   // IN_FRAME_ENCRYPT: inside the encryption group box
+    int nVisible; // VISIBLE: shown from the start
+    int nParent;  // IN_FRAME_ENCRYPT: inside the encryption group box
 } T_CONTROL;
 
 // Every control but the tab control, in creation order: the field order of the record, except
@@ -246,9 +246,9 @@ int uiCreateControls(T_INTERFACE* gui)
 
     gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
 
-    gui->Tabs.hdl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, gui->Tabs.x,
-                                    gui->Tabs.y, gui->Tabs.w, gui->Tabs.h, gui->hWnd, nullptr,
-                                    gui->hInst, nullptr);
+    gui->Tabs.hdl =
+        CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, gui->Tabs.x, gui->Tabs.y,
+                        gui->Tabs.w, gui->Tabs.h, gui->hWnd, nullptr, gui->hInst, nullptr);
     char szBlank[] = " ";
     for (int i = 0; i < TAB_COUNT; ++i) {
         TCITEMA tie = {};
@@ -265,8 +265,10 @@ int uiCreateControls(T_INTERFACE* gui)
         e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
                                  hParent, nullptr, gui->hInst, nullptr);
         if (e == &gui->CboLang) {
-            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "Fran\xE7" "ais");  // LNG_FRENCH
-            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English");       // LNG_ENGLISH
+            SendMessageA(e->hdl, CB_ADDSTRING, 0,
+                         (LPARAM) "Fran\xE7"
+                                  "ais");                              // LNG_FRENCH
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English"); // LNG_ENGLISH
         } else if (e == &gui->CboZoom) {
             for (int i = 0; i <= ZOOM_STEP_MAX; ++i) {
                 char szItem[8];
@@ -373,8 +375,8 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
 {
     // One repaint for the whole relayout instead of one per control.
     SendMessageA(gui->hWnd, WM_SETREDRAW, FALSE, 0);
-    SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio),
-                 uiScaleValue(gui->h, ratio), SWP_NOMOVE);
+    SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio), uiScaleValue(gui->h, ratio),
+                 SWP_NOMOVE);
     ResizeElement(&gui->Tabs, ratio);
     for (const T_CONTROL& c : controls)
         ResizeElement(&(gui->*c.pElement), ratio);
@@ -409,12 +411,12 @@ int uiSelectedTab(T_INTERFACE* gui)
 
 int ShowTabSingle(T_INTERFACE* gui, int nCmdShow)
 {
-    T_ELEMENT* const page[] = {
-        &gui->StaticPDFSource, &gui->EditPDFSource, &gui->BtnPDFSource, &gui->BtnDecrypt,
-        &gui->FrameCat,        &gui->StaticCatFrom, &gui->CboCatFrom,   &gui->StaticCatTo,
-        &gui->CboCatTo,        &gui->OptCatAll,     &gui->OptCatEven,   &gui->OptCatOdd,
-        &gui->BtnCat,          &gui->FrameDelete,   &gui->ListDelete,   &gui->StaticDelete,
-        &gui->BtnDelete};
+    T_ELEMENT* const page[] = {&gui->StaticPDFSource, &gui->EditPDFSource, &gui->BtnPDFSource,
+                               &gui->BtnDecrypt,      &gui->FrameCat,      &gui->StaticCatFrom,
+                               &gui->CboCatFrom,      &gui->StaticCatTo,   &gui->CboCatTo,
+                               &gui->OptCatAll,       &gui->OptCatEven,    &gui->OptCatOdd,
+                               &gui->BtnCat,          &gui->FrameDelete,   &gui->ListDelete,
+                               &gui->StaticDelete,    &gui->BtnDelete};
     ShowControls(page, COUNTOF(page), nCmdShow);
     if (nCmdShow == SW_SHOW) {
         SendMessageA(gui->ListDelete.hdl, LB_RESETCONTENT, 0, 0);
@@ -474,9 +476,8 @@ static void LockDependent(HWND hMaster, HWND hDependent)
 int CheckPermissions(T_INTERFACE* gui, HWND hChk)
 {
     if (hChk == gui->ChkAuthAll.hdl) {
-        HWND others[] = {gui->ChkAuthPrintTop.hdl, gui->ChkAuthPrintLow.hdl,
-                         gui->ChkAuthModify.hdl,   gui->ChkAuthAssembly.hdl,
-                         gui->ChkAuthCopy.hdl,     gui->ChkAuthRead.hdl,
+        HWND others[] = {gui->ChkAuthPrintTop.hdl, gui->ChkAuthPrintLow.hdl, gui->ChkAuthModify.hdl,
+                         gui->ChkAuthAssembly.hdl, gui->ChkAuthCopy.hdl,     gui->ChkAuthRead.hdl,
                          gui->ChkAuthCreate.hdl,   gui->ChkAuthFillin.hdl};
         int nAll = uiIsChecked(hChk);
         // Everything but lower quality printing, which top quality printing excludes.

@@ -6,17 +6,17 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#define TANDREL_PATH_MAX 260   // a path holds at most 259 characters and the terminator
-#define TANDREL_PASSWD_MAX 32  // a password holds at most 31 characters and the terminator
-#define TANDREL_AUTH_MAX 1024  // the security options appended to a command
-#define TANDREL_CMDLINE_MAX 32767  // the longest command line Windows starts, in characters
+#define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
+#define TANDREL_PASSWD_MAX 32     // a password holds at most 31 characters and the terminator
+#define TANDREL_AUTH_MAX 1024     // the security options appended to a command
+#define TANDREL_CMDLINE_MAX 32767 // the longest command line Windows starts, in characters
 
 #define COUNTOF(a) (sizeof(a) / sizeof((a)[0]))
 
 // Facts of the main window.
 #define WINDOW_CLASS "WINDOWSAPP"
-#define FONT_HEIGHT 14    // character cell height of the controls' font at 100 %
-#define ZOOM_STEP_MAX 10  // zoom steps 0..10 stand for 100 %..200 %
+#define FONT_HEIGHT 14   // character cell height of the controls' font at 100 %
+#define ZOOM_STEP_MAX 10 // zoom steps 0..10 stand for 100 %..200 %
 
 // The pages of the tab control, by tab index.
 enum { TAB_SINGLE, TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
@@ -27,10 +27,10 @@ enum { LNG_FRENCH, LNG_ENGLISH };
 // The texts of the two tables, by index.
 enum {
     TXT_NONE,
-    TXT_APP_NAME,  // window title and caption of every message box
+    TXT_APP_NAME, // window title and caption of every message box
     TXT_STATUS,
     TXT_ABOUT,
-    TXT_TAB_SINGLE,  // the four tab labels, in tab order
+    TXT_TAB_SINGLE, // the four tab labels, in tab order
     TXT_TAB_MULTI,
     TXT_TAB_CONFIG,
     TXT_TAB_ABOUT,
@@ -80,15 +80,15 @@ enum {
     TXT_BTN_JOIN,
     TXT_LANG,
     TXT_ZOOM,
-    TXT_MSG_NO_SOURCE,       // "Choose a PDF file first."
-    TXT_MSG_EMPTY_LIST,      // "Add at least one PDF file to the list."
-    TXT_MSG_JOIN_TWO,        // "Add at least two PDF files to the list."
-    TXT_MSG_NO_PASSWORD,     // "Type owner password and/or user password first."
-    TXT_MSG_SAME_PASSWORDS,  // "User and owner passwords must be different."
-    TXT_MSG_NO_OWNER,        // "Type owner password first."
-    TXT_MSG_NO_PAGE,         // "No page found for this file."
-    TXT_MSG_OVERWRITE,       // unused: the save dialog asks before a file is replaced
-    TXT_MSG_SAVE_SETTINGS,   // "Error saving settings. ..."
+    TXT_MSG_NO_SOURCE,      // "Choose a PDF file first."
+    TXT_MSG_EMPTY_LIST,     // "Add at least one PDF file to the list."
+    TXT_MSG_JOIN_TWO,       // "Add at least two PDF files to the list."
+    TXT_MSG_NO_PASSWORD,    // "Type owner password and/or user password first."
+    TXT_MSG_SAME_PASSWORDS, // "User and owner passwords must be different."
+    TXT_MSG_NO_OWNER,       // "Type owner password first."
+    TXT_MSG_NO_PAGE,        // "No page found for this file."
+    TXT_MSG_OVERWRITE,      // unused: the save dialog asks before a file is replaced
+    TXT_MSG_SAVE_SETTINGS,  // "Error saving settings. ..."
     TXT_COUNT
 };
 
@@ -98,12 +98,12 @@ typedef struct {
 
 typedef struct {
     HWND hdl;
-    int x, y, w, h;  // unscaled geometry in the parent's client area; never changes
+    int x, y, w, h; // unscaled geometry in the parent's client area; never changes
 } T_ELEMENT;
 
 typedef struct {
-    unsigned char zoom;  // 0..10, scale 1 + zoom / 10
-    unsigned char lang;  // 0 French, 1 English
+    unsigned char zoom; // 0..10, scale 1 + zoom / 10
+    unsigned char lang; // 0 French, 1 English
 } T_CONFIG;
 
 typedef struct {

@@ -212,7 +212,7 @@ int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
     if (nTab == TAB_SINGLE) {
         for (UINT i = 0; i < nCount; ++i) {
             if (DroppedPath(hDrop, i, szPath) && IsPdfFile(szPath))
-                return uiLoadSource(gui, szPath);  // the page takes one source file
+                return uiLoadSource(gui, szPath); // the page takes one source file
         }
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);

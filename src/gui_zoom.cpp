@@ -17,19 +17,19 @@ int uiScaleValue(int v, double ratio)
     if (!(ratio > 0) || !isfinite(ratio) || v == 0)
         return 0;
     int nExp = 0;
-    double frac = frexp(ratio, &nExp);                     // ratio = frac * 2^nExp, frac in [0.5, 1)
-    uint64_t nMant = (uint64_t)ldexp(frac, 53);            // exact: 53 significant bits
-    int nShift = 53 - nExp;                                // ratio = nMant / 2^nShift
+    double frac = frexp(ratio, &nExp);          // ratio = frac * 2^nExp, frac in [0.5, 1)
+    uint64_t nMant = (uint64_t)ldexp(frac, 53); // exact: 53 significant bits
+    int nShift = 53 - nExp;                     // ratio = nMant / 2^nShift
     uint64_t nAbs = v < 0 ? (uint64_t)(-(int64_t)v) : (uint64_t)v;
     if (nShift < 32) {
-        double p = (double)nAbs * ratio;  // huge ratios only; no layout uses them
+        double p = (double)nAbs * ratio; // huge ratios only; no layout uses them
         int64_t r = p > 2147483647.0 ? 2147483647 : (int64_t)p;
         return v < 0 ? (int)-r : (int)r;
     }
     // nAbs * nMant < 2^84: split the mantissa to keep every bit.
     uint64_t pLo = nAbs * (nMant & 0xFFFFFFFFu);
     uint64_t pHi = nAbs * (nMant >> 32);
-    uint64_t q = pHi + (pLo >> 32);  // floor(product / 2^32)
+    uint64_t q = pHi + (pLo >> 32); // floor(product / 2^32)
     int nRest = nShift - 32;
     uint64_t r = nRest >= 64 ? 0 : q >> nRest;
     if (r > 2147483647u)

@@ -54,9 +54,9 @@ int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
     appInitRecord(hThisInstance);
     if (!appRegisterClass(hThisInstance))
         return 0;
-    HWND hWnd = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr,
-                                hThisInstance, nullptr);
+    HWND hWnd =
+        CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, hThisInstance, nullptr);
     if (!hWnd)
         return 0;
     ShowWindow(hWnd, nCmdShow);
@@ -142,7 +142,7 @@ static void OnZoomChange(void)
 {
     LRESULT nSel = SendMessageA(gui.CboZoom.hdl, CB_GETCURSEL, 0, 0);
     if (nSel < 0 || nSel > ZOOM_STEP_MAX)
-        return;  // nothing selected: the zoom stays as it is
+        return; // nothing selected: the zoom stays as it is
     guicfg.zoom = (unsigned char)nSel;
     ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
 }
@@ -151,7 +151,7 @@ static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
 {
     HWND hSender = (HWND)lParam;
     if (!hSender)
-        return 0;  // menus and accelerators: the window has none
+        return 0; // menus and accelerators: the window has none
     for (const T_ELEMENT T_INTERFACE::*pBox : permissionBoxes) {
         if (hSender == (gui.*pBox).hdl)
             CheckPermissions(&gui, hSender);

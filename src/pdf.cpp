@@ -47,9 +47,9 @@ int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch)
         sec.bEncrypt128 = uiIsChecked(gui->OptEncrypt128.hdl);
         // In the order of PERM_ALL to PERM_FILLIN.
         const T_ELEMENT* perms[PERM_COUNT] = {
-            &gui->ChkAuthAll,      &gui->ChkAuthPrintTop, &gui->ChkAuthPrintLow,
-            &gui->ChkAuthModify,   &gui->ChkAuthAssembly, &gui->ChkAuthCopy,
-            &gui->ChkAuthRead,     &gui->ChkAuthCreate,   &gui->ChkAuthFillin};
+            &gui->ChkAuthAll,    &gui->ChkAuthPrintTop, &gui->ChkAuthPrintLow,
+            &gui->ChkAuthModify, &gui->ChkAuthAssembly, &gui->ChkAuthCopy,
+            &gui->ChkAuthRead,   &gui->ChkAuthCreate,   &gui->ChkAuthFillin};
         for (int i = 0; i < PERM_COUNT; ++i)
             sec.bPerm[i] = uiIsChecked(perms[i]->hdl);
     }
@@ -212,16 +212,16 @@ enum { SEC_NONE, SEC_OPTIONAL, SEC_REQUIRED };
 // What an operation does besides running its command.
 enum {
     BATCH_PLAIN = 0,
-    BATCH_ASK_BACKGROUND = 1,  // asks for the background file before it runs
-    BATCH_SHOW_COMMAND = 2,    // shows the command before it runs, on the Single file page
+    BATCH_ASK_BACKGROUND = 1, // asks for the background file before it runs
+    BATCH_SHOW_COMMAND = 2,   // shows the command before it runs, on the Single file page
 };
 
 typedef struct {
-    const char* szSuffix;  // replaces the input's extension in the output's name
+    const char* szSuffix; // replaces the input's extension in the output's name
     int nSecurity;
     int nFlags;
-    const char* szBefore;  // between the input and "output"
-    const char* szAfter;   // after the output, before the security options
+    const char* szBefore; // between the input and "output"
+    const char* szAfter;  // after the output, before the security options
 } T_BATCH;
 
 // clang-format off

@@ -22,7 +22,7 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir)
     ZeroMemory(&si, sizeof(si));
     si.cb = sizeof(si);
     ZeroMemory(&pi, sizeof(pi));
-    std::vector<char> cmd(szCommand, szCommand + nLen + 1);  // CreateProcessA writes to it
+    std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
     if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, szWorkDir, &si,
                        &pi)) {
         WaitForSingleObject(pi.hProcess, INFINITE);

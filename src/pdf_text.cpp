@@ -117,7 +117,7 @@ int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
 
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput)
 {
-    char szName[MAX_PATH];  // the size PathRenameExtensionA works within
+    char szName[MAX_PATH]; // the size PathRenameExtensionA works within
     size_t nLen = strlen(szInput);
     if (nLen >= sizeof(szName))
         return 0;

@@ -35,8 +35,8 @@ enum {
 };
 
 typedef struct {
-    const char* szOwner;  // at most 31 characters
-    const char* szUser;   // at most 31 characters
+    const char* szOwner; // at most 31 characters
+    const char* szUser;  // at most 31 characters
     bool bEncrypt40;
     bool bEncrypt128;
     bool bPerm[PERM_COUNT];

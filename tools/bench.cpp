@@ -50,7 +50,7 @@ static void PickZoom(int nStep)
 
 static HWND CreateMain()
 {
-    return CreateWindowExA(0, "WINDOWSAPP", nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, gui.w,
+    return CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, gui.w,
                            gui.h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -190,8 +190,8 @@ int main(int argc, char** argv)
     if (argc > 3) {
         WIN32_FILE_ATTRIBUTE_DATA fa;
         if (GetFileAttributesExA(argv[3], GetFileExInfoStandard, &fa))
-            printf("release tandrel.exe: %lu bytes (%.2f MiB; target <= 1 MiB)\n",
-                   fa.nFileSizeLow, fa.nFileSizeLow / 1048576.0);
+            printf("release tandrel.exe: %lu bytes (%.2f MiB; target <= 1 MiB)\n", fa.nFileSizeLow,
+                   fa.nFileSizeLow / 1048576.0);
     }
     DestroyWindow(gui.hWnd);
     return 0;

@@ -100,7 +100,7 @@ std::string DumpText(int nPages)
            std::to_string(nPages) + "\nPageMediaBegin\n";
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {

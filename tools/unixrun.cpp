@@ -83,7 +83,10 @@ bool WineUnixName(const std::wstring& win, std::string* out)
     return true;
 }
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
 
 // Wine names only files whose folder exists; for an output in a folder yet to be made, the
 // deepest existing folder is converted and the rest appended.
@@ -199,7 +202,7 @@ int WaitForStatus(const std::wstring& marker)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
@@ -228,7 +231,7 @@ int main()
     wchar_t szCwd[MAX_PATH + 1] = {0};
     DWORD nCwd = GetCurrentDirectoryW(MAX_PATH + 1, szCwd);
     if (nCwd == 0 || nCwd > MAX_PATH || !UnixPath(szCwd, &cwd))
-        cwd.clear();  // Wine starts the shell in that folder as well, when it can name it
+        cwd.clear(); // Wine starts the shell in that folder as well, when it can name it
 
     std::string unixStdout;
     std::wstring stdoutWin = EnvW(L"TANDREL_UNIXRUN_STDOUT");
@@ -254,9 +257,8 @@ int main()
         return Fail("the temporary folder has no Unix name");
     }
 
-    std::string cmd = pdfQuoteArg(sh) + " -c " + pdfQuoteArg(kScript) + " sh " +
-                      pdfQuoteArg(cwd) + " " + pdfQuoteArg(unixMarker) + " " +
-                      pdfQuoteArg(unixStdout);
+    std::string cmd = pdfQuoteArg(sh) + " -c " + pdfQuoteArg(kScript) + " sh " + pdfQuoteArg(cwd) +
+                      " " + pdfQuoteArg(unixMarker) + " " + pdfQuoteArg(unixStdout);
     for (const std::string& a : args)
         cmd += " " + pdfQuoteArg(a);
 
