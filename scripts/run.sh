@@ -9,10 +9,11 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "(or run this from a desktop session)." >&2
     exit 1
 fi
+# The font of the window (scripts/wine-x11.sh) comes with the packages of the pictures.
+TANDREL_PICTURES=1 sh scripts/setup.sh
 sh scripts/build.sh
 RUN=build/x64/run
 mkdir -p "$RUN"
 cp build/x64/tandrel.exe "$RUN/tandrel.exe"
 cp build/x64/bridge/pdftk.exe "$RUN/pdftk.exe"
-TANDREL_WINEPREFIX="$PWD/build/x64/wineprefix-x11" TANDREL_WINE_DRIVER=x11 \
-    exec sh cmake/wine-run.sh "$RUN/tandrel.exe"
+exec sh scripts/wine-x11.sh "$RUN/tandrel.exe"

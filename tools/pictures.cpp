@@ -1,11 +1,15 @@
 // Photographs the main window: every tab page, in French and English, at 100 % and 200 %.
 // Writes one BMP per picture into the folder given as the only argument; run under Wine's X11
 // driver (scripts/pictures.sh turns them into PNG files).
+// "pictures --measure" photographs nothing: it prints, for the same languages and zooms, whether
+// each caption fits its control in the font the controls get (see MeasureControl).
 #include "gui.h"
 
 #include <commctrl.h>
 #include <stdio.h>
+#include <string.h>
 
+#include <set>
 #include <string>
 
 static void Pump(DWORD ms)
@@ -92,10 +96,206 @@ static bool SaveWindowBitmap(HWND hWnd, const std::string& path)
     return ok;
 }
 
+// The caption on one line, shortened: line breaks become " / ".
+static std::string OneLine(const char* sz)
+{
+    std::string s;
+    for (; *sz && s.size() < 60; ++sz) {
+        if (*sz == '\n')
+            s += " / ";
+        else if (*sz != '\r')
+            s += *sz;
+    }
+    return *sz ? s + "..." : s;
+}
+
+typedef struct {
+    const char* szLang;
+    int nPercent;
+    std::set<HWND> done; // controls measured, on the first page that shows them
+    int nCut;            // of which do not fit
+} T_MEASURE;
+
+// The rectangle of a control in its parent's client area.
+static RECT ParentRect(HWND h)
+{
+    RECT rc;
+    GetWindowRect(h, &rc);
+    MapWindowPoints(nullptr, GetParent(h), (POINT*)&rc, 2);
+    return rc;
+}
+
+// Where the room of a caption on the band [top, bottom) of control h ends, in h's client
+// coordinates: at h's right edge, or where a control shown beside it starts.
+static int RightEdge(HWND h, int top, int bottom)
+{
+    RECT rc = ParentRect(h);
+    int right = rc.right;
+    for (HWND s = GetWindow(h, GW_HWNDFIRST); s; s = GetWindow(s, GW_HWNDNEXT)) {
+        RECT rs = ParentRect(s);
+        if (s != h && IsWindowVisible(s) && rs.left > rc.left && rs.left < right &&
+            rs.top < rc.top + bottom && rs.bottom > rc.top + top)
+            right = rs.left;
+    }
+    return right - rc.left;
+}
+
+// The last column that the caption, drawn at x = 0 in the font of hdc, inks; -1 if none.
+static int InkRight(HDC hdc, const char* sz, int nLen, int nExtent, int nHeight)
+{
+    int nWidth = nExtent + nHeight; // room for a last letter reaching past its advance
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = nWidth;
+    bi.bmiHeader.biHeight = -nHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    HDC hMem = CreateCompatibleDC(hdc);
+    DWORD* pBits = nullptr;
+    HBITMAP hBmp = CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, (void**)&pBits, nullptr, 0);
+    HGDIOBJ hOldBmp = SelectObject(hMem, hBmp);
+    HGDIOBJ hOldFont = SelectObject(hMem, GetCurrentObject(hdc, OBJ_FONT));
+    PatBlt(hMem, 0, 0, nWidth, nHeight, WHITENESS);
+    SetTextColor(hMem, RGB(0, 0, 0));
+    SetBkMode(hMem, TRANSPARENT);
+    TextOutA(hMem, 0, 0, sz, nLen);
+    GdiFlush();
+    int nRight = -1;
+    for (int y = 0; y < nHeight; ++y)
+        for (int x = nRight + 1; x < nWidth; ++x)
+            if ((pBits[y * nWidth + x] & 0xFFFFFF) != 0xFFFFFF)
+                nRight = x;
+    SelectObject(hMem, hOldFont);
+    SelectObject(hMem, hOldBmp);
+    DeleteObject(hBmp);
+    DeleteDC(hMem);
+    return nRight;
+}
+
+// One line for a control that shows a caption: its extent in the control's own font against the
+// room the control leaves it, as Wine's controls lay it out:
+//   button  centred on the button, clear of its 2 px frame by a pixel on each side;
+//   box     (check box, radio button) after the 13 px box, half a digit's width and the pixel
+//           kept for the focus frame;
+//   group   7 px in from either side, plus the pixel kept for the focus frame; the common
+//           controls 6 draw it one pixel right of a box as wide as its extent, so that a
+//           caption inking the last column of its extent loses that column ("group-1px");
+//   label   on one line: the whole caption; on several (room for two or more): every word on a
+//           line, and the wrapped lines within the control's height.
+// A control shown beside it on the caption's line ends the room.
+static BOOL CALLBACK MeasureControl(HWND h, LPARAM lParam)
+{
+    T_MEASURE* m = (T_MEASURE*)lParam;
+    char szClass[16] = "", szText[1024] = "";
+    GetClassNameA(h, szClass, sizeof(szClass));
+    GetWindowTextA(h, szText, sizeof(szText));
+    LONG style = GetWindowLongA(h, GWL_STYLE);
+    bool bButton = lstrcmpiA(szClass, "Button") == 0;
+    bool bLabel = lstrcmpiA(szClass, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+    if (!szText[0] || !(bButton || bLabel) || !IsWindowVisible(h) || !m->done.insert(h).second)
+        return TRUE;
+    RECT rc;
+    GetClientRect(h, &rc);
+    HDC hdc = GetDC(h);
+    HGDIOBJ hOld = SelectObject(hdc, (HFONT)SendMessageA(h, WM_GETFONT, 0, 0));
+    TEXTMETRICA tm;
+    GetTextMetricsA(hdc, &tm);
+    if (m->done.size() == 1) {
+        // Which face the font request came to, by its full name.
+        char szFace[64] = "?";
+        UINT nSize = GetOutlineTextMetricsA(hdc, 0, nullptr);
+        std::string otm(nSize, '\0');
+        if (nSize && GetOutlineTextMetricsA(hdc, nSize, (OUTLINETEXTMETRICA*)&otm[0]))
+            snprintf(szFace, sizeof(szFace), "%s",
+                     &otm[(size_t)((OUTLINETEXTMETRICA*)&otm[0])->otmpFullName]);
+        printf("%s %d%%: font height %ld, drawn in \"%s\"\n", m->szLang, m->nPercent, tm.tmHeight,
+               szFace);
+    }
+    int nLen = lstrlenA(szText);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(hdc, szText, nLen, &size);
+    int nExtent = size.cx, nRoom = RightEdge(h, 0, rc.bottom);
+    const char* szKind = "label";
+    char szMore[40] = "";
+    bool bFits = true;
+    if (bButton) {
+        switch (style & BS_TYPEMASK) {
+        case BS_GROUPBOX: {
+            szKind = "group";
+            nRoom = RightEdge(h, 0, tm.tmHeight) - 2 * 7 - 1;
+            RECT rcMargin; // only the common controls 6 know the message
+            if (InkRight(hdc, szText, nLen, nExtent, tm.tmHeight) >= nExtent - 1 &&
+                SendMessageA(h, BCM_GETTEXTMARGIN, 0, (LPARAM)&rcMargin))
+                snprintf(szMore, sizeof(szMore), " group-1px");
+            break;
+        }
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+            szKind = "button";
+            nRoom -= 2 * (2 + 1);
+            break;
+        default: {
+            INT nDigit = 0;
+            GetCharWidth32A(hdc, '0', '0', &nDigit);
+            szKind = "box";
+            nRoom -= 12 * GetDeviceCaps(hdc, LOGPIXELSX) / 96 + 1 + nDigit / 2 + 1;
+        }
+        }
+        bFits = nExtent <= nRoom && !szMore[0];
+    } else if (rc.bottom < 2 * tm.tmHeight) {
+        bFits = nExtent <= nRoom;
+    } else {
+        szKind = "text";
+        nExtent = 0;
+        for (const char* p = szText; *p;) {
+            int n = (int)strcspn(p, " \r\n\t");
+            if (n > 0 && GetTextExtentPoint32A(hdc, p, n, &size) && size.cx > nExtent)
+                nExtent = size.cx;
+            p += n;
+            p += *p ? 1 : 0;
+        }
+        RECT rcText = {0, 0, nRoom, 0};
+        DrawTextA(hdc, szText, -1, &rcText, DT_CALCRECT | DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK);
+        snprintf(szMore, sizeof(szMore), " height %ld/%ld", rcText.bottom, rc.bottom);
+        bFits = nExtent <= nRoom && rcText.bottom <= rc.bottom;
+    }
+    SelectObject(hdc, hOld);
+    ReleaseDC(h, hdc);
+    printf("%s %d%% %-6s %4d/%4d %s %s%s\n", m->szLang, m->nPercent, szKind, nExtent, nRoom,
+           bFits ? "ok " : "CUT", OneLine(szText).c_str(), szMore);
+    m->nCut += bFits ? 0 : 1;
+    return TRUE;
+}
+
+// Every language and zoom the pictures show, page by page; the number of captions that do not
+// fit.
+static int MeasureCaptions(HWND hWnd)
+{
+    int nCut = 0;
+    const char* langs[] = {"fr", "en"};
+    for (int nLang = 0; nLang < 2; ++nLang) {
+        for (int nZoom : {0, 10}) {
+            Pick(gui.CboLang, nLang);
+            Pick(gui.CboZoom, nZoom);
+            T_MEASURE m = {langs[nLang], 100 + 10 * nZoom, {}, 0};
+            for (int nTab = 0; nTab < 4; ++nTab) {
+                SelectTab(nTab);
+                Pump(100);
+                EnumChildWindows(hWnd, MeasureControl, (LPARAM)&m);
+            }
+            printf("%s %d%%: %d of %d captions cut\n", m.szLang, m.nPercent, m.nCut,
+                   (int)m.done.size());
+            nCut += m.nCut;
+        }
+    }
+    printf("cut: %d\n", nCut);
+    return nCut;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        fprintf(stderr, "usage: pictures <folder>\n");
+        fprintf(stderr, "usage: pictures <folder> | pictures --measure\n");
         return 2;
     }
     std::string dir = std::string(argv[1]) + "\\";
@@ -104,13 +304,18 @@ int main(int argc, char** argv)
     // Settings are neither read from nor written beside this program.
     gui.szPathCfg[0] = 0;
     appRegisterClass(hInst);
-    HWND hWnd = CreateWindowExA(0, "WINDOWSAPP", nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
-                                gui.w, gui.h, nullptr, nullptr, hInst, nullptr);
+    HWND hWnd = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, gui.w,
+                                gui.h, nullptr, nullptr, hInst, nullptr);
     if (!hWnd)
         return 1;
     ShowWindow(hWnd, SW_SHOW);
     UpdateWindow(hWnd);
     Pump(1500);
+    if (strcmp(argv[1], "--measure") == 0) {
+        int nCut = MeasureCaptions(hWnd);
+        DestroyWindow(hWnd);
+        return nCut ? 1 : 0;
+    }
     int nFailed = 0;
     const char* langs[] = {"fr", "en"};
     for (int nLang = 0; nLang < 2; ++nLang) {
@@ -121,8 +326,8 @@ int main(int argc, char** argv)
                 SelectTab(nTab);
                 FillPage(nTab);
                 InvalidateRect(hWnd, nullptr, TRUE);
-                RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN |
-                                                         RDW_UPDATENOW);
+                RedrawWindow(hWnd, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump(600);
                 char szName[64];
                 snprintf(szName, sizeof(szName), "tab%d_%s_%d.bmp", nTab, langs[nLang],
