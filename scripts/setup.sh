@@ -2,12 +2,14 @@
 # Installs what building and testing need on Debian 12, if anything is missing.
 set -eu
 PACKAGES="cmake make file g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb xauth pdftk-java qpdf googletest"
-[ "${TANDREL_PICTURES:-0}" = 1 ] && PACKAGES="$PACKAGES imagemagick x11-apps"
+[ "${TANDREL_PICTURES:-0}" = 1 ] && PACKAGES="$PACKAGES imagemagick x11-apps fonts-paratype"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
+# Then what the 32-bit part of the tests needs; scripts/test.sh stops if that is missing.
+win32() { sh "$(dirname "$0")/setup-win32.sh" || true; }
+[ -z "$missing" ] && { win32; exit 0; }
 if [ "$(id -u)" != 0 ]; then
     echo "These Debian packages are missing:$missing" >&2
     echo "Install them as root (apt-get update && apt-get install$missing), or run this as root." >&2
@@ -16,3 +18,4 @@ fi
 echo "Installing:$missing"
 apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+win32

@@ -1,0 +1,162 @@
+// Text forming from plain values: the pieces of the tool's command lines and the dump reader.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "gui.h"
+#include "layout.h"
+#include "pdf_text.h"
+
+// The arguments a program receives from cmd, split by the platform itself.
+static std::vector<std::string> SplitArgs(const std::string& cmd)
+{
+    std::wstring w(cmd.size(), L'\0');
+    MultiByteToWideChar(1252, 0, cmd.data(), (int)cmd.size(), &w[0], (int)w.size());
+    int n = 0;
+    LPWSTR* argv = CommandLineToArgvW(w.c_str(), &n);
+    std::vector<std::string> args;
+    for (int i = 0; i < n; ++i) {
+        char buf[512] = {0};
+        WideCharToMultiByte(1252, 0, argv[i], -1, buf, sizeof(buf) - 1, nullptr, nullptr);
+        args.push_back(buf);
+    }
+    LocalFree(argv);
+    return args;
+}
+
+TEST(PageRanges, KeepListCatalogRangeAndLabels)
+{
+    struct {
+        std::vector<int> sel; // indices from 0, of a ten-page file
+        const char* keep;
+    } keeps[] = {{{1, 4, 8}, " 1-1 3-4 6-8 10-end"},
+                 {{0}, " 2-end"},
+                 {{9}, " 1-9"},
+                 {{8}, " 1-8 10-end"},
+                 {{2, 3}, " 1-2 5-end"},
+                 {{0, 2}, " 2-2 4-end"},
+                 {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, ""},
+                 {{}, ""}};
+    for (const auto& c : keeps)
+        EXPECT_EQ(pdfKeepList(c.sel.data(), (int)c.sel.size(), 10), c.keep) << c.keep;
+    std::vector<int> many; // every one of many selected pages counts
+    for (int i = 0; i < 1500; ++i)
+        many.push_back(i < 750 ? 750 + i : 1000 + i);
+    EXPECT_EQ(pdfKeepList(many.data(), (int)many.size(), 3000), " 1-750 1501-1750 2501-end");
+
+    EXPECT_EQ(pdfCatalogRange(3, 7, false, false), "3-7");
+    EXPECT_EQ(pdfCatalogRange(1, 12, true, false), "1-12even ");
+    EXPECT_EQ(pdfCatalogRange(2, 9, false, true), "2-9odd ");
+    EXPECT_EQ(pdfCatalogRange(9, 2, true, true), "9-2even odd ");
+    EXPECT_EQ(pdfPageLabel(7), "page    7");
+    EXPECT_EQ(pdfPageLabel(123456), "page 123456");
+}
+
+TEST(Quoting, EveryTextReachesTheToolWhole)
+{
+    EXPECT_EQ(pdfQuoteArg("C:\\Docs\\a b.pdf"), "\"C:\\Docs\\a b.pdf\"");
+    for (const char* s : {"a\" output \"C:\\evil.pdf", "\\", "\\\\", "a\\\\\"b", "\" \"", "",
+                          "PROMPT", "tab\there", "caf\xE9", "trailing\\\\", "\"\"\""}) {
+        std::vector<std::string> args = SplitArgs("tool.exe " + pdfQuoteArg(s) + " next");
+        ASSERT_EQ(args.size(), 3u) << s;
+        EXPECT_EQ(args[1], s);
+    }
+}
+
+TEST(SecurityOptions, PiecesInOrderAndRefusals)
+{
+    struct {
+        const char *owner, *user;
+        bool b40, b128;
+        const char* perms; // x at PERM_ALL to PERM_FILLIN for a checked box
+        int result;        // > 0: the length of the options
+        const char* options;
+    } cases[] = {
+        // clang-format off
+        {"", "", true, true, "xxxxxxxxx", 0, ""},
+        {"Same", "Same", false, true, "", -1, ""},
+        {"own", "", false, true, ".x...x...", 1,
+         " owner_pw \"own\"  encrypt_128bit  allow Printing  allow CopyContents "},
+        {"Same", "same", true, false, "", 1, " owner_pw \"Same\"  user_pw \"same\"  encrypt_40bit "},
+        {"", "usr", true, true, "", 1, " user_pw \"usr\"  encrypt_40bit  encrypt_128bit "},
+        {"o", "", false, false, "xxxxxxxxx", 1, " owner_pw \"o\"  allow AllFeatures "},
+        {"o", "", false, false, ".xxxxxxxx", 1, " owner_pw \"o\"  allow Printing "
+         " allow ModifyContents  allow CopyContents  allow ModifyAnnotations "},
+        {"o", "", false, false, "..x.x.x.x", 1, " owner_pw \"o\"  allow DegradedPrinting "
+         " allow Assembly  allow ScreenReaders  allow FillIn "},
+        {"x\" output \"C:\\stolen.pdf", "end\\", false, false, "", 1,
+         " owner_pw \"x\\\" output \\\"C:\\stolen.pdf\"  user_pw \"end\\\\\" "},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        T_SECURITY sec = {c.owner, c.user, c.b40, c.b128, {}};
+        for (int i = 0; c.perms[i]; ++i)
+            sec.bPerm[i] = c.perms[i] == 'x';
+        std::string options;
+        int nResult = pdfSecurityOptions(&sec, options);
+        EXPECT_EQ(options, c.options);
+        EXPECT_EQ(nResult, c.result > 0 ? (int)options.size() : c.result) << c.options;
+    }
+}
+
+TEST(OutputName, SuffixInPlaceOfTheExtensionButNeverTheInput)
+{
+    struct {
+        const char *in, *suffix, *out;
+    } cases[] = {
+        {"C:\\Docs\\a.pdf", "_cat.pdf", "C:\\Docs\\a_cat.pdf"},
+        {"C:\\Docs\\a", "_remove.pdf", "C:\\Docs\\a_remove.pdf"},
+        {"C:\\Docs\\v1.2.pdf", "_unsec.pdf", "C:\\Docs\\v1.2_unsec.pdf"},
+        {"C:\\my.docs\\report", "_dump.txt", "C:\\my.docs\\report_dump.txt"},
+    };
+    for (const auto& c : cases) {
+        char out[260] = {0};
+        ASSERT_EQ(pdfOutputName(c.in, c.suffix, out, sizeof(out)), 1) << c.in;
+        EXPECT_STREQ(out, c.out);
+    }
+    // Too long for the suffix: no name, rather than the input's own.
+    std::string longest = "C:\\" + std::string(248, 'x') + ".pdf";
+    char out[260] = "untouched";
+    EXPECT_EQ(pdfOutputName(longest.c_str(), "_remove.pdf", out, sizeof(out)), 0);
+    EXPECT_STREQ(out, "untouched");
+}
+
+TEST(DumpParsing, OnlyTheExactKeyCounts)
+{
+    struct {
+        std::string dump;
+        int pages;
+    } cases[] = {
+        {"NumberOfPages: 3\n", 3},
+        {"InfoValue: 12\nPageMediaNumber: 7\nNumberOfPages: 5\nX: 9\n", 5},
+        {"InfoValue: 12\nPageMediaNumber: 7\n", 0},
+        {"numberofpages: 4\nNumberOfPages:4\nNumberOfPages: \n", 0},
+        {"NumberOfPages:4\nNumberOfPagesX: 2\n   NumberOfPages: 6\r\n", 6},
+        {"NumberOfPages: 10", 10},
+        {std::string(511, 'x') + "NumberOfPages: 9\nNumberOfPages: 2\n", 2}, // no key in a tail
+    };
+    for (const auto& c : cases) {
+        FILE* f = tmpfile();
+        fwrite(c.dump.data(), 1, c.dump.size(), f);
+        rewind(f);
+        EXPECT_EQ(pdfParseDump(f), c.pages) << c.dump;
+        fclose(f);
+    }
+}
+
+TEST(Zoom, EveryFigureOfTheLayoutAtEveryStep)
+{
+    for (int nStep = 0; nStep <= ZOOM_STEP_MAX; ++nStep) {
+        double ratio = uiZoomRatio(nStep);
+        EXPECT_EQ(uiScaleValue(kLayoutWindowW, ratio), LayoutScaled(kLayoutWindowW, nStep));
+        EXPECT_EQ(uiScaleValue(kLayoutWindowH, ratio), LayoutScaled(kLayoutWindowH, nStep));
+        EXPECT_EQ(uiScaleValue(FONT_HEIGHT, ratio), LayoutScaled(14, nStep));
+        for (const LayoutRow& r : kLayout) {
+            for (int v : {r.x, r.y, r.w, r.h})
+                ASSERT_EQ(uiScaleValue(v, ratio), LayoutScaled(v, nStep)) << v << " " << nStep;
+        }
+    }
+}
