@@ -3,6 +3,12 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/build.sh
+# The code keeps the repository's format ("clang-format -i FILE" mends a file).
+find src tools tests \( -name '*.cpp' -o -name '*.h' \) -print | sort |
+    xargs clang-format --dry-run --Werror || {
+    echo "Some code is not in the repository's format: see above" >&2
+    exit 1
+}
 file build/i686/tandrel.exe | grep -q "PE32 executable (GUI) Intel 80386" || {
     echo "build/i686/tandrel.exe is not a 32-bit GUI program" >&2
     exit 1

@@ -124,9 +124,11 @@ static const T_KIND kinds[] = {
     /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | BS_PUSHBUTTON},
     /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | SS_LEFT},
     /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL},
-    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY},
+    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL |
+                                                       ES_READONLY},
     /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST},
-    /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
+    /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST |
+                                                       CBS_AUTOHSCROLL},
     /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | WS_VSCROLL | WS_HSCROLL |
                                                        LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
 };

@@ -20,35 +20,32 @@ static const DWORD OFN_OPEN_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FIL
 // A new name is accepted, and an existing file replaced only when the user agrees.
 static const DWORD OFN_SAVE_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
 
-static void PdfDialogSettings(T_INTERFACE* gui, OPENFILENAMEA* ofn, char* szFile, DWORD nFile,
-                              DWORD dwFlags)
+typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEA);
+
+static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
+                     T_FILE_DIALOG pDialog)
 {
-    memset(ofn, 0, sizeof(*ofn));
-    ofn->lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    ofn->hwndOwner = gui->hWnd;
-    ofn->lpstrFilter = szPdfFilter;
-    ofn->nFilterIndex = 1;
-    ofn->lpstrFile = szFile;
-    ofn->nMaxFile = nFile;
-    ofn->Flags = dwFlags;
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.hwndOwner = gui->hWnd;
+    ofn.lpstrFilter = szPdfFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = nFile;
+    ofn.Flags = dwFlags;
+    int nChosen = pDialog(&ofn) ? 1 : 0;
+    szFile[nFile - 1] = 0;
+    return nChosen;
 }
 
 int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 {
-    OPENFILENAMEA ofn;
-    PdfDialogSettings(gui, &ofn, szFile, nFile, OFN_OPEN_PDF);
-    int nChosen = dialogs.GetOpenFileName(&ofn) ? 1 : 0;
-    szFile[nFile - 1] = 0;
-    return nChosen;
+    return PdfDialog(gui, szFile, nFile, OFN_OPEN_PDF, dialogs.GetOpenFileName);
 }
 
 int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 {
-    OPENFILENAMEA ofn;
-    PdfDialogSettings(gui, &ofn, szFile, nFile, OFN_SAVE_PDF);
-    int nChosen = dialogs.GetSaveFileName(&ofn) ? 1 : 0;
-    szFile[nFile - 1] = 0;
-    return nChosen;
+    return PdfDialog(gui, szFile, nFile, OFN_SAVE_PDF, dialogs.GetSaveFileName);
 }
 
 // Page count of the chosen file; a file that opens only with a password is counted again with

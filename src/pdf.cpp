@@ -224,14 +224,28 @@ typedef struct {
     const char* szAfter;  // after the output, before the security options
 } T_BATCH;
 
+// The per-file operations, in the order of their rows below.
+enum {
+    OP_ENCRYPT,
+    OP_COMPRESS,
+    OP_UNCOMPRESS,
+    OP_REPAIR,
+    OP_BACKGROUND,
+    OP_DUMP_DATA,
+    OP_DUMP_FIELDS
+};
+
 // clang-format off
-static const T_BATCH opEncrypt    = {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "};
-static const T_BATCH opCompress   = {"_compress.pdf",   SEC_OPTIONAL, BATCH_SHOW_COMMAND,   "",                  " compress "};
-static const T_BATCH opUncompress = {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "};
-static const T_BATCH opRepair     = {"_fixed.pdf",      SEC_OPTIONAL, BATCH_PLAIN,          "",                  " "};
-static const T_BATCH opBackground = {"_bg.pdf",         SEC_NONE,     BATCH_ASK_BACKGROUND, " background ",      ""};
-static const T_BATCH opDumpData   = {"_dump.txt",       SEC_NONE,     BATCH_PLAIN,          " dumpdata",         ""};
-static const T_BATCH opDumpFields = {"_fields.txt",     SEC_NONE,     BATCH_PLAIN,          " dump_data_fields", ""};
+static const T_BATCH batches[] = {
+    // suffix             security      extra step            before               after
+    {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "},
+    {"_compress.pdf",   SEC_OPTIONAL, BATCH_SHOW_COMMAND,   "",                  " compress "},
+    {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "},
+    {"_fixed.pdf",      SEC_OPTIONAL, BATCH_PLAIN,          "",                  " "},
+    {"_bg.pdf",         SEC_NONE,     BATCH_ASK_BACKGROUND, " background ",      ""},
+    {"_dump.txt",       SEC_NONE,     BATCH_PLAIN,          " dumpdata",         ""},
+    {"_fields.txt",     SEC_NONE,     BATCH_PLAIN,          " dump_data_fields", ""},
+};
 // clang-format on
 
 // The inputs the selected page names (none on the Settings and About pages); 0, with the message
@@ -306,37 +320,37 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 
 int EncryptPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opEncrypt);
+    return RunBatch(gui, batches[OP_ENCRYPT]);
 }
 
 int CompressPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opCompress);
+    return RunBatch(gui, batches[OP_COMPRESS]);
 }
 
 int UncompressPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opUncompress);
+    return RunBatch(gui, batches[OP_UNCOMPRESS]);
 }
 
 int RepairPDF(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opRepair);
+    return RunBatch(gui, batches[OP_REPAIR]);
 }
 
 int pdfBackground(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opBackground);
+    return RunBatch(gui, batches[OP_BACKGROUND]);
 }
 
 int DumpPDFData(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opDumpData);
+    return RunBatch(gui, batches[OP_DUMP_DATA]);
 }
 
 int pdfDumpDataFields(T_INTERFACE* gui)
 {
-    return RunBatch(gui, opDumpFields);
+    return RunBatch(gui, batches[OP_DUMP_FIELDS]);
 }
 
 // ---------------------------------------------------------------------------------------------

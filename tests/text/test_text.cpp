@@ -80,7 +80,8 @@ TEST(SecurityOptions, PiecesInOrderAndRefusals)
         {"Same", "Same", false, true, "", -1, ""},
         {"own", "", false, true, ".x...x...", 1,
          " owner_pw \"own\"  encrypt_128bit  allow Printing  allow CopyContents "},
-        {"Same", "same", true, false, "", 1, " owner_pw \"Same\"  user_pw \"same\"  encrypt_40bit "},
+        {"Same", "same", true, false, "", 1,
+         " owner_pw \"Same\"  user_pw \"same\"  encrypt_40bit "},
         {"", "usr", true, true, "", 1, " user_pw \"usr\"  encrypt_40bit  encrypt_128bit "},
         {"o", "", false, false, "xxxxxxxxx", 1, " owner_pw \"o\"  allow AllFeatures "},
         {"o", "", false, false, ".xxxxxxxx", 1, " owner_pw \"o\"  allow Printing "
