@@ -207,6 +207,11 @@ static const T_CONTROL controls[] = {
 };
 // clang-format on
 
+// The items of the language list, by language index; the same in both languages.
+// clang-format off
+static const char* const szLanguages[] = {"Fran\xE7" "ais", "English"};
+// clang-format on
+
 // The font every control shows; replaced, and the old one released, at each zoom.
 static HFONT hControlFont = nullptr;
 
@@ -267,10 +272,8 @@ int uiCreateControls(T_INTERFACE* gui)
         e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
                                  hParent, nullptr, gui->hInst, nullptr);
         if (e == &gui->CboLang) {
-            SendMessageA(e->hdl, CB_ADDSTRING, 0,
-                         (LPARAM) "Fran\xE7"
-                                  "ais");                              // LNG_FRENCH
-            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM) "English"); // LNG_ENGLISH
+            for (const char* szLanguage : szLanguages)
+                SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szLanguage);
         } else if (e == &gui->CboZoom) {
             for (int i = 0; i <= ZOOM_STEP_MAX; ++i) {
                 char szItem[8];

@@ -8,6 +8,7 @@
 
 #define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
 #define TANDREL_PASSWD_MAX 32     // a password holds at most 31 characters and the terminator
+#define TANDREL_RANGE_MAX 128     // the page range of the page copy
 #define TANDREL_AUTH_MAX 1024     // the security options appended to a command
 #define TANDREL_CMDLINE_MAX 32767 // the longest command line Windows starts, in characters
 

@@ -85,7 +85,7 @@ int CatPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_MAX];
     char szNewFile[TANDREL_PATH_MAX] = {0};
-    char szCatCmd[128] = {0};
+    char szCatCmd[TANDREL_RANGE_MAX] = {0};
     char szAuthCmd[TANDREL_AUTH_MAX] = {0};
     ReadSourcePath(gui, szFile);
     if (!PathFileExistsA(szFile)) {

@@ -118,7 +118,7 @@ TEST_F(RealTool, PerFileOperations)
     Type(gui.EditPasswdOwner, "");
     script.answers.push_back(dir + "form_sec.pdf"); // the background
     for (T_ELEMENT* b : {&gui.BtnCompress, &gui.BtnUncompress, &gui.BtnRepair, &gui.BtnDumpData,
-                         &gui.BtnDumpDataFields, &gui.BtnBurst, &gui.BtnBackground})
+                         &gui.BtnDumpDataFields, &gui.BtnBackground})
         Click(*b);
     for (const char* out : {"form_compress.pdf", "form_uncompress.pdf", "form_fixed.pdf"})
         EXPECT_EQ(ReadFile(dir + out).compare(0, 5, "%PDF-"), 0) << out;
@@ -126,10 +126,25 @@ TEST_F(RealTool, PerFileOperations)
     EXPECT_EQ(Widths(dir + "form_bg.pdf"), std::vector<int>({210, 220}));
     EXPECT_NE(ReadFile(dir + "form_dump.txt").find("NumberOfPages: 2"), std::string::npos);
     EXPECT_NE(ReadFile(dir + "form_fields.txt").find("FieldName: tandrel_name"), std::string::npos);
-    // The burst in a folder of its own, nothing beside the input.
-    EXPECT_EQ(Widths(dir + "form\\pg_002.pdf"), std::vector<int>({220}));
-    EXPECT_TRUE(IsFile(dir + "form\\doc_data.txt"));
-    EXPECT_FALSE(IsFile(dir + "form\\pg_003.pdf") || IsFile(dir + "pg_001.pdf"));
+}
+
+TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)
+{
+    const char* mine[] = {"pg_001.pdf", "pg_050.pdf", "doc_data.txt"}; // the user's own files
+    for (const char* name : mine)
+        WriteFile(dir + name, name);
+    WritePdf(dir + "report.pdf", 3, 200);
+    WritePdf(dir + "a.pdf", 2, 600);
+    WritePdf(dir + "scan", 1, 400); // no extension: its folder would be the file itself
+    Tab(TAB_MULTI);
+    Add({dir + "report.pdf", dir + "scan", dir + "a.pdf"});
+    Click(gui.BtnBurst);
+    for (const char* name : mine)
+        EXPECT_EQ(ReadFile(dir + name), name);
+    EXPECT_EQ(Widths(dir + "report\\pg_003.pdf"), std::vector<int>({230}));
+    EXPECT_EQ(Widths(dir + "a\\pg_002.pdf"), std::vector<int>({620}));
+    EXPECT_TRUE(IsFile(dir + "report\\doc_data.txt") && IsFile(dir + "a\\doc_data.txt"));
+    EXPECT_FALSE(IsFile(dir + "a\\pg_003.pdf") || IsFile(dir + "report\\pg_004.pdf"));
 }
 
 } // namespace
