@@ -97,8 +97,8 @@ TEST_F(Files, FolderAndDropAddWhatAddWould)
     GetCurrentDirectoryA(sizeof(szCwd), szCwd);
     WriteFile(dir + "b.PDF", "%PDF");
     Drop({W(dir + "notes.txt"), W(dir + "b.PDF"), W(dir + "scans"), W(dir + "FIRST.pdf"),
-          W(dir) + std::wstring(300, L'y') + L".pdf", W(dir) + L"\x4E2D\x6587.pdf",
-          W(dir + "c.pdf")});
+          W(dir) + std::wstring(255 - dir.size(), L'y') + L".pdf.long.pdf",
+          W(dir) + L"\x4E2D\x6587.pdf", W(dir + "c.pdf")});
     listed.insert(listed.end(), {dir + "b.PDF", dir + "c.pdf"});
     EXPECT_EQ(Items(gui.ListPdfFiles), listed);
     EXPECT_STREQ(gui.szPathCfg, (dir + "tandrel.cfg").c_str());
