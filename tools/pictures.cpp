@@ -41,7 +41,7 @@ static void SelectTab(int nTab)
 // Some work on the page, so that the picture shows the lists and boxes in use.
 static void FillPage(int nTab)
 {
-    if (nTab == 0) {
+    if (nTab == TAB_SINGLE) {
         SetWindowTextA(gui.EditPDFSource.hdl, "C:\\Documents\\rapport annuel 2026.pdf");
         for (int i = 1; i <= 12; ++i) {
             char sz[16];
@@ -53,7 +53,7 @@ static void FillPage(int nTab)
         SendMessageA(gui.CboCatFrom.hdl, CB_SETCURSEL, 0, 0);
         SendMessageA(gui.CboCatTo.hdl, CB_SETCURSEL, 11, 0);
         SendMessageA(gui.ListDelete.hdl, LB_SETSEL, TRUE, 2);
-    } else if (nTab == 1) {
+    } else if (nTab == TAB_MULTI) {
         const char* files[] = {"C:\\Documents\\chapitre 1.pdf", "C:\\Documents\\chapitre 2.pdf",
                                "C:\\Documents\\annexes\\tableaux \xE9t\xE9 2026.pdf"};
         for (const char* f : files)
@@ -267,26 +267,40 @@ static BOOL CALLBACK MeasureControl(HWND h, LPARAM lParam)
     return TRUE;
 }
 
+// The languages and zooms the pictures show.
+typedef struct {
+    int nLang, nZoom;
+    const char* szLang;
+    int nPercent;
+} T_VIEW;
+
+static const T_VIEW views[] = {{LNG_FRENCH, 0, "fr", 100},
+                               {LNG_FRENCH, ZOOM_STEP_MAX, "fr", 200},
+                               {LNG_ENGLISH, 0, "en", 100},
+                               {LNG_ENGLISH, ZOOM_STEP_MAX, "en", 200}};
+
+static void ShowView(const T_VIEW& v)
+{
+    Pick(gui.CboLang, v.nLang);
+    Pick(gui.CboZoom, v.nZoom);
+}
+
 // Every language and zoom the pictures show, page by page; the number of captions that do not
 // fit.
 static int MeasureCaptions(HWND hWnd)
 {
     int nCut = 0;
-    const char* langs[] = {"fr", "en"};
-    for (int nLang = 0; nLang < 2; ++nLang) {
-        for (int nZoom : {0, 10}) {
-            Pick(gui.CboLang, nLang);
-            Pick(gui.CboZoom, nZoom);
-            T_MEASURE m = {langs[nLang], 100 + 10 * nZoom, {}, 0};
-            for (int nTab = 0; nTab < 4; ++nTab) {
-                SelectTab(nTab);
-                Pump(100);
-                EnumChildWindows(hWnd, MeasureControl, (LPARAM)&m);
-            }
-            printf("%s %d%%: %d of %d captions cut\n", m.szLang, m.nPercent, m.nCut,
-                   (int)m.done.size());
-            nCut += m.nCut;
+    for (const T_VIEW& v : views) {
+        ShowView(v);
+        T_MEASURE m = {v.szLang, v.nPercent, {}, 0};
+        for (int nTab = 0; nTab < TAB_COUNT; ++nTab) {
+            SelectTab(nTab);
+            Pump(100);
+            EnumChildWindows(hWnd, MeasureControl, (LPARAM)&m);
         }
+        printf("%s %d%%: %d of %d captions cut\n", m.szLang, m.nPercent, m.nCut,
+               (int)m.done.size());
+        nCut += m.nCut;
     }
     printf("cut: %d\n", nCut);
     return nCut;
@@ -317,24 +331,18 @@ int main(int argc, char** argv)
         return nCut ? 1 : 0;
     }
     int nFailed = 0;
-    const char* langs[] = {"fr", "en"};
-    for (int nLang = 0; nLang < 2; ++nLang) {
-        for (int nZoom : {0, 10}) {
-            Pick(gui.CboLang, nLang);
-            Pick(gui.CboZoom, nZoom);
-            for (int nTab = 0; nTab < 4; ++nTab) {
-                SelectTab(nTab);
-                FillPage(nTab);
-                InvalidateRect(hWnd, nullptr, TRUE);
-                RedrawWindow(hWnd, nullptr, nullptr,
-                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                Pump(600);
-                char szName[64];
-                snprintf(szName, sizeof(szName), "tab%d_%s_%d.bmp", nTab, langs[nLang],
-                         100 + 10 * nZoom);
-                if (!SaveWindowBitmap(hWnd, dir + szName))
-                    ++nFailed;
-            }
+    for (const T_VIEW& v : views) {
+        ShowView(v);
+        for (int nTab = 0; nTab < TAB_COUNT; ++nTab) {
+            SelectTab(nTab);
+            FillPage(nTab);
+            RedrawWindow(hWnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            Pump(600);
+            char szName[64];
+            snprintf(szName, sizeof(szName), "tab%d_%s_%d.bmp", nTab, v.szLang, v.nPercent);
+            if (!SaveWindowBitmap(hWnd, dir + szName))
+                ++nFailed;
         }
     }
     DestroyWindow(hWnd);

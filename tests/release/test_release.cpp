@@ -187,8 +187,13 @@ TEST_F(Release32, Is32BitWithItsWindowAndEveryControlInPlace)
     EXPECT_EQ(Text(hMain), "TANDREL");
     EXPECT_EQ(Text(row[0]), "Interface Windows pour le PDF Toolkit");
     ExpectLayout(hMain, row, 0);
-    for (int n = 1; n <= kLayoutRows; ++n)
-        EXPECT_EQ(IsWindowVisible(row[n]) != FALSE, kLayout[n - 1].bVisible) << "row " << n;
+    for (int n = 1; n <= kLayoutRows; ++n) {
+        const LayoutRow& want = kLayout[n - 1];
+        EXPECT_EQ(IsWindowVisible(row[n]) != FALSE, want.bVisible) << "row " << n;
+        if (want.nText >= 0 && want.nText != TXT_ABOUT) { // in French, the language at first start
+            EXPECT_EQ(Crc32(Text(row[n]).c_str()), textCrc[want.nText][LNG_FRENCH]) << "row " << n;
+        }
+    }
 }
 
 TEST_F(Release32, SingleFilePageAsksForAFileThenRunsItsCommandsOnIt)
