@@ -1,16 +1,17 @@
 // Stand-in for pdftk in the tests: records how it was started and writes the files the program
-// expects, steered by environment variables:
+// expects. Its input file tells it the page count of dumps and bursts (the number after the
+// first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
+// it makes a dump need "input_pw pw" or write nothing and exit with 3. Environment variables:
 //   TANDREL_FAKE_LOG       file to append "CMD:<command line>\n" and "CWD:<folder>\n" to
-//   TANDREL_FAKE_PAGES     page count of dumps and bursts (default 1)
 //   TANDREL_FAKE_STATUS    exit status (default 0)
 //   TANDREL_FAKE_DELAY_MS  time to sleep after logging, before anything else (default 0)
 //   TANDREL_FAKE_FAIL_ON   a command line holding this text writes nothing but the log and
 //                          exits with 1
-//   TANDREL_FAKE_PASSWORD  a dump needs "input_pw <this>" or writes nothing and exits with 3
 #include <windows.h>
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
@@ -92,6 +93,16 @@ const std::string* ArgAfter(const std::vector<std::string>& args, const char* sz
     return nullptr;
 }
 
+// The text in bytes between szKey and the next szEnd, or "" when szKey is not there.
+std::string Field(const std::string& bytes, const char* szKey, const char* szEnd)
+{
+    size_t pos = bytes.find(szKey);
+    if (pos == std::string::npos)
+        return std::string();
+    pos += strlen(szKey);
+    return bytes.substr(pos, bytes.find_first_of(szEnd, pos) - pos);
+}
+
 std::string DumpText(int nPages)
 {
     // The producer line holds a number of its own, so that a reader taking the first number
@@ -116,12 +127,19 @@ int main()
         return 1;
 
     std::vector<std::string> args = SplitCommandLine(szCmdLine);
-    const int nPages = EnvInt("TANDREL_FAKE_PAGES", 1);
+    std::string input;
+    if (FILE* f = args.size() > 1 ? fopen(args[1].c_str(), "rb") : nullptr) {
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof(buf), f)) > 0;)
+            input.append(buf, n);
+        fclose(f);
+    }
+    const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const int nStatus = EnvInt("TANDREL_FAKE_STATUS", 0);
     const std::string* output = ArgAfter(args, "output");
 
     if (HasArg(args, "dumpdata")) {
-        std::string password = Env("TANDREL_FAKE_PASSWORD");
+        std::string password = Field(input, "/Password (", ")");
         if (!password.empty()) {
             const std::string* given = ArgAfter(args, "input_pw");
             if (!given || *given != password)

@@ -1,3 +1,4 @@
+// What the harness does the same way in both kinds of test program.
 #include "harness.h"
 
 #include <commctrl.h>
@@ -6,15 +7,6 @@
 #include <fstream>
 
 namespace fs = std::filesystem;
-
-Script script;
-
-std::string ToolPath(const char* szKind)
-{
-    char szPath[TANDREL_PATH_MAX] = {0};
-    GetModuleFileNameA(nullptr, szPath, sizeof(szPath));
-    return (fs::path(szPath).parent_path().parent_path() / szKind / "pdftk.exe").string();
-}
 
 std::string ReadFile(const std::string& path)
 {
@@ -32,110 +24,135 @@ bool IsFile(const std::string& path)
     return fs::is_regular_file(path);
 }
 
-// ---------------------------------------------------------------------------------------------
-// The dialogs
-
-static int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
+std::string Quote(const std::string& s)
 {
-    EXPECT_EQ(hOwner, gui.hWnd);
-    EXPECT_STREQ(szCaption, "TANDREL");
-    script.shown.push_back(szText);
-    script.styles.push_back(uType);
-    return IDOK;
+    return "\"" + s + "\"";
 }
 
-static std::string NextAnswer()
+std::string Pdf(int nPages, int nBase, bool bField)
 {
-    std::string a = script.answers.empty() ? "" : script.answers.front();
-    if (!script.answers.empty())
-        script.answers.pop_front();
-    return a;
+    std::vector<std::string> objs = {
+        "<< /Type /Catalog /Pages 2 0 R" +
+            std::string(bField ? " /AcroForm << /Fields [3 0 R] >>" : "") + " >>",
+        "", "<< /FT /Tx /T (tandrel_name) /Rect [0 0 9 9] >>"};
+    std::string kids;
+    for (int i = 1; i <= nPages; ++i) {
+        kids += std::to_string(3 + i) + " 0 R ";
+        objs.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+                       std::to_string(nBase + 10 * i) + " 300] >>");
+    }
+    objs[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(nPages) + " >>";
+    std::string pdf = "%PDF-1.4\n", xref;
+    for (size_t i = 0; i < objs.size(); ++i) {
+        char szEntry[24];
+        snprintf(szEntry, sizeof(szEntry), "%010zu 00000 n\r\n", pdf.size());
+        xref += szEntry;
+        pdf += std::to_string(i + 1) + " 0 obj\n" + objs[i] + "\nendobj\n";
+    }
+    std::string count = std::to_string(objs.size() + 1);
+    return pdf + "xref\n0 " + count + "\n0000000000 65535 f\r\n" + xref + "trailer\n<< /Size " +
+           count + " /Root 1 0 R >>\nstartxref\n" + std::to_string(pdf.size()) + "\n%%EOF\n";
 }
 
-// Every file dialog: owned by the window, PDF files first, French in both languages; the open
-// dialog wants an existing file, the save dialog asks before replacing one.
-static BOOL FileDialog(LPOPENFILENAMEA ofn, DWORD dwFlags)
+// Emulated 32-bit code is slow, but never this slow.
+LRESULT Send(HWND h, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
-    EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400A);
-    EXPECT_EQ(ofn->hwndOwner, gui.hWnd);
-    EXPECT_EQ(memcmp(ofn->lpstrFilter, szFilter, sizeof(szFilter)), 0);
-    EXPECT_EQ(ofn->nFilterIndex, 1u);
-    EXPECT_EQ(ofn->nMaxFile, (DWORD)TANDREL_PATH_MAX);
-    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
-    ++script.nFileDialogs;
-    std::string a = NextAnswer();
-    return !a.empty() && lstrcpynA(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
+    DWORD_PTR r = 0;
+    return SendMessageTimeoutA(h, uMsg, wParam, lParam, SMTO_NORMAL, 60000, &r) ? (LRESULT)r : -1;
 }
-
-static BOOL WINAPI ScriptOpen(LPOPENFILENAMEA ofn)
-{
-    return FileDialog(ofn, OFN_FILEMUSTEXIST);
-}
-
-static BOOL WINAPI ScriptSave(LPOPENFILENAMEA ofn)
-{
-    return FileDialog(ofn, OFN_OVERWRITEPROMPT);
-}
-
-// The chosen folder travels inside a stand-in item list.
-static PIDLIST_ABSOLUTE WINAPI ScriptBrowse(LPBROWSEINFOA bi)
-{
-    EXPECT_STREQ(bi->lpszTitle, "Choisissez un r\xE9pertoire :");
-    std::string a = NextAnswer();
-    char* p = a.empty() ? nullptr : (char*)CoTaskMemAlloc(a.size() + 1);
-    return p ? (PIDLIST_ABSOLUTE)strcpy(p, a.c_str()) : nullptr;
-}
-
-static BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPSTR szPath)
-{
-    return lstrcpynA(szPath, (const char*)pidl, TANDREL_PATH_MAX) != nullptr;
-}
-
-// ---------------------------------------------------------------------------------------------
-// The window
 
 void WindowTest::SetUp()
 {
-    script = Script();
-    dialogs = {ScriptMessageBox, ScriptOpen, ScriptSave, ScriptBrowse, ScriptPathFromIdList};
     const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
-    fs::path scratch = fs::temp_directory_path() / "tandrel-tests" / t->name();
+    fs::path scratch = fs::temp_directory_path() / "tandrel tests" / t->name();
     fs::remove_all(scratch);
     fs::create_directories(scratch);
     dir = scratch.string() + "\\";
     SetEnvironmentVariableA("TANDREL_FAKE_LOG", (dir + "log.txt").c_str());
-    SetEnvironmentVariableA("TANDREL_FAKE_PASSWORD", nullptr);
-    appInitRecord(GetModuleHandleA(nullptr));
-    appRegisterClass(GetModuleHandleA(nullptr));
-    lstrcpynA(gui.szPathExe, ToolPath("fake").c_str(), TANDREL_PATH_MAX);
-    lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
-    SetCurrentDirectoryA(dir.c_str());
-    Create();
+    Start();
 }
 
 void WindowTest::TearDown()
 {
-    Destroy();
-    SetCurrentDirectoryA(fs::temp_directory_path().string().c_str());
+    Close();
 }
 
-void WindowTest::Create()
+void WindowTest::Close()
 {
-    guicfg = {0, 0};
-    CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, gui.hInst, nullptr);
-    ASSERT_TRUE(IsWindow(gui.hWnd));
+    Act(hMain, WM_CLOSE, {});
+    EXPECT_TRUE(Ended());
 }
 
-void WindowTest::Destroy()
+void WindowTest::Click(int nRow, const std::vector<std::string>& answers)
 {
-    if (IsWindow(gui.hWnd))
-        SendMessageA(gui.hWnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(gui.hWnd));
-    MSG msg; // the quit message must not end a later loop
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    Act(rows[(size_t)nRow], BM_CLICK, answers);
+}
+
+void WindowTest::Add(const std::vector<std::string>& paths)
+{
+    for (const std::string& p : paths)
+        Click(BTN_ADD, {p});
+}
+
+void WindowTest::Tab(int nTab)
+{
+    for (LRESULT nNow; (nNow = Send(rows[ROW_TABS], TCM_GETCURSEL)) != nTab;) {
+        Send(rows[ROW_TABS], WM_KEYDOWN, nNow < nTab ? VK_RIGHT : VK_LEFT);
+        ASSERT_NE(Send(rows[ROW_TABS], TCM_GETCURSEL), nNow);
     }
+}
+
+void WindowTest::Pick(int nRow, int nItem)
+{
+    Send(rows[(size_t)nRow], CB_SETCURSEL, (WPARAM)nItem);
+    Send(hMain, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), (LPARAM)rows[(size_t)nRow]);
+}
+
+void WindowTest::Type(int nRow, const std::string& text)
+{
+    Send(rows[(size_t)nRow], WM_SETTEXT, 0, (LPARAM)text.c_str());
+}
+
+void WindowTest::Select(int nRow, const std::vector<int>& items)
+{
+    Send(rows[(size_t)nRow], LB_SETSEL, FALSE, -1);
+    for (int i : items)
+        Send(rows[(size_t)nRow], LB_SETSEL, TRUE, i);
+}
+
+std::vector<std::string> WindowTest::Items(int nRow)
+{
+    bool bCombo = kLayout[nRow - 1].szClass[0] == 'C';
+    std::vector<std::string> items;
+    int n = (int)Send(rows[(size_t)nRow], bCombo ? CB_GETCOUNT : LB_GETCOUNT);
+    for (int i = 0; i < n; ++i) {
+        // Wide: Wine carries an item's ANSI text between processes as UTF-16.
+        WCHAR szItem[1024] = {0};
+        char sz[1024] = {0};
+        DWORD_PTR r = 0;
+        SendMessageTimeoutW(rows[(size_t)nRow], bCombo ? CB_GETLBTEXT : LB_GETTEXT, (WPARAM)i,
+                            (LPARAM)szItem, SMTO_NORMAL, 60000, &r);
+        WideCharToMultiByte(1252, 0, szItem, -1, sz, sizeof(sz) - 1, nullptr, nullptr);
+        items.push_back(sz);
+    }
+    return items;
+}
+
+std::string TextOf(HWND h)
+{
+    char sz[1024] = {0};
+    Send(h, WM_GETTEXT, sizeof(sz), (LPARAM)sz);
+    return sz;
+}
+
+std::string WindowTest::Text(int nRow)
+{
+    return TextOf(rows[(size_t)nRow]);
+}
+
+bool WindowTest::Checked(int nRow)
+{
+    return Send(rows[(size_t)nRow], BM_GETCHECK) == BST_CHECKED;
 }
 
 std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
@@ -151,68 +168,13 @@ std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
     return runs;
 }
 
-void WindowTest::Click(T_ELEMENT& e)
+void WindowTest::Saw(const std::string& text, bool bError)
 {
-    SendMessageA(e.hdl, BM_CLICK, 0, 0);
-}
-
-void WindowTest::Tab(int nTab)
-{
-    SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
-    NMHDR hdr = {gui.Tabs.hdl, 0, (UINT)TCN_SELCHANGE};
-    SendMessageA(gui.hWnd, WM_NOTIFY, 0, (LPARAM)&hdr);
-}
-
-void WindowTest::Pick(T_ELEMENT& combo, int nItem)
-{
-    SendMessageA(combo.hdl, CB_SETCURSEL, (WPARAM)nItem, 0);
-    SendMessageA(gui.hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), (LPARAM)combo.hdl);
-}
-
-void WindowTest::Type(T_ELEMENT& e, const char* szText)
-{
-    SetWindowTextA(e.hdl, szText);
-}
-
-void WindowTest::Select(T_ELEMENT& list, const std::vector<int>& items)
-{
-    SendMessageA(list.hdl, LB_SETSEL, FALSE, -1);
-    for (int i : items)
-        SendMessageA(list.hdl, LB_SETSEL, TRUE, i);
-}
-
-std::vector<std::string> WindowTest::Items(T_ELEMENT& list)
-{
-    char szClass[16] = {0}, szItem[1024];
-    GetClassNameA(list.hdl, szClass, sizeof(szClass));
-    bool bCombo = !lstrcmpiA(szClass, "ComboBox");
-    std::vector<std::string> items;
-    int n = (int)SendMessageA(list.hdl, bCombo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < n; ++i) {
-        SendMessageA(list.hdl, bCombo ? CB_GETLBTEXT : LB_GETTEXT, i, (LPARAM)szItem);
-        items.push_back(szItem);
+    for (int nLang : {LNG_FRENCH, LNG_ENGLISH}) {
+        for (int n = 0; n < TXT_COUNT; ++n) {
+            if (Crc32(text.c_str()) == textCrc[n][nLang])
+                return shown.push_back({n, nLang, "", bError});
+        }
     }
-    return items;
-}
-
-std::string WindowTest::Text(HWND h)
-{
-    char sz[1024] = {0};
-    GetWindowTextA(h, sz, sizeof(sz));
-    return sz;
-}
-
-void WindowTest::Choose(const std::string& path, int nPages)
-{
-    SetEnvironmentVariableA("TANDREL_FAKE_PAGES", std::to_string(nPages).c_str());
-    script.answers.push_back(path);
-    Click(gui.BtnPDFSource);
-}
-
-void WindowTest::Add(const std::vector<std::string>& paths)
-{
-    for (const std::string& p : paths) {
-        script.answers.push_back(p);
-        Click(gui.BtnAddPdfToList);
-    }
+    shown.push_back({-1, -1, text, bError});
 }

@@ -1,49 +1,83 @@
-// Test harness: the real main window driven through its own messages, its dialogs answered by a
-// script, the fake tool's log, and scratch folders.
+// Test harness: the main window driven as a person drives it, through messages that Windows
+// carries between processes, so that the same tests run against the window in this process
+// (its dialogs answered through the program's seam) and against the 32-bit release started as
+// a program of its own (its real dialogs answered from outside). Each test program links one of
+// the two: harness_inside.cpp or harness_release.cpp.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
-#include "gui.h"
+#include "layout.h"
 
-// The test doubles beside the tests: "fake" (logs, writes outputs) or "bridge" (Debian's pdftk).
-std::string ToolPath(const char* szKind);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool IsFile(const std::string& path);
+std::string Quote(const std::string& s);
+// A PDF file of nPages pages, page i (from 1) nBase + 10 i points wide so that pages can be told
+// apart after the tool has moved them; with a form field named "tandrel_name" if asked. The
+// fake tool takes its page count from it as well.
+std::string Pdf(int nPages, int nBase = 200, bool bField = false);
+LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+std::string TextOf(HWND h);
 
-// What the program showed, and the answers it gets: each file or folder dialog takes the next
-// answer, "" or none being Cancel.
-struct Script {
-    std::vector<std::string> shown; // message box texts, in order
-    std::vector<UINT> styles;       // and their styles
-    std::deque<std::string> answers;
-    int nFileDialogs = 0;
+// A message box: one of the program's texts, or another text, with the error icon or none.
+struct Shown {
+    int nText, nLang; // -1 for another text
+    std::string text; // that text
+    bool bError;
+    bool operator==(const Shown& o) const
+    {
+        return nText == o.nText && nLang == o.nLang && text == o.text && bError == o.bError;
+    }
+    friend void PrintTo(const Shown& s, std::ostream* os)
+    {
+        *os << "text " << s.nText << " lang " << s.nLang << " " << s.text << " " << s.bError;
+    }
 };
-extern Script script;
+// The message box that shows text nText in nLang, or the text given, with the error icon.
+inline Shown Message(int nText, int nLang = LNG_FRENCH, bool bError = true)
+{
+    return {nText, nLang, "", bError};
+}
+inline Shown Message(const std::string& text)
+{
+    return {-1, -1, text, true};
+}
 
 class WindowTest : public testing::Test {
-  protected:
+  public:
     void SetUp() override;
     void TearDown() override;
-    void Create();  // a main window as the program creates it
-    void Destroy(); // through WM_CLOSE, as the close box does
-    // The command lines the fake tool ran since the test began; cwds gets their folders.
-    std::vector<std::string> Runs(std::vector<std::string>* cwds = nullptr);
-    void Click(T_ELEMENT& e);
-    void Tab(int nTab); // as the tab control tells the window of a user's choice
-    void Pick(T_ELEMENT& combo, int nItem);
-    void Type(T_ELEMENT& e, const char* szText);
-    void Select(T_ELEMENT& list, const std::vector<int>& items);
-    std::vector<std::string> Items(T_ELEMENT& list); // of a list box or a drop-down list
-    std::string Text(HWND h);
-    // Chooses the source file with "...", the fake tool counting nPages.
-    void Choose(const std::string& path, int nPages);
-    void Add(const std::vector<std::string>& paths); // through "Add"
+    void Start(); // the program, with the tool beside it and its settings file in dir
+    void Close(); // through WM_CLOSE, as the close box does, and waits for the end
+    bool Ended(); // the window is gone, and with the release its process
 
-    std::string dir; // scratch folder of this test; the settings file and the log live here
+    // A click on the control of row nRow. The file dialogs it opens take the answers in order
+    // ("" cancels, as does a dialog left without one); the message boxes it shows are answered
+    // with OK and kept in shown.
+    void Click(int nRow, const std::vector<std::string>& answers = {});
+    void Add(const std::vector<std::string>& paths); // each through "Add" on the list page
+    void Tab(int nTab);                              // with the arrow keys, as a user does
+    void Pick(int nRow, int nItem);                  // an item of a drop-down list
+    void Type(int nRow, const std::string& text);
+    void Select(int nRow, const std::vector<int>& items); // in a list box, alone
+    std::vector<std::string> Items(int nRow);             // of a list box or a drop-down list
+    std::string Text(int nRow);
+    bool Checked(int nRow);
+    // The command lines the tool ran since the test began; cwds gets their folders.
+    std::vector<std::string> Runs(std::vector<std::string>* cwds = nullptr);
+
+    std::string toolKind = "fake"; // or "bridge": Debian's pdftk
+    std::string dir;               // scratch folder of the test, ending in a separator
+    std::string tool;              // the tool as the program names it
+    HWND hMain = nullptr;
+    std::vector<HWND> rows; // the controls, by Row
+    std::vector<Shown> shown;
+    void Saw(const std::string& text, bool bError);
+
+    void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
 };

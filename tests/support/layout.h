@@ -14,10 +14,29 @@
 struct LayoutRow {
     const char* szClass; // window class, as GetClassName answers it (any letter case)
     int x, y, w, h;      // unscaled, in the parent's client area; a drop-down's h is dropped down
-    bool bInFrame;       // a child of the encryption group box (row 2), not of the main window
-    bool bVisible;       // shown at start, on the Single file page
     int nText;           // the text of its caption, or -1 for none
 };
+
+// The controls by name: the status bar, then the rows of kLayout in creation order.
+// clang-format off
+enum Row {
+    ROW_STATUS, ROW_TABS, FRAME_ENCRYPT, OPT_40, OPT_128, FRAME_AUTH, CHK_ALL, CHK_PRINT_TOP,
+    CHK_PRINT_LOW, CHK_MODIFY, CHK_ASSEMBLY, CHK_COPY, CHK_READ, CHK_CREATE, CHK_FILLIN,
+    FRAME_PASSWD, LBL_USER, EDIT_USER, LBL_OWNER, EDIT_OWNER, BTN_ENCRYPT, BTN_BURST,
+    BTN_DUMP_DATA, BTN_BACKGROUND, BTN_COMPRESS, BTN_UNCOMPRESS, BTN_REPAIR, BTN_DUMP_FIELDS,
+    BTN_CLOSE,
+    LBL_SOURCE, EDIT_SOURCE, BTN_SOURCE, BTN_DECRYPT, FRAME_CAT, LBL_FROM, CBO_FROM, LBL_TO,
+    CBO_TO, OPT_ALL, OPT_EVEN, OPT_ODD, BTN_CAT, FRAME_DELETE, LIST_DELETE, LBL_DELETE,
+    BTN_DELETE,
+    LIST_FILES, BTN_JOIN, BTN_ADD_DIR, BTN_ADD, BTN_REMOVE, BTN_UP, BTN_DOWN,
+    LBL_LANG, CBO_LANG, LBL_ZOOM, CBO_ZOOM,
+    LBL_ABOUT,
+    ROW_END
+};
+// clang-format on
+// The first row of each tab's page, in tab order, and the end; the rows before them are always
+// shown.
+const int kPageRows[TAB_COUNT + 1] = {LBL_SOURCE, LIST_FILES, LBL_LANG, LBL_ABOUT, ROW_END};
 
 // clang-format off
 // CRC-32 of each text as the program must show it, French then English; the About text's
@@ -61,71 +80,70 @@ inline uint32_t Crc32(const char* s)
 // The window's outer size at 100 %.
 constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
 
-// After the status bar, in creation order: the tab control, then the controls of the panel and
-// of the four pages. The two key-length buttons are the only children of the group box.
+// Rows ROW_TABS to LBL_ABOUT. The two key-length buttons are the only children of their group
+// box; the other controls are children of the window.
 // clang-format off
 inline const LayoutRow kLayout[] = {
-    {"SysTabControl32", 370,   0, 410, 300, false, true,  -1},  // the four tabs
-    {"Button",   10,  10, 100,  80, false, true,  TXT_FRAME_ENCRYPT},
-    {"Button",   10,  25,  80,  20, true,  true,  TXT_ENCRYPT_40},
-    {"Button",   10,  45,  80,  20, true,  true,  TXT_ENCRYPT_128},
-    {"Button",  120,  10, 240, 210, false, true,  TXT_FRAME_AUTH},
-    {"Button",  130,  30, 200,  20, false, true,  TXT_AUTH_ALL},
-    {"Button",  145,  50, 200,  20, false, true,  TXT_AUTH_PRINT_TOP},
-    {"Button",  145,  70, 200,  20, false, true,  TXT_AUTH_PRINT_LOW},
-    {"Button",  145,  90, 200,  20, false, true,  TXT_AUTH_MODIFY},
-    {"Button",  145, 110, 200,  20, false, true,  TXT_AUTH_ASSEMBLY},
-    {"Button",  145, 130, 200,  20, false, true,  TXT_AUTH_COPY},
-    {"Button",  145, 150, 200,  20, false, true,  TXT_AUTH_READ},
-    {"Button",  145, 170, 200,  20, false, true,  TXT_AUTH_CREATE},
-    {"Button",  145, 190, 200,  20, false, true,  TXT_AUTH_FILLIN},
-    {"Button",   10, 100, 100, 120, false, true,  TXT_FRAME_PASSWD},
-    {"Static",   20, 120,  80,  20, false, true,  TXT_PASSWD_USER},
-    {"Edit",     20, 140,  80,  20, false, true,  -1},  // user password
-    {"Static",   20, 160,  80,  20, false, true,  TXT_PASSWD_OWNER},
-    {"Edit",     20, 180,  80,  20, false, true,  -1},  // owner password
-    {"Button",   10, 230,  80,  20, false, true,  TXT_BTN_ENCRYPT},
-    {"Button",  100, 230,  80,  20, false, true,  TXT_BTN_BURST},
-    {"Button",  190, 230,  80,  20, false, true,  TXT_BTN_DUMP_DATA},
-    {"Button",  280, 230,  80,  20, false, true,  TXT_BTN_BACKGROUND},
-    {"Button",   10, 255,  80,  20, false, true,  TXT_BTN_COMPRESS},
-    {"Button",  100, 255,  80,  20, false, true,  TXT_BTN_UNCOMPRESS},
-    {"Button",  190, 255,  80,  20, false, true,  TXT_BTN_REPAIR},
-    {"Button",  280, 255,  80,  20, false, true,  TXT_BTN_DUMP_FIELDS},
-    {"Button",  280, 280,  80,  20, false, true,  TXT_BTN_CLOSE},
-    {"Static",  380,  30, 100,  20, false, true,  TXT_PDF_SOURCE},
-    {"Edit",    450,  28, 280,  20, false, true,  -1},  // source file
-    {"Button",  740,  28,  30,  20, false, true,  TXT_BTN_PDF_SOURCE},
-    {"Button",  380,  60,  80,  24, false, true,  TXT_BTN_DECRYPT},
-    {"Button",  380,  94, 150, 195, false, true,  TXT_FRAME_CAT},
-    {"Static",  390, 120, 100,  20, false, true,  TXT_CAT_FROM},
-    {"ComboBox", 430, 120, 80, 100, false, true,  -1},  // first page
-    {"Static",  390, 145, 100,  20, false, true,  TXT_CAT_TO},
-    {"ComboBox", 430, 145, 80, 100, false, true,  -1},  // last page
-    {"Button",  400, 170,  60,  20, false, true,  TXT_CAT_ALL},
-    {"Button",  400, 195,  60,  20, false, true,  TXT_CAT_EVEN},
-    {"Button",  400, 220,  60,  20, false, true,  TXT_CAT_ODD},
-    {"Button",  410, 250,  80,  24, false, true,  TXT_BTN_CAT},
-    {"Button",  550,  60, 220, 230, false, true,  TXT_FRAME_DELETE},
-    {"ListBox", 560,  90,  80, 210, false, true,  -1},  // pages to delete
-    {"Static",  650,  80, 110, 160, false, true,  TXT_DELETE_HELP},
-    {"Button",  660, 250,  80,  24, false, true,  TXT_BTN_DELETE},
-    {"ListBox", 380,  30, 390, 190, false, false, -1},  // file list
-    {"Button",  380, 230,  80,  24, false, false, TXT_BTN_JOIN},
-    {"Button",  514, 230,  80,  24, false, false, TXT_BTN_ADD_DIR},
-    {"Button",  602, 230,  80,  24, false, false, TXT_BTN_ADD_PDF},
-    {"Button",  690, 230,  80,  24, false, false, TXT_BTN_REMOVE},
-    {"Button",  602, 264,  80,  24, false, false, TXT_BTN_UP},
-    {"Button",  690, 264,  80,  24, false, false, TXT_BTN_DOWN},
-    {"Static",  380,  35,  80,  20, false, false, TXT_LANG},
-    {"ComboBox", 470, 30,  80, 100, false, false, -1},  // language
-    {"Static",  380,  65,  80,  20, false, false, TXT_ZOOM},
-    {"ComboBox", 470, 60,  80, 100, false, false, -1},  // zoom
-    {"Static",  410,  70, 320, 200, false, false, TXT_ABOUT},
+    {"SysTabControl32", 370,   0, 410, 300, -1},  // the four tabs
+    {"Button",   10,  10, 100,  80, TXT_FRAME_ENCRYPT},
+    {"Button",   10,  25,  80,  20, TXT_ENCRYPT_40},
+    {"Button",   10,  45,  80,  20, TXT_ENCRYPT_128},
+    {"Button",  120,  10, 240, 210, TXT_FRAME_AUTH},
+    {"Button",  130,  30, 200,  20, TXT_AUTH_ALL},
+    {"Button",  145,  50, 200,  20, TXT_AUTH_PRINT_TOP},
+    {"Button",  145,  70, 200,  20, TXT_AUTH_PRINT_LOW},
+    {"Button",  145,  90, 200,  20, TXT_AUTH_MODIFY},
+    {"Button",  145, 110, 200,  20, TXT_AUTH_ASSEMBLY},
+    {"Button",  145, 130, 200,  20, TXT_AUTH_COPY},
+    {"Button",  145, 150, 200,  20, TXT_AUTH_READ},
+    {"Button",  145, 170, 200,  20, TXT_AUTH_CREATE},
+    {"Button",  145, 190, 200,  20, TXT_AUTH_FILLIN},
+    {"Button",   10, 100, 100, 120, TXT_FRAME_PASSWD},
+    {"Static",   20, 120,  80,  20, TXT_PASSWD_USER},
+    {"Edit",     20, 140,  80,  20, -1},  // user password
+    {"Static",   20, 160,  80,  20, TXT_PASSWD_OWNER},
+    {"Edit",     20, 180,  80,  20, -1},  // owner password
+    {"Button",   10, 230,  80,  20, TXT_BTN_ENCRYPT},
+    {"Button",  100, 230,  80,  20, TXT_BTN_BURST},
+    {"Button",  190, 230,  80,  20, TXT_BTN_DUMP_DATA},
+    {"Button",  280, 230,  80,  20, TXT_BTN_BACKGROUND},
+    {"Button",   10, 255,  80,  20, TXT_BTN_COMPRESS},
+    {"Button",  100, 255,  80,  20, TXT_BTN_UNCOMPRESS},
+    {"Button",  190, 255,  80,  20, TXT_BTN_REPAIR},
+    {"Button",  280, 255,  80,  20, TXT_BTN_DUMP_FIELDS},
+    {"Button",  280, 280,  80,  20, TXT_BTN_CLOSE},
+    {"Static",  380,  30, 100,  20, TXT_PDF_SOURCE},
+    {"Edit",    450,  28, 280,  20, -1},  // source file
+    {"Button",  740,  28,  30,  20, TXT_BTN_PDF_SOURCE},
+    {"Button",  380,  60,  80,  24, TXT_BTN_DECRYPT},
+    {"Button",  380,  94, 150, 195, TXT_FRAME_CAT},
+    {"Static",  390, 120, 100,  20, TXT_CAT_FROM},
+    {"ComboBox", 430, 120, 80, 100, -1},  // first page
+    {"Static",  390, 145, 100,  20, TXT_CAT_TO},
+    {"ComboBox", 430, 145, 80, 100, -1},  // last page
+    {"Button",  400, 170,  60,  20, TXT_CAT_ALL},
+    {"Button",  400, 195,  60,  20, TXT_CAT_EVEN},
+    {"Button",  400, 220,  60,  20, TXT_CAT_ODD},
+    {"Button",  410, 250,  80,  24, TXT_BTN_CAT},
+    {"Button",  550,  60, 220, 230, TXT_FRAME_DELETE},
+    {"ListBox", 560,  90,  80, 210, -1},  // pages to delete
+    {"Static",  650,  80, 110, 160, TXT_DELETE_HELP},
+    {"Button",  660, 250,  80,  24, TXT_BTN_DELETE},
+    {"ListBox", 380,  30, 390, 190, -1},  // file list
+    {"Button",  380, 230,  80,  24, TXT_BTN_JOIN},
+    {"Button",  514, 230,  80,  24, TXT_BTN_ADD_DIR},
+    {"Button",  602, 230,  80,  24, TXT_BTN_ADD_PDF},
+    {"Button",  690, 230,  80,  24, TXT_BTN_REMOVE},
+    {"Button",  602, 264,  80,  24, TXT_BTN_UP},
+    {"Button",  690, 264,  80,  24, TXT_BTN_DOWN},
+    {"Static",  380,  35,  80,  20, TXT_LANG},
+    {"ComboBox", 470, 30,  80, 100, -1},  // language
+    {"Static",  380,  65,  80,  20, TXT_ZOOM},
+    {"ComboBox", 470, 60,  80, 100, -1},  // zoom
+    {"Static",  410,  70, 320, 200, TXT_ABOUT},
 };
 // clang-format on
-constexpr int kLayoutRows = sizeof(kLayout) / sizeof(kLayout[0]);
-static_assert(kLayoutRows == 57, "rows 1 to 57 of the layout");
+static_assert(COUNTOF(kLayout) == ROW_END - 1, "a row for each control");
 
 // v at zoom step nStep (0 to 10, ratio 1 + nStep / 10): the product truncated. The ratios of
 // steps 2, 4, 7 and 9 lie just below their decimal value as doubles, so there a product that
@@ -142,11 +160,11 @@ inline int LayoutScaled(int v, int nStep)
 inline std::vector<HWND> LayoutControls(HWND hMain)
 {
     std::vector<HWND> rows = {GetWindow(hMain, GW_CHILD)};
-    HWND hLast = rows[0], hLastInFrame = nullptr;
-    for (const LayoutRow& r : kLayout) {
-        HWND& h = r.bInFrame ? hLastInFrame : hLast;
-        h = h ? GetWindow(h, GW_HWNDNEXT) : GetWindow(rows[2], GW_CHILD);
-        rows.push_back(h);
+    for (int n = ROW_TABS; n < ROW_END; ++n) {
+        HWND hPrev = rows.back();
+        rows.push_back(n == OPT_40
+                           ? GetWindow(hPrev, GW_CHILD)
+                           : GetWindow(n == FRAME_AUTH ? rows[FRAME_ENCRYPT] : hPrev, GW_HWNDNEXT));
     }
     return rows;
 }
@@ -159,7 +177,7 @@ inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep)
     GetWindowRect(hMain, &r);
     EXPECT_EQ(r.right - r.left, S(kLayoutWindowW));
     EXPECT_EQ(r.bottom - r.top, S(kLayoutWindowH));
-    for (int n = 1; n <= kLayoutRows; ++n) {
+    for (int n = ROW_TABS; n < ROW_END; ++n) {
         const LayoutRow& want = kLayout[n - 1];
         char szClass[64] = {0};
         GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));

@@ -148,6 +148,31 @@ TEST(DumpParsing, OnlyTheExactKeyCounts)
     }
 }
 
+TEST(Texts, EveryTextOfBothLanguages)
+{
+    for (int nLang : {LNG_FRENCH, LNG_ENGLISH}) {
+        const char* const* table = nLang == LNG_ENGLISH ? szLang_en : szLang_fr;
+        for (int i = 0; i < TXT_COUNT; ++i) {
+            if (i != TXT_ABOUT) {
+                EXPECT_EQ(Crc32(table[i]), textCrc[i][nLang]) << "text " << i << ": " << table[i];
+            }
+        }
+        // Twelve lines: the name first, the version on line 6, lines 2, 5, 7, 9 and 11 empty.
+        std::vector<std::string> lines(1);
+        for (const char* p = table[TXT_ABOUT]; *p; ++p) {
+            if (!strncmp(p, "\r\n", 2))
+                lines.emplace_back(), ++p;
+            else
+                lines.back() += *p;
+        }
+        ASSERT_EQ(lines.size(), 12u);
+        EXPECT_EQ(lines[0].compare(0, 7, "TANDREL"), 0);
+        EXPECT_NE(lines[5].find("1.0.0"), std::string::npos);
+        for (int nEmpty : {1, 4, 6, 8, 10})
+            EXPECT_EQ(lines[(size_t)nEmpty], "");
+    }
+}
+
 TEST(Zoom, EveryFigureOfTheLayoutAtEveryStep)
 {
     for (int nStep = 0; nStep <= ZOOM_STEP_MAX; ++nStep) {

@@ -1,132 +1,126 @@
-// Every operation's command line on both pages, with and without security options, and the
-// messages that stop an operation, in their order of precedence.
+// Every operation's command line on both pages, with and without security options; the messages
+// that stop an operation, in their order of precedence; the source's pages; the list buttons;
+// and the burst's folders.
 #include "harness.h"
 
 namespace {
 
-using G = T_INTERFACE;
-
 struct Operation {
-    T_ELEMENT G::*button;
-    const char* cmd; // %T the tool, %B the input without ".pdf", %S the security options
+    int nButton;
+    const char* cmd; // %T the tool, %B the input without ".pdf", %D its folder, %S the options
     bool bSingleOnly;
 };
 
 // clang-format off
 const Operation operations[] = {
-    {&G::BtnEncrypt,        "%T \"%B.pdf\" output \"%B_sec.pdf\" %S", false},
-    {&G::BtnCompress,       "%T \"%B.pdf\" output \"%B_compress.pdf\" compress %S", false},
-    {&G::BtnUncompress,     "%T \"%B.pdf\" output \"%B_uncompress.pdf\" uncompress %S", false},
-    {&G::BtnRepair,         "%T \"%B.pdf\" output \"%B_fixed.pdf\" %S", false},
-    {&G::BtnBackground,     "%T \"%B.pdf\" background \"%Dbg.pdf\" output \"%B_bg.pdf\"", false},
-    {&G::BtnDumpData,       "%T \"%B.pdf\" dumpdata output \"%B_dump.txt\"", false},
-    {&G::BtnDumpDataFields, "%T \"%B.pdf\" dump_data_fields output \"%B_fields.txt\"", false},
-    {&G::BtnBurst,          "%T \"%B.pdf\" burst output pg_%03d.pdf", false},
-    {&G::BtnCat,            "%T \"%B.pdf\" cat 1-3 output \"%B_cat.pdf\" %S", true},
-    {&G::BtnDelete,         "%T \"%B.pdf\" cat  1-1 3-end output \"%B_remove.pdf\" %S", true},
-    {&G::BtnDecrypt,        "%T \"%B.pdf\" input_pw \"own\" output \"%B_unsec.pdf\"", true},
+    {BTN_ENCRYPT,     "%T \"%B.pdf\" output \"%B_sec.pdf\" %S", false},
+    {BTN_COMPRESS,    "%T \"%B.pdf\" output \"%B_compress.pdf\" compress %S", false},
+    {BTN_UNCOMPRESS,  "%T \"%B.pdf\" output \"%B_uncompress.pdf\" uncompress %S", false},
+    {BTN_REPAIR,      "%T \"%B.pdf\" output \"%B_fixed.pdf\" %S", false},
+    {BTN_BACKGROUND,  "%T \"%B.pdf\" background \"%Dbg.pdf\" output \"%B_bg.pdf\"", false},
+    {BTN_DUMP_DATA,   "%T \"%B.pdf\" dumpdata output \"%B_dump.txt\"", false},
+    {BTN_DUMP_FIELDS, "%T \"%B.pdf\" dump_data_fields output \"%B_fields.txt\"", false},
+    {BTN_BURST,       "%T \"%B.pdf\" burst output pg_%03d.pdf", false},
+    {BTN_CAT,         "%T \"%B.pdf\" cat 1-3 output \"%B_cat.pdf\" %S", true},
+    {BTN_DELETE,      "%T \"%B.pdf\" cat  1-1 3-end output \"%B_remove.pdf\" %S", true},
+    {BTN_DECRYPT,     "%T \"%B.pdf\" input_pw \"own\" output \"%B_unsec.pdf\"", true},
 };
 // clang-format on
 
-std::string Expand(std::string s, const std::string& dir, const std::string& base,
-                   const std::string& security)
-{
-    const std::pair<const char*, std::string> keys[] = {
-        {"%T", "\"" + std::string(gui.szPathExe) + "\""},
-        {"%B", dir + base},
-        {"%D", dir},
-        {"%S", security}};
-    for (const auto& k : keys) {
-        for (size_t pos; (pos = s.find(k.first)) != std::string::npos;)
-            s.replace(pos, 2, k.second);
+class Operations : public WindowTest {
+  protected:
+    std::string Expand(std::string s, const std::string& base, const std::string& security)
+    {
+        const std::pair<const char*, std::string> keys[] = {
+            {"%T", Quote(tool)}, {"%B", dir + base}, {"%D", dir}, {"%S", security}};
+        for (const auto& k : keys) {
+            for (size_t pos; (pos = s.find(k.first)) != std::string::npos;)
+                s.replace(pos, 2, k.second);
+        }
+        return s;
     }
-    return s;
-}
-
-class Operations : public WindowTest {};
+};
 
 TEST_F(Operations, CommandLinesOnBothPages)
 {
     const char* securities[] = {"", " owner_pw \"own\"  encrypt_128bit "};
-    WriteFile(dir + "in.pdf", "%PDF");
+    for (const char* name : {"in.pdf", "a.pdf", "b.pdf", "bg.pdf"})
+        WriteFile(dir + name, Pdf(3));
     for (const char* security : securities) {
         SCOPED_TRACE(security);
-        Type(gui.EditPasswdOwner, *security ? "own" : "");
+        Type(EDIT_OWNER, *security ? "own" : "");
         Tab(TAB_SINGLE);
-        Choose(dir + "in.pdf", 3);
-        Select(gui.ListDelete, {1});
+        Click(BTN_SOURCE, {dir + "in.pdf"});
+        Select(LIST_DELETE, {1});
         Tab(TAB_MULTI);
         Add({dir + "a.pdf", dir + "b.pdf"});
         for (const Operation& op : operations) {
-            if (!*security && (op.button == &G::BtnEncrypt || op.button == &G::BtnDecrypt))
+            if (!*security && (op.nButton == BTN_ENCRYPT || op.nButton == BTN_DECRYPT))
                 continue; // refused without a password; see the messages below
             for (int nTab : {TAB_SINGLE, TAB_MULTI}) {
                 if (op.bSingleOnly && nTab == TAB_MULTI)
                     continue;
-                SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, nTab, 0); // keeps the pages' work
-                script.answers.push_back(dir + "bg.pdf");
+                Send(rows[ROW_TABS], TCM_SETCURSEL, nTab); // keeps the pages' work
                 size_t nBefore = Runs().size();
-                Click(gui.*op.button);
-                std::vector<std::string> runs = Runs();
-                runs.erase(runs.begin(), runs.begin() + nBefore);
-                std::vector<std::string> expected;
+                if (op.nButton == BTN_BACKGROUND)
+                    Click(op.nButton, {dir + "bg.pdf"});
+                else
+                    Click(op.nButton);
+                std::vector<std::string> runs = Runs(), expected;
+                runs.erase(runs.begin(), runs.begin() + (long)nBefore);
                 for (const char* base : {"in", "a", "b"}) {
                     if ((nTab == TAB_SINGLE) == !strcmp(base, "in"))
-                        expected.push_back(Expand(op.cmd, dir, base, security));
+                        expected.push_back(Expand(op.cmd, base, security));
                 }
                 EXPECT_EQ(runs, expected) << op.cmd << " on tab " << nTab;
-                script.answers.clear();
             }
         }
         // Join: every listed file in list order, the output named in the save dialog.
-        script.answers.push_back(dir + "joined.txt");
-        Click(gui.BtnJoin);
-        EXPECT_EQ(Runs().back(),
-                  Expand("%T \"%Da.pdf\" \"%Db.pdf\"  cat output \"%Djoined.pdf\" %S", dir, "",
-                         security));
+        Click(BTN_JOIN, {dir + "joined.txt"});
+        EXPECT_EQ(
+            Runs().back(),
+            Expand("%T \"%Da.pdf\" \"%Db.pdf\"  cat output \"%Djoined.pdf\" %S", "", security));
     }
     // Re-compress shows its command before it runs, on the Single file page only.
-    EXPECT_EQ(script.shown,
-              std::vector<std::string>({Expand(operations[1].cmd, dir, "in", ""),
-                                        Expand(operations[1].cmd, dir, "in", securities[1])}));
-    EXPECT_EQ(script.styles, std::vector<UINT>(2, MB_ICONERROR));
+    EXPECT_EQ(shown, std::vector<Shown>({Message(Expand(operations[1].cmd, "in", "")),
+                                         Message(Expand(operations[1].cmd, "in", securities[1]))}));
 }
 
 struct Refusal {
     int nTab;
     const char *owner, *user;
     int nListed; // entries in the file list
-    T_ELEMENT G::*button;
+    int nButton;
     int nText; // the message, or -1 for none
 };
 
 // clang-format off
 const Refusal refusals[] = {
     // No source on the Single file page comes before equal passwords.
-    {TAB_SINGLE, "pw", "pw", 0, &G::BtnCat,            TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "pw", "pw", 0, &G::BtnDelete,         TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "",   "",   0, &G::BtnDecrypt,        TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "pw", "pw", 0, &G::BtnCompress,       TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "",   "",   0, &G::BtnEncrypt,        TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "",   "",   0, &G::BtnBurst,          TXT_MSG_NO_SOURCE},
-    {TAB_SINGLE, "",   "",   0, &G::BtnDumpDataFields, TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "pw", "pw", 0, BTN_CAT,         TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "pw", "pw", 0, BTN_DELETE,      TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "",   "",   0, BTN_DECRYPT,     TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "pw", "pw", 0, BTN_COMPRESS,    TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "",   "",   0, BTN_ENCRYPT,     TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "",   "",   0, BTN_BURST,       TXT_MSG_NO_SOURCE},
+    {TAB_SINGLE, "",   "",   0, BTN_DUMP_FIELDS, TXT_MSG_NO_SOURCE},
     // An empty list comes before equal passwords; the join wants two files.
-    {TAB_MULTI,  "pw", "pw", 0, &G::BtnRepair,         TXT_MSG_EMPTY_LIST},
-    {TAB_MULTI,  "",   "",   0, &G::BtnBackground,     TXT_MSG_EMPTY_LIST},
-    {TAB_MULTI,  "",   "",   0, &G::BtnBurst,          TXT_MSG_EMPTY_LIST},
-    {TAB_MULTI,  "",   "",   0, &G::BtnDumpData,       TXT_MSG_EMPTY_LIST},
-    {TAB_MULTI,  "pw", "pw", 1, &G::BtnJoin,           TXT_MSG_JOIN_TWO},
-    {TAB_SINGLE, "pw", "pw", 2, &G::BtnJoin,           TXT_MSG_SAME_PASSWORDS},
+    {TAB_MULTI,  "pw", "pw", 0, BTN_REPAIR,      TXT_MSG_EMPTY_LIST},
+    {TAB_MULTI,  "",   "",   0, BTN_BACKGROUND,  TXT_MSG_EMPTY_LIST},
+    {TAB_MULTI,  "",   "",   0, BTN_BURST,       TXT_MSG_EMPTY_LIST},
+    {TAB_MULTI,  "",   "",   0, BTN_DUMP_DATA,   TXT_MSG_EMPTY_LIST},
+    {TAB_MULTI,  "pw", "pw", 1, BTN_JOIN,        TXT_MSG_JOIN_TWO},
+    {TAB_SINGLE, "pw", "pw", 2, BTN_JOIN,        TXT_MSG_SAME_PASSWORDS},
     // Passwords, with a source or a list.
-    {TAB_MULTI,  "pw", "pw", 1, &G::BtnUncompress,     TXT_MSG_SAME_PASSWORDS},
-    {TAB_MULTI,  "",   "",   1, &G::BtnEncrypt,        TXT_MSG_NO_PASSWORD},
-    {TAB_MULTI,  "pw", "pw", 1, &G::BtnEncrypt,        TXT_MSG_SAME_PASSWORDS},
-    {TAB_CONFIG, "",   "",   1, &G::BtnEncrypt,        TXT_MSG_NO_PASSWORD},
-    {TAB_ABOUT,  "pw", "pw", 1, &G::BtnCompress,       TXT_MSG_SAME_PASSWORDS},
-    {TAB_CONFIG, "o",  "",   1, &G::BtnEncrypt,        -1},
-    {TAB_ABOUT,  "",   "",   1, &G::BtnBurst,          -1},
-    {TAB_CONFIG, "",   "",   1, &G::BtnDumpData,       -1},
-    {TAB_ABOUT,  "",   "",   1, &G::BtnBackground,     -1},
+    {TAB_MULTI,  "pw", "pw", 1, BTN_UNCOMPRESS,  TXT_MSG_SAME_PASSWORDS},
+    {TAB_MULTI,  "",   "",   1, BTN_ENCRYPT,     TXT_MSG_NO_PASSWORD},
+    {TAB_MULTI,  "pw", "pw", 1, BTN_ENCRYPT,     TXT_MSG_SAME_PASSWORDS},
+    {TAB_CONFIG, "",   "",   1, BTN_ENCRYPT,     TXT_MSG_NO_PASSWORD},
+    {TAB_ABOUT,  "pw", "pw", 1, BTN_COMPRESS,    TXT_MSG_SAME_PASSWORDS},
+    {TAB_CONFIG, "o",  "",   1, BTN_ENCRYPT,     -1},
+    {TAB_ABOUT,  "",   "",   1, BTN_BURST,       -1},
+    {TAB_CONFIG, "",   "",   1, BTN_DUMP_DATA,   -1},
+    {TAB_ABOUT,  "",   "",   1, BTN_BACKGROUND,  -1},
 };
 // clang-format on
 
@@ -134,53 +128,113 @@ TEST_F(Operations, RefusalsShowTheirMessageAndRunNothing)
 {
     for (const Refusal& r : refusals) {
         Tab(r.nTab);
-        SendMessageA(gui.ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
+        Send(rows[LIST_FILES], LB_RESETCONTENT);
         for (int i = 0; i < r.nListed; ++i)
-            Add({dir + std::to_string(i) + ".pdf"});
-        Type(gui.EditPasswdOwner, r.owner);
-        Type(gui.EditPasswdUser, r.user);
-        script = Script();
-        Click(gui.*r.button);
-        std::vector<std::string> expected;
+            Send(rows[LIST_FILES], LB_ADDSTRING, 0, (LPARAM)(dir + "listed.pdf").c_str());
+        Type(EDIT_OWNER, r.owner);
+        Type(EDIT_USER, r.user);
+        shown.clear();
+        Click(
+            r.nButton); // the background's file dialog, on the Settings and About pages, cancelled
+        std::vector<Shown> expected;
         if (r.nText >= 0)
-            expected.push_back(szLang_fr[r.nText]);
-        EXPECT_EQ(script.shown, expected) << "row " << (&r - refusals);
-        EXPECT_EQ(script.styles, std::vector<UINT>(expected.size(), MB_ICONERROR));
+            expected.push_back(Message(r.nText));
+        EXPECT_EQ(shown, expected) << "row " << (&r - refusals);
         EXPECT_TRUE(Runs().empty());
     }
-    // Background on the Settings and About pages still asks for its file, then runs nothing.
-    EXPECT_EQ(script.nFileDialogs, 1);
 }
 
-TEST_F(Operations, SourceChoiceMessagesAndPasswords)
+TEST_F(Operations, SourcePagesAndPasswords)
 {
-    WriteFile(dir + "in.pdf", "%PDF");
-    Choose(dir + "in.pdf", 3);
-    Choose(dir + "empty.pdf", 0); // no page: told, the box emptied, the old pages kept
-    EXPECT_EQ(script.shown, std::vector<std::string>({szLang_fr[TXT_MSG_NO_PAGE]}));
-    EXPECT_EQ(Text(gui.EditPDFSource.hdl), "");
-    EXPECT_EQ(Items(gui.CboCatTo).size(), 3u);
-    Choose(dir + "in.pdf", 2);
-    Type(gui.EditPasswdUser, "user");
-    script = Script();
-    Click(gui.BtnDecrypt); // a user password alone does not decrypt
-    EXPECT_EQ(script.shown, std::vector<std::string>({szLang_fr[TXT_MSG_NO_OWNER]}));
-    EXPECT_EQ(script.styles, std::vector<UINT>({MB_OK}));
-    Type(gui.EditPasswdOwner, "user"); // equal passwords still decrypt with the owner's
-    Click(gui.BtnDecrypt);
+    WriteFile(dir + "in.pdf", Pdf(3));
+    WriteFile(dir + "empty.pdf", Pdf(0));
+    Click(BTN_SOURCE, {dir + "in.pdf"});
+    Click(BTN_SOURCE, {dir + "empty.pdf"}); // no page: told, the box emptied, the old pages kept
+    EXPECT_EQ(shown, std::vector<Shown>({Message(TXT_MSG_NO_PAGE)}));
+    EXPECT_EQ(Text(EDIT_SOURCE), "");
+    EXPECT_EQ(Items(CBO_TO), std::vector<std::string>({"page    1", "page    2", "page    3"}));
+    Click(BTN_SOURCE, {dir + "in.pdf"});
+    Type(EDIT_USER, "user");
+    shown.clear();
+    Click(BTN_DECRYPT); // a user password alone does not decrypt
+    EXPECT_EQ(shown, std::vector<Shown>({Message(TXT_MSG_NO_OWNER, LNG_FRENCH, false)}));
+    Type(EDIT_OWNER, "user"); // equal passwords still decrypt with the owner's
+    Click(BTN_DECRYPT);
     EXPECT_NE(Runs().back().find("input_pw \"user\" output"), std::string::npos);
     // A file that opens only with a password is counted again with each typed one.
-    SetEnvironmentVariableA("TANDREL_FAKE_PASSWORD", "right");
-    Type(gui.EditPasswdOwner, "wrong");
-    Type(gui.EditPasswdUser, "right");
+    WriteFile(dir + "locked.pdf", Pdf(4) + "/Password (right)");
+    Type(EDIT_OWNER, "wrong");
+    Type(EDIT_USER, "right");
     size_t nBefore = Runs().size();
-    Choose(dir + "in.pdf", 4);
+    Click(BTN_SOURCE, {dir + "locked.pdf"});
     std::vector<std::string> runs = Runs();
     ASSERT_EQ(runs.size(), nBefore + 3);
     EXPECT_EQ(runs[nBefore].find("input_pw"), std::string::npos);
     EXPECT_NE(runs[nBefore + 1].find("input_pw \"wrong\" dumpdata output"), std::string::npos);
     EXPECT_NE(runs[nBefore + 2].find("input_pw \"right\" dumpdata output"), std::string::npos);
-    EXPECT_EQ(Items(gui.ListDelete).size(), 4u);
+    EXPECT_EQ(Items(LIST_DELETE).size(), 4u);
+}
+
+TEST_F(Operations, ListButtonsMoveTheRightEntries)
+{
+    struct {
+        int nItems;
+        std::vector<int> sel;
+        int nButton;
+        const char* after; // the entries, selected ones in capitals
+    } cases[] = {
+        {6, {1, 3}, BTN_REMOVE, "aCef"}, {6, {4, 5}, BTN_REMOVE, "abcD"},
+        {3, {0, 1, 2}, BTN_REMOVE, ""},  {4, {}, BTN_REMOVE, "abcd"},
+        {4, {1, 2}, BTN_UP, "BCad"},     {4, {0, 2}, BTN_UP, "AbCd"},
+        {4, {0, 1}, BTN_DOWN, "cABd"},   {4, {0, 3}, BTN_DOWN, "AbcD"},
+        {4, {2}, BTN_DOWN, "abdC"},      {4, {}, BTN_UP, "abcd"},
+    };
+    Tab(TAB_MULTI);
+    for (const auto& c : cases) {
+        Send(rows[LIST_FILES], LB_RESETCONTENT);
+        for (int i = 0; i < c.nItems; ++i)
+            Send(rows[LIST_FILES], LB_ADDSTRING, 0, (LPARAM)std::string(1, 'a' + i).c_str());
+        Select(LIST_FILES, c.sel);
+        Click(c.nButton);
+        std::string after;
+        for (const std::string& item : Items(LIST_FILES))
+            after += item;
+        for (size_t i = 0; i < after.size(); ++i) {
+            if (Send(rows[LIST_FILES], LB_GETSEL, i) > 0)
+                after[i] = (char)toupper(after[i]);
+        }
+        EXPECT_EQ(after, c.after);
+    }
+}
+
+TEST_F(Operations, BurstWritesOnlyIntoItsOwnFolder)
+{
+    const char* mine[] = {"pg_001.pdf", "pg_050.pdf", "doc_data.txt"};
+    for (const char* name : mine)
+        WriteFile(dir + name, std::string("mine: ") + name);
+    WriteFile(dir + "report.pdf", Pdf(3));
+    for (const char* name : {"a.pdf", "b.pdf", "scan", "c.pdf", "c"})
+        WriteFile(dir + name, Pdf(2));
+    Click(BTN_SOURCE, {dir + "report.pdf"});
+    Click(BTN_BURST);
+    Click(BTN_BURST); // again: the pages are replaced in the same folder
+    Tab(TAB_MULTI);
+    // "scan" has no extension and "c" is a file where "c.pdf" wants its folder: both are left
+    // alone, and the others still run.
+    Add({dir + "scan", dir + "a.pdf", dir + "c.pdf", dir + "b.pdf"});
+    Click(BTN_BURST);
+    std::vector<std::string> cwds;
+    ASSERT_EQ(Runs(&cwds).size(), 4u + 1); // after the count of the source's pages
+    cwds.erase(cwds.begin());
+    EXPECT_EQ(cwds,
+              std::vector<std::string>({dir + "report", dir + "report", dir + "a", dir + "b"}));
+    for (const char* name : mine)
+        EXPECT_EQ(ReadFile(dir + name), std::string("mine: ") + name);
+    for (const char* name :
+         {"report\\pg_003.pdf", "report\\doc_data.txt", "a\\pg_002.pdf", "b\\pg_001.pdf"})
+        EXPECT_TRUE(IsFile(dir + name)) << name;
+    EXPECT_FALSE(IsFile(dir + "a\\pg_003.pdf") || IsFile(dir + "pg_002.pdf"));
+    EXPECT_EQ(ReadFile(dir + "c"), Pdf(2));
 }
 
 } // namespace

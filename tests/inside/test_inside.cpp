@@ -1,0 +1,151 @@
+// What only the window in this process shows: its fonts and tab labels at every zoom step, files
+// dropped onto it, and inputs at their limits.
+#include <shlobj.h>
+
+#include "harness.h"
+
+namespace {
+
+class Inside : public WindowTest {
+  protected:
+    // Drops the paths onto the window as the shell does, and checks that the drop was released.
+    void Drop(const std::vector<std::wstring>& paths)
+    {
+        size_t nChars = 1;
+        for (const std::wstring& p : paths)
+            nChars += p.size() + 1;
+        HGLOBAL hDrop = GlobalAlloc(GHND, sizeof(DROPFILES) + nChars * sizeof(WCHAR));
+        DROPFILES* df = (DROPFILES*)GlobalLock(hDrop);
+        df->pFiles = sizeof(DROPFILES);
+        df->fWide = TRUE;
+        WCHAR* p = (WCHAR*)(df + 1);
+        for (const std::wstring& path : paths)
+            p = wcscpy(p, path.c_str()) + path.size() + 1;
+        GlobalUnlock(hDrop);
+        SendMessageA(hMain, WM_DROPFILES, (WPARAM)hDrop, 0);
+        EXPECT_EQ(GlobalFlags(hDrop), (UINT)GMEM_INVALID_HANDLE);
+    }
+    std::wstring W(const std::string& s)
+    {
+        return std::wstring(s.begin(), s.end());
+    }
+};
+
+TEST_F(Inside, FontsAndTabLabelsAtEveryZoomStep)
+{
+    Tab(TAB_CONFIG);
+    for (int nStep : {2, 7, 10, 5, 0, 9, 1, 3, 4, 6, 8}) {
+        int nLang = nStep % 2;
+        Pick(CBO_ZOOM, nStep);
+        Pick(CBO_LANG, nLang);
+        for (int n = ROW_TABS; n < ROW_END; ++n) {
+            LOGFONTA lf = {};
+            GetObjectA((HFONT)Send(rows[(size_t)n], WM_GETFONT), sizeof(lf), &lf);
+            EXPECT_EQ(lf.lfHeight, LayoutScaled(14, nStep)) << "row " << n;
+            EXPECT_EQ(lf.lfWeight, FW_MEDIUM);
+            EXPECT_STREQ(lf.lfFaceName, "Microsoft Sans Serif");
+        }
+        for (int nTab = 0; nTab < TAB_COUNT; ++nTab) { // relabelled in place
+            char szTab[64] = {0};
+            TCITEMA tie = {TCIF_TEXT, 0, 0, szTab, sizeof(szTab), 0, 0};
+            Send(rows[ROW_TABS], TCM_GETITEMA, nTab, (LPARAM)&tie);
+            EXPECT_EQ(Crc32(szTab), textCrc[TXT_TAB_SINGLE + nTab][nLang]);
+        }
+        EXPECT_EQ(Text(LBL_ABOUT), (nLang == LNG_ENGLISH ? szLang_en : szLang_fr)[TXT_ABOUT]);
+    }
+}
+
+TEST_F(Inside, FolderAndDropAddWhatAddWould)
+{
+    std::string sub = dir + "scans\\", longest = dir + std::string(33, 'x') + ".pdf";
+    CreateDirectoryA(sub.c_str(), nullptr);
+    CreateDirectoryA((sub + "folder.pdf").c_str(), nullptr);
+    for (const char* name : {"one.pdf", "notes.txt", "x.pdfa"})
+        WriteFile(sub + name, "%PDF");
+    Tab(TAB_MULTI);
+    // Only an equal entry, in any letter case, is refused; the extent follows the longest.
+    Add({dir + "a.pdf.pdf", dir + "A.PDF.pdf", dir + "a.pdf", longest, dir + "A.pdf"});
+    std::vector<std::string> listed = {dir + "a.pdf.pdf", dir + "a.pdf", longest};
+    EXPECT_EQ(Items(LIST_FILES), listed);
+    EXPECT_EQ(Send(rows[LIST_FILES], LB_GETHORIZONTALEXTENT), 7 * (LRESULT)longest.size());
+    Select(LIST_FILES, {2});
+    Click(BTN_REMOVE);
+    listed.pop_back();
+    EXPECT_EQ(Send(rows[LIST_FILES], LB_GETHORIZONTALEXTENT), 7 * (LRESULT)listed[0].size());
+    Click(BTN_ADD_DIR, {dir + "scans"}); // no trailing separator
+    Click(BTN_ADD_DIR, {sub});           // listed already: nothing new
+    listed.push_back(sub + "one.pdf");
+    EXPECT_EQ(Items(LIST_FILES), listed);
+
+    char szCwd[TANDREL_PATH_MAX], szAfter[TANDREL_PATH_MAX];
+    GetCurrentDirectoryA(sizeof(szCwd), szCwd);
+    WriteFile(dir + "b.PDF", Pdf(4));
+    Drop({W(dir + "notes.txt"), W(dir + "b.PDF"), W(dir + "scans"), W(dir + "A.pdf"),
+          W(dir) + std::wstring(255 - dir.size(), L'y') + L".pdf.long.pdf",
+          W(dir) + L"\x4E2D\x6587.pdf", W(dir + "c.pdf")});
+    listed.insert(listed.end(), {dir + "b.PDF", dir + "c.pdf"});
+    EXPECT_EQ(Items(LIST_FILES), listed);
+    EXPECT_STREQ(gui.szPathCfg, (dir + "tandrel.cfg").c_str());
+    GetCurrentDirectoryA(sizeof(szAfter), szAfter);
+    EXPECT_STREQ(szAfter, szCwd);
+    EXPECT_TRUE(shown.empty()); // one action: no message per file
+
+    // The Single file page takes the first PDF file as its source; the others pages nothing.
+    Tab(TAB_CONFIG);
+    Drop({W(dir + "b.PDF")});
+    Tab(TAB_SINGLE);
+    Drop({W(dir + "notes.txt"), W(dir + "scans"), W(dir + "b.PDF"), W(dir + "c.pdf")});
+    EXPECT_EQ(Text(EDIT_SOURCE), dir + "b.PDF");
+    EXPECT_EQ(Items(CBO_TO).size(), 4u);
+    EXPECT_EQ(Runs().size(), 1u); // one count, nothing for the Settings page
+
+    Tab(TAB_MULTI); // a thousand files in one drop
+    std::vector<std::wstring> many;
+    for (int i = 0; i < 1000; ++i)
+        many.push_back(W(sub) + L"file" + std::to_wstring(i) + L".pdf");
+    DWORD dwStart = GetTickCount();
+    Drop(many);
+    RecordProperty("drop_of_1000_files_ms", (int)(GetTickCount() - dwStart));
+    EXPECT_EQ(Items(LIST_FILES).size(), 1000u);
+}
+
+TEST_F(Inside, InputsAtTheirLimits)
+{
+    // A 259-character source: counted and burst, but no result name fits beside it.
+    std::string deep = dir + std::string(200 - dir.size(), 'd') + "\\";
+    CreateDirectoryA(deep.c_str(), nullptr);
+    std::string src = deep + std::string(259 - deep.size() - 4, 's') + ".pdf";
+    WriteFile(src, Pdf(3));
+    Click(BTN_SOURCE, {src});
+    ASSERT_EQ(Text(EDIT_SOURCE), src);
+    Type(EDIT_OWNER, std::string(40, 'p')); // cut to 31
+    Select(LIST_DELETE, {1});
+    for (int n : {BTN_CAT, BTN_DELETE, BTN_DECRYPT, BTN_REPAIR, BTN_BURST})
+        Click(n);
+    EXPECT_EQ(Runs().size(), 2u);
+    EXPECT_EQ(ReadFile(src), Pdf(3));
+    WriteFile(dir + "a.pdf", Pdf(2000));
+    Click(BTN_SOURCE, {dir + "a.pdf"});
+    EXPECT_EQ(Items(LIST_DELETE).back(), "page 2000");
+    Click(BTN_ENCRYPT);
+    EXPECT_NE(Runs().back().find(" owner_pw \"" + std::string(31, 'p') + "\" "), std::string::npos);
+
+    // A join past the platform's command-line limit does not run, and says nothing.
+    Tab(TAB_MULTI);
+    Send(rows[LIST_FILES], WM_SETREDRAW, FALSE);
+    for (int i = 0; i < 1000; ++i)
+        Send(rows[LIST_FILES], LB_ADDSTRING, 0,
+             (LPARAM)(deep + std::to_string(i) + ".pdf").c_str());
+    size_t nRuns = Runs().size();
+    Click(BTN_JOIN, {dir + "all.pdf"});
+    EXPECT_EQ(Runs().size(), nRuns);
+    EXPECT_TRUE(shown.empty());
+
+    // No tool: nothing runs, nothing breaks, and the choice finds no page.
+    lstrcpynA(gui.szPathExe, (dir + "absent\\pdftk.exe").c_str(), TANDREL_PATH_MAX);
+    Tab(TAB_SINGLE);
+    Click(BTN_SOURCE, {dir + "a.pdf"});
+    EXPECT_EQ(shown, std::vector<Shown>({Message(TXT_MSG_NO_PAGE)}));
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// The window in this process: created as the program creates it, its dialogs answered through
+// the program's seam, which also checks how the program opens them.
+#include <shlobj.h>
+
+#include <deque>
+#include <filesystem>
+
+#include "harness.h"
+
+namespace {
+
+std::deque<std::string> answers;
+WindowTest* test; // the test on the run
+
+int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
+{
+    EXPECT_EQ(hOwner, gui.hWnd);
+    EXPECT_STREQ(szCaption, "TANDREL");
+    EXPECT_TRUE(uType == MB_OK || uType == MB_ICONERROR) << uType;
+    test->Saw(szText, uType == MB_ICONERROR);
+    return IDOK;
+}
+
+std::string NextAnswer()
+{
+    std::string a = answers.empty() ? "" : answers.front();
+    if (!answers.empty())
+        answers.pop_front();
+    return a;
+}
+
+// Every file dialog: owned by the window, PDF files first, French in both languages; the open
+// dialog wants an existing file, the save dialog asks before replacing one.
+BOOL FileDialog(LPOPENFILENAMEA ofn, DWORD dwFlags)
+{
+    static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
+    EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400A);
+    EXPECT_EQ(ofn->hwndOwner, gui.hWnd);
+    EXPECT_EQ(memcmp(ofn->lpstrFilter, szFilter, sizeof(szFilter)), 0);
+    EXPECT_EQ(ofn->nFilterIndex, 1u);
+    EXPECT_EQ(ofn->nMaxFile, (DWORD)TANDREL_PATH_MAX);
+    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
+    std::string a = NextAnswer();
+    return !a.empty() && lstrcpynA(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
+}
+
+BOOL WINAPI ScriptOpen(LPOPENFILENAMEA ofn)
+{
+    return FileDialog(ofn, OFN_FILEMUSTEXIST);
+}
+
+BOOL WINAPI ScriptSave(LPOPENFILENAMEA ofn)
+{
+    return FileDialog(ofn, OFN_OVERWRITEPROMPT);
+}
+
+// The chosen folder travels inside a stand-in item list.
+PIDLIST_ABSOLUTE WINAPI ScriptBrowse(LPBROWSEINFOA bi)
+{
+    EXPECT_STREQ(bi->lpszTitle, "Choisissez un r\xE9pertoire :");
+    std::string a = NextAnswer();
+    char* p = a.empty() ? nullptr : (char*)CoTaskMemAlloc(a.size() + 1);
+    return p ? (PIDLIST_ABSOLUTE)strcpy(p, a.c_str()) : nullptr;
+}
+
+BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPSTR szPath)
+{
+    return lstrcpynA(szPath, (const char*)pidl, TANDREL_PATH_MAX) != nullptr;
+}
+
+} // namespace
+
+void WindowTest::Start()
+{
+    char szSelf[TANDREL_PATH_MAX] = {0};
+    GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
+    std::filesystem::path build = std::filesystem::path(szSelf).parent_path().parent_path();
+    tool = (build / toolKind / "pdftk.exe").string();
+    test = this;
+    dialogs = {ScriptMessageBox, ScriptOpen, ScriptSave, ScriptBrowse, ScriptPathFromIdList};
+    appInitRecord(GetModuleHandleA(nullptr));
+    appRegisterClass(GetModuleHandleA(nullptr));
+    lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
+    lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
+    SetCurrentDirectoryA(dir.c_str());
+    guicfg = {0, 0};
+    hMain = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                            CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, gui.hInst, nullptr);
+    ASSERT_TRUE(IsWindow(hMain));
+    rows = LayoutControls(hMain);
+}
+
+// Sent, then the messages it posted handled: the quit message must not end a later loop.
+void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& given)
+{
+    answers.assign(given.begin(), given.end());
+    SendMessageA(h, uMsg, 0, 0);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    EXPECT_TRUE(answers.empty()) << answers.size() << " answers left, first " << answers.front();
+}
+
+bool WindowTest::Ended()
+{
+    return !IsWindow(hMain);
+}

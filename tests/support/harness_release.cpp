@@ -1,0 +1,109 @@
+// The 32-bit release, build/i686/tandrel.exe exactly as built, used from outside as a person uses
+// it: copied with the fake tool beside it as pdftk.exe into the test's folder (its name has a
+// blank), started there, its real file dialogs and message boxes answered. This program is
+// 64-bit, as is the Windows most people run the release on, and hands the release only messages
+// that Windows copies between processes.
+#include <filesystem>
+
+#include "harness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+PROCESS_INFORMATION pi;
+
+template <class F> bool WaitFor(F done, DWORD nMs = 60000)
+{
+    for (DWORD t = GetTickCount(); !done() && GetTickCount() - t < nMs;)
+        Sleep(10);
+    return done();
+}
+
+// A dialog of the release on show.
+HWND FindDialog()
+{
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", nullptr));) {
+        DWORD pid = 0;
+        if (GetWindowThreadProcessId(h, &pid) && pid == pi.dwProcessId && IsWindowVisible(h))
+            return h;
+    }
+    return nullptr;
+}
+
+// Presses the button nId of hDialog and waits until the release goes on without the dialog.
+void Press(HWND hDialog, int nId)
+{
+    SendNotifyMessageA(GetDlgItem(hDialog, nId), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(hDialog); })) << "the dialog stays";
+}
+
+// The file name box of a file dialog: the edit box inside its combo box cmb13; null for another
+// dialog.
+HWND FileNameBox(HWND hDialog)
+{
+    HWND h = GetDlgItem(hDialog, 0x47C);
+    char szClass[16] = {0};
+    while (h && (GetClassNameA(h, szClass, sizeof(szClass)), lstrcmpiA(szClass, "Edit")))
+        h = GetWindow(h, GW_CHILD);
+    return h;
+}
+
+} // namespace
+
+void WindowTest::Start()
+{
+    char szSelf[MAX_PATH] = {0};
+    GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
+    fs::path build = fs::path(szSelf).parent_path().parent_path(); // build/x64
+    tool = dir + "pdftk.exe";
+    std::string exe = dir + "tandrel.exe", cmd = Quote(exe);
+    fs::copy_file(build / "../i686/tandrel.exe", exe, fs::copy_options::skip_existing);
+    fs::copy_file(build / toolKind / "pdftk.exe", tool, fs::copy_options::skip_existing);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), &cmd[0], 0, 0, 0, 0, 0, dir.c_str(), &si, &pi))
+        << "the release does not start: can 32-bit programs run here? (scripts/setup-win32.sh)";
+    BOOL bWow64 = FALSE;
+    EXPECT_TRUE(IsWow64Process(pi.hProcess, &bWow64) && bWow64) << "not a 32-bit process";
+    ASSERT_TRUE(WaitFor([&] {
+        hMain = FindWindowA(WINDOW_CLASS, nullptr);
+        return hMain && IsWindowVisible(hMain);
+    })) << "the release shows no window";
+    rows = LayoutControls(hMain);
+}
+
+// Sent without waiting, since the release may stop in a dialog; then each answer typed into the
+// file dialog on show as its file name, and the message boxes read and answered until the
+// release has handled the message.
+void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
+{
+    SendNotifyMessageA(h, uMsg, 0, 0);
+    for (const std::string& a : answers) {
+        HWND hDialog = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (hDialog = FindDialog()) != nullptr; }, 5000))
+            << "no file dialog for " << a;
+        Send(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)a.c_str());
+        Press(hDialog, a.empty() ? IDCANCEL : IDOK);
+    }
+    for (HWND hBox; Send(hMain, WM_NULL), (hBox = FindDialog()) != nullptr;) {
+        if (FileNameBox(hBox)) {
+            Press(hBox, IDCANCEL);
+            continue;
+        }
+        EXPECT_EQ(TextOf(hBox), "TANDREL");
+        // The text is the static 0xFFFF; the icon, the static stc1, is empty when there is none.
+        HWND hIcon = GetDlgItem(hBox, 0x440);
+        bool bIcon = hIcon && Send(hIcon, STM_GETICON) != 0;
+        Saw(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon);
+        Press(hBox, IDOK);
+    }
+}
+
+bool WindowTest::Ended()
+{
+    if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0)
+        return true;
+    TerminateProcess(pi.hProcess, 1);
+    return false;
+}
