@@ -99,14 +99,16 @@ TEST_F(RealTool, PerFileOperations)
 
 TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)
 {
-    const char* mine[] = {"pg_001.pdf", "pg_050.pdf", "doc_data.txt"}; // the user's own files
+    // The user's own files; "c" stands where "c.pdf" wants its folder.
+    const char* mine[] = {"pg_001.pdf", "pg_050.pdf", "doc_data.txt", "c"};
     for (const char* name : mine)
         WriteFile(dir + name, name);
     WriteFile(dir + "report.pdf", Pdf(3));
     WriteFile(dir + "a.pdf", Pdf(2, 600));
     WriteFile(dir + "scan", Pdf(1, 400)); // no extension: its folder would be the file itself
+    WriteFile(dir + "c.pdf", Pdf(1, 400));
     Tab(TAB_MULTI);
-    Add({dir + "report.pdf", dir + "scan", dir + "a.pdf"});
+    Add({dir + "report.pdf", dir + "scan", dir + "c.pdf", dir + "a.pdf"});
     Click(BTN_BURST);
     for (const char* name : mine)
         EXPECT_EQ(ReadFile(dir + name), name);

@@ -125,13 +125,10 @@ std::vector<std::string> WindowTest::Items(int nRow)
     bool bCombo = kLayout[nRow - 1].szClass[0] == 'C';
     std::vector<std::string> items;
     int n = (int)Send(rows[(size_t)nRow], bCombo ? CB_GETCOUNT : LB_GETCOUNT);
-    for (int i = 0; i < n; ++i) {
-        // Wide: Wine carries an item's ANSI text between processes as UTF-16.
+    for (int i = 0; i < n; ++i) { // wide: Wine carries ANSI items between processes as UTF-16
         WCHAR szItem[1024] = {0};
         char sz[1024] = {0};
-        DWORD_PTR r = 0;
-        SendMessageTimeoutW(rows[(size_t)nRow], bCombo ? CB_GETLBTEXT : LB_GETTEXT, (WPARAM)i,
-                            (LPARAM)szItem, SMTO_NORMAL, 60000, &r);
+        SendMessageW(rows[(size_t)nRow], bCombo ? CB_GETLBTEXT : LB_GETTEXT, i, (LPARAM)szItem);
         WideCharToMultiByte(1252, 0, szItem, -1, sz, sizeof(sz) - 1, nullptr, nullptr);
         items.push_back(sz);
     }
@@ -166,15 +163,4 @@ std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
             cwds->push_back(line.substr(4));
     }
     return runs;
-}
-
-void WindowTest::Saw(const std::string& text, bool bError)
-{
-    for (int nLang : {LNG_FRENCH, LNG_ENGLISH}) {
-        for (int n = 0; n < TXT_COUNT; ++n) {
-            if (Crc32(text.c_str()) == textCrc[n][nLang])
-                return shown.push_back({n, nLang, "", bError});
-        }
-    }
-    shown.push_back({-1, -1, text, bError});
 }

@@ -24,28 +24,14 @@ std::string Pdf(int nPages, int nBase = 200, bool bField = false);
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string TextOf(HWND h);
 
-// A message box: one of the program's texts, or another text, with the error icon or none.
-struct Shown {
-    int nText, nLang; // -1 for another text
-    std::string text; // that text
-    bool bError;
-    bool operator==(const Shown& o) const
-    {
-        return nText == o.nText && nLang == o.nLang && text == o.text && bError == o.bError;
-    }
-    friend void PrintTo(const Shown& s, std::ostream* os)
-    {
-        *os << "text " << s.nText << " lang " << s.nLang << " " << s.text << " " << s.bError;
-    }
-};
-// The message box that shows text nText in nLang, or the text given, with the error icon.
-inline Shown Message(int nText, int nLang = LNG_FRENCH, bool bError = true)
+// A message box as the tests keep it: its text, after "(!) " when it has the error icon.
+inline std::string Message(const std::string& text, bool bError = true)
 {
-    return {nText, nLang, "", bError};
+    return (bError ? "(!) " : "") + text;
 }
-inline Shown Message(const std::string& text)
+inline std::string Message(int nText, int nLang = LNG_FRENCH, bool bError = true)
 {
-    return {-1, -1, text, true};
+    return Message(TextTable(nLang)[nText], bError);
 }
 
 class WindowTest : public testing::Test {
@@ -53,13 +39,14 @@ class WindowTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
     void Start(); // the program, with the tool beside it and its settings file in dir
-    void Close(); // through WM_CLOSE, as the close box does, and waits for the end
+    void Close(); // through WM_CLOSE, as the close box does
     bool Ended(); // the window is gone, and with the release its process
 
     // A click on the control of row nRow. The file dialogs it opens take the answers in order
     // ("" cancels, as does a dialog left without one); the message boxes it shows are answered
     // with OK and kept in shown.
     void Click(int nRow, const std::vector<std::string>& answers = {});
+    void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
     void Add(const std::vector<std::string>& paths); // each through "Add" on the list page
     void Tab(int nTab);                              // with the arrow keys, as a user does
     void Pick(int nRow, int nItem);                  // an item of a drop-down list
@@ -75,9 +62,6 @@ class WindowTest : public testing::Test {
     std::string dir;               // scratch folder of the test, ending in a separator
     std::string tool;              // the tool as the program names it
     HWND hMain = nullptr;
-    std::vector<HWND> rows; // the controls, by Row
-    std::vector<Shown> shown;
-    void Saw(const std::string& text, bool bError);
-
-    void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
+    std::vector<HWND> rows;         // the controls, by Row
+    std::vector<std::string> shown; // the message boxes, as Message() writes them
 };

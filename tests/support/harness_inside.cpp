@@ -17,7 +17,7 @@ int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT u
     EXPECT_EQ(hOwner, gui.hWnd);
     EXPECT_STREQ(szCaption, "TANDREL");
     EXPECT_TRUE(uType == MB_OK || uType == MB_ICONERROR) << uType;
-    test->Saw(szText, uType == MB_ICONERROR);
+    test->shown.push_back(Message(szText, uType == MB_ICONERROR));
     return IDOK;
 }
 

@@ -95,7 +95,7 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         // The text is the static 0xFFFF; the icon, the static stc1, is empty when there is none.
         HWND hIcon = GetDlgItem(hBox, 0x440);
         bool bIcon = hIcon && Send(hIcon, STM_GETICON) != 0;
-        Saw(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon);
+        shown.push_back(Message(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon));
         Press(hBox, IDOK);
     }
 }

@@ -9,13 +9,13 @@ class Window : public WindowTest {
     // The captions in the language nLang, and the controls that the page of nTab shows.
     void ExpectPage(int nTab, int nLang)
     {
-        EXPECT_EQ(Crc32(Text(ROW_STATUS).c_str()), textCrc[TXT_STATUS][nLang]);
+        EXPECT_EQ(Text(ROW_STATUS), TextTable(nLang)[TXT_STATUS]);
         for (int n = ROW_TABS; n < ROW_END; ++n) {
             bool bShown = n < kPageRows[0] || (n >= kPageRows[nTab] && n < kPageRows[nTab + 1]);
             EXPECT_EQ(IsWindowVisible(rows[(size_t)n]) != FALSE, bShown) << "row " << n;
             int nText = kLayout[n - 1].nText;
-            if (nText >= 0 && nText != TXT_ABOUT) {
-                EXPECT_EQ(Crc32(Text(n).c_str()), textCrc[nText][nLang]) << "row " << n;
+            if (nText >= 0) {
+                EXPECT_EQ(Text(n), TextTable(nLang)[nText]) << "row " << n;
             }
         }
     }
@@ -113,7 +113,7 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoom)
         EXPECT_EQ(r.right - r.left, LayoutScaled(80, c.zoom));
         EXPECT_EQ(Send(rows[CBO_ZOOM], CB_GETCURSEL), c.zoom);
         EXPECT_EQ(Send(rows[CBO_LANG], CB_GETCURSEL), c.lang);
-        EXPECT_EQ(Crc32(Text(BTN_CLOSE).c_str()), textCrc[TXT_BTN_CLOSE][c.lang]);
+        EXPECT_EQ(Text(BTN_CLOSE), TextTable(c.lang)[TXT_BTN_CLOSE]);
         Click(BTN_CLOSE); // closes as the close box does
         EXPECT_TRUE(Ended());
         EXPECT_EQ(ReadFile(cfg), c.saved);
@@ -129,7 +129,7 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoom)
     DeleteFileA(cfg.c_str());
     CreateDirectoryA(cfg.c_str(), nullptr);
     Close();
-    EXPECT_EQ(shown, std::vector<Shown>({Message(TXT_MSG_SAVE_SETTINGS, LNG_ENGLISH)}));
+    EXPECT_EQ(shown, std::vector<std::string>({Message(TXT_MSG_SAVE_SETTINGS, LNG_ENGLISH)}));
     RemoveDirectoryA(cfg.c_str());
 }
 
