@@ -29,29 +29,21 @@ std::string Quote(const std::string& s)
     return "\"" + s + "\"";
 }
 
+// Without a cross-reference table, which the tool rebuilds as it does for any damaged file.
 std::string Pdf(int nPages, int nBase, bool bField)
 {
-    std::vector<std::string> objs = {
-        "<< /Type /Catalog /Pages 2 0 R" +
-            std::string(bField ? " /AcroForm << /Fields [3 0 R] >>" : "") + " >>",
-        "", "<< /FT /Tx /T (tandrel_name) /Rect [0 0 9 9] >>"};
-    std::string kids;
+    std::string pdf =
+                    "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R" +
+                    std::string(bField ? " /AcroForm << /Fields [3 0 R] >>" : "") +
+                    " >> endobj\n3 0 obj << /FT /Tx /T (tandrel_name) /Rect [0 0 9 9] >> endobj\n",
+                kids;
     for (int i = 1; i <= nPages; ++i) {
         kids += std::to_string(3 + i) + " 0 R ";
-        objs.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
-                       std::to_string(nBase + 10 * i) + " 300] >>");
+        pdf += std::to_string(3 + i) + " 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+               std::to_string(nBase + 10 * i) + " 300] >> endobj\n";
     }
-    objs[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(nPages) + " >>";
-    std::string pdf = "%PDF-1.4\n", xref;
-    for (size_t i = 0; i < objs.size(); ++i) {
-        char szEntry[24];
-        snprintf(szEntry, sizeof(szEntry), "%010zu 00000 n\r\n", pdf.size());
-        xref += szEntry;
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objs[i] + "\nendobj\n";
-    }
-    std::string count = std::to_string(objs.size() + 1);
-    return pdf + "xref\n0 " + count + "\n0000000000 65535 f\r\n" + xref + "trailer\n<< /Size " +
-           count + " /Root 1 0 R >>\nstartxref\n" + std::to_string(pdf.size()) + "\n%%EOF\n";
+    return pdf + "2 0 obj << /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(nPages) +
+           " >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n";
 }
 
 // Emulated 32-bit code is slow, but never this slow.

@@ -3,23 +3,13 @@
 #include <shlobj.h>
 
 #include <deque>
-#include <filesystem>
 
 #include "harness.h"
 
 namespace {
 
-std::deque<std::string> answers;
 WindowTest* test; // the test on the run
-
-int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
-{
-    EXPECT_EQ(hOwner, gui.hWnd);
-    EXPECT_STREQ(szCaption, "TANDREL");
-    EXPECT_TRUE(uType == MB_OK || uType == MB_ICONERROR) << uType;
-    test->shown.push_back(Message(szText, uType == MB_ICONERROR));
-    return IDOK;
-}
+std::deque<std::string> answers;
 
 std::string NextAnswer()
 {
@@ -29,9 +19,17 @@ std::string NextAnswer()
     return a;
 }
 
+int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
+{
+    EXPECT_TRUE(hOwner == gui.hWnd && !strcmp(szCaption, "TANDREL"));
+    EXPECT_TRUE(uType == MB_OK || uType == MB_ICONERROR) << uType;
+    test->shown.push_back(Message(szText, uType == MB_ICONERROR));
+    return IDOK;
+}
+
 // Every file dialog: owned by the window, PDF files first, French in both languages; the open
 // dialog wants an existing file, the save dialog asks before replacing one.
-BOOL FileDialog(LPOPENFILENAMEA ofn, DWORD dwFlags)
+template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEA ofn)
 {
     static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
     EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400A);
@@ -42,16 +40,6 @@ BOOL FileDialog(LPOPENFILENAMEA ofn, DWORD dwFlags)
     EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
     std::string a = NextAnswer();
     return !a.empty() && lstrcpynA(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
-}
-
-BOOL WINAPI ScriptOpen(LPOPENFILENAMEA ofn)
-{
-    return FileDialog(ofn, OFN_FILEMUSTEXIST);
-}
-
-BOOL WINAPI ScriptSave(LPOPENFILENAMEA ofn)
-{
-    return FileDialog(ofn, OFN_OVERWRITEPROMPT);
 }
 
 // The chosen folder travels inside a stand-in item list.
@@ -74,10 +62,10 @@ void WindowTest::Start()
 {
     char szSelf[TANDREL_PATH_MAX] = {0};
     GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
-    std::filesystem::path build = std::filesystem::path(szSelf).parent_path().parent_path();
-    tool = (build / toolKind / "pdftk.exe").string();
+    tool = std::string(szSelf, strrchr(szSelf, '\\')) + "\\..\\" + toolKind + "\\pdftk.exe";
     test = this;
-    dialogs = {ScriptMessageBox, ScriptOpen, ScriptSave, ScriptBrowse, ScriptPathFromIdList};
+    dialogs = {ScriptMessageBox, ScriptFileDialog<OFN_FILEMUSTEXIST>,
+               ScriptFileDialog<OFN_OVERWRITEPROMPT>, ScriptBrowse, ScriptPathFromIdList};
     appInitRecord(GetModuleHandleA(nullptr));
     appRegisterClass(GetModuleHandleA(nullptr));
     lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
@@ -98,7 +86,7 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& given)
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
-    EXPECT_TRUE(answers.empty()) << answers.size() << " answers left, first " << answers.front();
+    EXPECT_TRUE(answers.empty()) << answers.size() << " answers left";
 }
 
 bool WindowTest::Ended()

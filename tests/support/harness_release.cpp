@@ -86,17 +86,14 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         Send(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)a.c_str());
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }
+    // A message box's text is its static 0xFFFF; its icon, the static stc1, is empty for none.
     for (HWND hBox; Send(hMain, WM_NULL), (hBox = FindDialog()) != nullptr;) {
-        if (FileNameBox(hBox)) {
-            Press(hBox, IDCANCEL);
-            continue;
+        if (!FileNameBox(hBox)) {
+            EXPECT_EQ(TextOf(hBox), "TANDREL");
+            bool bIcon = Send(GetDlgItem(hBox, 0x440), STM_GETICON) > 0;
+            shown.push_back(Message(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon));
         }
-        EXPECT_EQ(TextOf(hBox), "TANDREL");
-        // The text is the static 0xFFFF; the icon, the static stc1, is empty when there is none.
-        HWND hIcon = GetDlgItem(hBox, 0x440);
-        bool bIcon = hIcon && Send(hIcon, STM_GETICON) != 0;
-        shown.push_back(Message(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon));
-        Press(hBox, IDOK);
+        Press(hBox, FileNameBox(hBox) ? IDCANCEL : IDOK);
     }
 }
 
