@@ -154,5 +154,9 @@ std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
         else if (cwds && line.compare(0, 4, "CWD:") == 0)
             cwds->push_back(line.substr(4));
     }
+    runs.erase(runs.begin(), runs.begin() + (long)nRunsSeen);
+    if (cwds)
+        cwds->erase(cwds->begin(), cwds->begin() + (long)nRunsSeen);
+    nRunsSeen += runs.size();
     return runs;
 }

@@ -55,8 +55,9 @@ class WindowTest : public testing::Test {
     std::vector<std::string> Items(int nRow);             // of a list box or a drop-down list
     std::string Text(int nRow);
     bool Checked(int nRow);
-    // The command lines the tool ran since the test began; cwds gets their folders.
+    // The command lines the tool ran since the last call; cwds gets their folders.
     std::vector<std::string> Runs(std::vector<std::string>* cwds = nullptr);
+    size_t nRunsSeen = 0;
 
     std::string toolKind = "fake"; // or "bridge": Debian's pdftk
     std::string dir;               // scratch folder of the test, ending in a separator
