@@ -90,19 +90,16 @@ TEST_F(Window, PermissionBoxesImplyExcludeAndLock)
 
 TEST_F(Window, SettingsFileChoosesLanguageAndZoom)
 {
+    using namespace std::string_literals;
     const std::string cfg = dir + "tandrel.cfg";
     struct {
-        std::string bytes;
+        std::string bytes, saved; // the file at start, and as the program writes it back
         int zoom, lang;
-        std::string saved;
     } cases[] = {
-        {std::string("\x05\x01", 2), 5, LNG_ENGLISH, std::string("\x05\x01", 2)},
-        {std::string("\x0B\x01", 2), 0, LNG_ENGLISH, std::string("\x00\x01", 2)},
-        {std::string("\x03\x02", 2), 3, LNG_FRENCH, std::string("\x03\x00", 2)},
-        {std::string("\x0A\x00\x07", 3), 10, LNG_FRENCH, std::string("\x0A\x00", 2)},
-        {std::string("\x04", 1), 0, LNG_FRENCH, std::string("\x00\x00", 2)},
-        {"", 0, LNG_FRENCH, std::string("\x00\x00", 2)},
-        {std::string("\xFF\xFF", 2), 0, LNG_FRENCH, std::string("\x00\x00", 2)},
+        {"\x05\x01"s, "\x05\x01"s, 5, LNG_ENGLISH}, {"\x0B\x01"s, "\x00\x01"s, 0, LNG_ENGLISH},
+        {"\x03\x02"s, "\x03\x00"s, 3, LNG_FRENCH},  {"\x0A\x00\x07"s, "\x0A\x00"s, 10, LNG_FRENCH},
+        {"\x04"s, "\x00\x00"s, 0, LNG_FRENCH},      {""s, "\x00\x00"s, 0, LNG_FRENCH},
+        {"\xFF\xFF"s, "\x00\x00"s, 0, LNG_FRENCH},
     };
     for (const auto& c : cases) {
         Close();
@@ -123,7 +120,7 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoom)
     Pick(CBO_ZOOM, 8);
     Pick(CBO_LANG, LNG_ENGLISH);
     Close();
-    EXPECT_EQ(ReadFile(cfg), std::string("\x08\x01", 2));
+    EXPECT_EQ(ReadFile(cfg), "\x08\x01"s);
     // A folder in the file's place cannot be written: told, and the window still closes.
     Start();
     DeleteFileA(cfg.c_str());
