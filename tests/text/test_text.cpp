@@ -129,6 +129,31 @@ TEST(OutputName, NeverTheInputsOwn)
     EXPECT_STREQ(out, "C:\\a.b\\v1_cat.pdf");
 }
 
+TEST(Settings, EachByteReadOrItsDefault)
+{
+    using namespace std::string_literals;
+    const struct {
+        std::string bytes;
+        int zoom, lang;
+    } cases[] = {
+        {"\x05\x01"s, 5, LNG_ENGLISH},     {"\x0B\x01"s, 0, LNG_ENGLISH},
+        {"\x03\x02"s, 3, LNG_FRENCH},      {"\x04"s, 0, LNG_FRENCH},
+        {"\x0A\x00\x07"s, 10, LNG_FRENCH}, {""s, 0, LNG_FRENCH},
+    };
+    static T_INTERFACE ui;
+    GetTempFileNameA(".", "cfg", 0, ui.szPathCfg);
+    for (const auto& c : cases) {
+        FILE* f = fopen(ui.szPathCfg, "wb");
+        fwrite(c.bytes.data(), 1, c.bytes.size(), f);
+        fclose(f);
+        T_CONFIG cfg = {0, 0};
+        cfgLoadSettings(&ui, &cfg);
+        EXPECT_EQ(cfg.zoom, c.zoom) << c.bytes;
+        EXPECT_EQ(cfg.lang, c.lang) << c.bytes;
+    }
+    DeleteFileA(ui.szPathCfg);
+}
+
 TEST(DumpParsing, OnlyTheExactKeyCounts)
 {
     struct {
