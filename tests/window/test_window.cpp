@@ -61,17 +61,30 @@ TEST_F(Window, ShowingAPageAgainForgetsItsWorkButNotThePanel)
     EXPECT_TRUE(Checked(OPT_40) && !Checked(OPT_128));
 }
 
-TEST_F(Window, PermissionBoxesImplyExcludeAndLock)
+// What each box implies, excludes and locks, and the permissions the encryption then grants.
+TEST_F(Window, PermissionBoxesAndWhatTheyGrant)
 {
     struct {
         std::vector<int> clicks; // boxes from CHK_ALL, in order
         const char* state;       // per box: '.' unchecked, 'x' checked; capital: greyed
+        const char* allowed;
     } cases[] = {
-        {{0}, "xX.XXXXXX"},       {{0, 0}, "........."},    {{1, 2}, "..x......"},
-        {{2, 1}, ".x......."},    {{1, 1}, "........."},    {{4, 3}, "...xX...."},
-        {{4, 3, 3}, "........."}, {{6, 5}, ".....xX.."},    {{8, 7}, ".......xX"},
-        {{4, 6, 8}, "....x.x.x"}, {{3, 0, 0}, "........."}, {{1, 0}, "xX.XXXXXX"},
+        {{0}, "xX.XXXXXX", " allow AllFeatures "},
+        {{0, 0}, ".........", ""},
+        {{1, 2}, "..x......", " allow DegradedPrinting "},
+        {{2, 1}, ".x.......", " allow Printing "},
+        {{1, 1}, ".........", ""},
+        {{4, 3}, "...xX....", " allow ModifyContents "},
+        {{4, 3, 3}, ".........", ""},
+        {{6, 5}, ".....xX..", " allow CopyContents "},
+        {{8, 7}, ".......xX", " allow ModifyAnnotations "},
+        {{4, 6, 8}, "....x.x.x", " allow Assembly  allow ScreenReaders  allow FillIn "},
+        {{3, 0, 0}, ".........", ""},
+        {{1, 0}, "xX.XXXXXX", " allow AllFeatures "},
     };
+    WriteFile(dir + "in.pdf", Pdf(1));
+    Click(BTN_SOURCE, {dir + "in.pdf"});
+    Type(EDIT_OWNER, "o");
     for (const auto& c : cases) {
         for (int n = CHK_ALL; n <= CHK_FILLIN; ++n) {
             Send(rows[(size_t)n], BM_SETCHECK, BST_UNCHECKED);
@@ -85,6 +98,9 @@ TEST_F(Window, PermissionBoxesImplyExcludeAndLock)
             state += IsWindowEnabled(rows[(size_t)n]) ? ch : (char)toupper(ch);
         }
         EXPECT_EQ(state, c.state) << c.clicks.size() << " clicks from box " << c.clicks[0];
+        Click(BTN_ENCRYPT);
+        std::string run = Runs().back(), key = " encrypt_128bit ";
+        EXPECT_EQ(run.substr(run.find(key) + key.size()), c.allowed);
     }
 }
 
