@@ -69,18 +69,16 @@ TEST_F(Window, PermissionBoxesAndWhatTheyGrant)
         const char* state;       // per box: '.' unchecked, 'x' checked; capital: greyed
         const char* allowed;
     } cases[] = {
-        {{0}, "xX.XXXXXX", " allow AllFeatures "},
-        {{0, 0}, ".........", ""},
-        {{1, 2}, "..x......", " allow DegradedPrinting "},
-        {{2, 1}, ".x.......", " allow Printing "},
-        {{1, 1}, ".........", ""},
-        {{4, 3}, "...xX....", " allow ModifyContents "},
-        {{4, 3, 3}, ".........", ""},
-        {{6, 5}, ".....xX..", " allow CopyContents "},
-        {{8, 7}, ".......xX", " allow ModifyAnnotations "},
+        // clang-format off
+        {{0},       "xX.XXXXXX", " allow AllFeatures "},      {{0, 0},    ".........", ""},
+        {{1, 0},    "xX.XXXXXX", " allow AllFeatures "},      {{1, 1},    ".........", ""},
+        {{1, 2},    "..x......", " allow DegradedPrinting "}, {{4, 3, 3}, ".........", ""},
+        {{2, 1},    ".x.......", " allow Printing "},         {{3, 0, 0}, ".........", ""},
+        {{4, 3},    "...xX....", " allow ModifyContents "},
+        {{6, 5},    ".....xX..", " allow CopyContents "},
+        {{8, 7},    ".......xX", " allow ModifyAnnotations "},
         {{4, 6, 8}, "....x.x.x", " allow Assembly  allow ScreenReaders  allow FillIn "},
-        {{3, 0, 0}, ".........", ""},
-        {{1, 0}, "xX.XXXXXX", " allow AllFeatures "},
+        // clang-format on
     };
     WriteFile(dir + "in.pdf", Pdf(1));
     Click(BTN_SOURCE, {dir + "in.pdf"});
