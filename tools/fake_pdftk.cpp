@@ -1,12 +1,9 @@
 // Stand-in for pdftk in the tests: records how it was started and writes the files the program
 // expects. Its input file tells it the page count of dumps and bursts (the number after the
 // first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
-// it makes a dump need "input_pw pw" or write nothing and exit with 3. Environment variables:
-//   TANDREL_FAKE_LOG       file to append "CMD:<command line>\n" and "CWD:<folder>\n" to
-//   TANDREL_FAKE_STATUS    exit status (default 0)
-//   TANDREL_FAKE_DELAY_MS  time to sleep after logging, before anything else (default 0)
-//   TANDREL_FAKE_FAIL_ON   a command line holding this text writes nothing but the log and
-//                          exits with 1
+// it makes a dump need "input_pw pw" or write nothing and exit with 3. The environment
+// variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and "CWD:<folder>\n"
+// to.
 #include <windows.h>
 
 #include <stdio.h>
@@ -20,7 +17,7 @@
 
 namespace {
 
-// Empty when the variable is unset or empty: an empty value would match every command line.
+// Empty when the variable is unset or empty.
 std::string Env(const char* szName)
 {
     DWORD n = GetEnvironmentVariableA(szName, nullptr, 0);
@@ -32,24 +29,8 @@ std::string Env(const char* szName)
     return value;
 }
 
-int EnvInt(const char* szName, int nDefault)
-{
-    std::string s = Env(szName);
-    if (s.empty())
-        return nDefault;
-    char* end = nullptr;
-    long v = strtol(s.c_str(), &end, 10);
-    if (end == s.c_str() || v < 0 || v > 1000000)
-        return nDefault;
-    return static_cast<int>(v);
-}
-
 bool WriteText(const std::string& path, const std::string& text)
 {
-    if (path == "-") {
-        fwrite(text.data(), 1, text.size(), stdout);
-        return fflush(stdout) == 0;
-    }
     FILE* f = fopen(path.c_str(), "wb");
     if (!f)
         return false;
@@ -118,14 +99,6 @@ int main()
     const char* szCmdLine = GetCommandLineA();
     Log(szCmdLine);
 
-    int nDelay = EnvInt("TANDREL_FAKE_DELAY_MS", 0);
-    if (nDelay > 0)
-        Sleep(static_cast<DWORD>(nDelay));
-
-    std::string failOn = Env("TANDREL_FAKE_FAIL_ON");
-    if (!failOn.empty() && std::string(szCmdLine).find(failOn) != std::string::npos)
-        return 1;
-
     std::vector<std::string> args = SplitCommandLine(szCmdLine);
     std::string input;
     if (FILE* f = args.size() > 1 ? fopen(args[1].c_str(), "rb") : nullptr) {
@@ -135,7 +108,6 @@ int main()
         fclose(f);
     }
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
-    const int nStatus = EnvInt("TANDREL_FAKE_STATUS", 0);
     const std::string* output = ArgAfter(args, "output");
 
     if (HasArg(args, "dumpdata")) {
@@ -157,5 +129,5 @@ int main()
     } else if (output) {
         WriteText(*output, "%PDF-1.4\n% fake output\n");
     }
-    return nStatus;
+    return 0;
 }

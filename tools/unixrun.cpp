@@ -1,19 +1,15 @@
-// Runs a Unix program from a Windows program under Wine and waits for it.
+// The bridge pdftk.exe: runs Debian's pdftk from a Windows program under Wine and waits for it.
 //
 // Wine starts a Unix executable from CreateProcess but hands back no process handle, so the
 // caller cannot wait for it. This console program can be waited for: it starts the Unix
-// /bin/sh, which runs the program and then leaves its exit status in a marker file; the status
+// /bin/sh, which runs pdftk and then leaves its exit status in a marker file; the status
 // becomes this program's exit status once the marker appears.
-//
-//   unixrun.exe <unix program> <arguments...>    (built as unixrun)
-//   pdftk.exe <arguments...>                     (built as bridge_pdftk: runs the Unix pdftk)
 //
 // Absolute Windows paths among the arguments (C:\..., C:/..., \\server\..., also after a pdftk
 // handle as in A=C:\...) are turned into Unix paths; the argument after owner_pw, user_pw or
-// input_pw is a password and stays as it is. The program runs in the Unix form of the current
-// folder with its standard input from /dev/null. When TANDREL_UNIXRUN_STDOUT names a Windows
-// file, the program's standard output goes there. Exit status 127: the shell could not be
-// started or the folders could not be named for it.
+// input_pw is a password and stays as it is. pdftk runs in the Unix form of the current folder
+// with its standard input from /dev/null. Exit status 127: the shell could not be started or
+// the folders could not be named for it.
 //
 // Everything is carried as UTF-8 between the wide Windows calls: Wine's Unix file names are
 // UTF-8, and a name outside the ANSI code page would not survive the ANSI calls.
@@ -150,31 +146,17 @@ bool IsPasswordKeyword(const std::string& a)
     return a == "owner_pw" || a == "user_pw" || a == "input_pw";
 }
 
-std::wstring EnvW(const wchar_t* szName)
-{
-    DWORD n = GetEnvironmentVariableW(szName, nullptr, 0);
-    if (n == 0)
-        return std::wstring();
-    std::wstring v(n, L'\0');
-    DWORD nGot = GetEnvironmentVariableW(szName, &v[0], n);
-    v.resize(nGot < n ? nGot : 0);
-    return v;
-}
-
-// $1 folder ("" to stay), $2 marker, $3 file for standard output ("" for none), then the
-// program and its arguments. The status is written beside the marker and renamed onto it, so
-// that the marker never exists half written. One line, since only blanks and tabs are sure to
-// be taken as plain text by every splitter of the command line.
-const char kScript[] =
-    "d=$1 m=$2 o=$3; shift 3; s=127; "
-    "if [ -z \"$d\" ] || cd \"$d\"; then "
-    "if [ -n \"$o\" ]; then \"$@\" </dev/null >\"$o\"; else \"$@\" </dev/null; fi; "
-    "s=$?; fi; "
-    "echo \"$s\" >\"$m.tmp\" && mv -f \"$m.tmp\" \"$m\"";
+// $1 folder ("" to stay), $2 marker, then the program and its arguments. The status is written
+// beside the marker and renamed onto it, so that the marker never exists half written. One line,
+// since only blanks and tabs are sure to be taken as plain text by every splitter of the command
+// line.
+const char kScript[] = "d=$1 m=$2; shift 2; s=127; "
+                       "if [ -z \"$d\" ] || cd \"$d\"; then \"$@\" </dev/null; s=$?; fi; "
+                       "echo \"$s\" >\"$m.tmp\" && mv -f \"$m.tmp\" \"$m\"";
 
 int Fail(const char* szWhat)
 {
-    fprintf(stderr, "unixrun: %s\n", szWhat);
+    fprintf(stderr, "bridge pdftk.exe: %s\n", szWhat);
     return 127;
 }
 
@@ -207,15 +189,7 @@ int WaitForStatus(const std::wstring& marker)
 int main()
 {
     std::vector<std::string> args = SplitCommandLine(Utf8(GetCommandLineW()).c_str());
-    args.erase(args.begin());
-#ifdef TANDREL_BRIDGE_PROGRAM
-    args.insert(args.begin(), TANDREL_BRIDGE_PROGRAM);
-#else
-    if (args.empty()) {
-        fputs("usage: unixrun <unix program> [arguments...]\n", stderr);
-        return 2;
-    }
-#endif
+    args[0] = "pdftk"; // in place of this program's own name
     if (!LoadWine())
         return Fail("not running under Wine");
 
@@ -232,11 +206,6 @@ int main()
     DWORD nCwd = GetCurrentDirectoryW(MAX_PATH + 1, szCwd);
     if (nCwd == 0 || nCwd > MAX_PATH || !UnixPath(szCwd, &cwd))
         cwd.clear(); // Wine starts the shell in that folder as well, when it can name it
-
-    std::string unixStdout;
-    std::wstring stdoutWin = EnvW(L"TANDREL_UNIXRUN_STDOUT");
-    if (!stdoutWin.empty() && !UnixPath(stdoutWin, &unixStdout))
-        return Fail("TANDREL_UNIXRUN_STDOUT has no Unix name");
 
     WCHAR* pSh = pToDos("/bin/sh");
     if (!pSh)
@@ -258,7 +227,7 @@ int main()
     }
 
     std::string cmd = pdfQuoteArg(sh) + " -c " + pdfQuoteArg(kScript) + " sh " + pdfQuoteArg(cwd) +
-                      " " + pdfQuoteArg(unixMarker) + " " + pdfQuoteArg(unixStdout);
+                      " " + pdfQuoteArg(unixMarker);
     for (const std::string& a : args)
         cmd += " " + pdfQuoteArg(a);
 
