@@ -46,6 +46,13 @@ std::string Pdf(int nPages, int nBase, bool bField)
            " >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n";
 }
 
+std::string BuildPath(const std::string& path)
+{
+    char szSelf[TANDREL_PATH_MAX] = {0};
+    GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
+    return (fs::path(szSelf).parent_path().parent_path() / path).string();
+}
+
 // Emulated 32-bit code is slow, but never this slow.
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {

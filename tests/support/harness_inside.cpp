@@ -60,9 +60,7 @@ BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPSTR szPath)
 
 void WindowTest::Start()
 {
-    char szSelf[TANDREL_PATH_MAX] = {0};
-    GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
-    tool = std::string(szSelf, strrchr(szSelf, '\\')) + "\\..\\" + toolKind + "\\pdftk.exe";
+    tool = BuildPath(toolKind + "\\pdftk.exe");
     test = this;
     dialogs = {ScriptMessageBox, ScriptFileDialog<OFN_FILEMUSTEXIST>,
                ScriptFileDialog<OFN_OVERWRITEPROMPT>, ScriptBrowse, ScriptPathFromIdList};

@@ -53,13 +53,10 @@ HWND FileNameBox(HWND hDialog)
 
 void WindowTest::Start()
 {
-    char szSelf[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
-    fs::path build = fs::path(szSelf).parent_path().parent_path(); // build/x64
     tool = dir + "pdftk.exe";
     std::string exe = dir + "tandrel.exe", cmd = Quote(exe);
-    fs::copy_file(build / "../i686/tandrel.exe", exe, fs::copy_options::skip_existing);
-    fs::copy_file(build / toolKind / "pdftk.exe", tool, fs::copy_options::skip_existing);
+    fs::copy_file(BuildPath("..\\i686\\tandrel.exe"), exe, fs::copy_options::skip_existing);
+    fs::copy_file(BuildPath(toolKind + "\\pdftk.exe"), tool, fs::copy_options::skip_existing);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     ASSERT_TRUE(CreateProcessA(exe.c_str(), &cmd[0], 0, 0, 0, 0, 0, dir.c_str(), &si, &pi))
