@@ -17,8 +17,8 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool IsFile(const std::string& path);
 std::string Quote(const std::string& s);
-std::string
-BuildPath(const std::string& path); // a file of the 64-bit build, such as "fake/pdftk.exe"
+// A file of the 64-bit build, such as fake\pdftk.exe.
+std::string BuildPath(const std::string& path);
 // A PDF file of nPages pages, page i (from 1) nBase + 10 i points wide so that pages can be told
 // apart after the tool has moved them; with a form field named "tandrel_name" if asked. The
 // fake tool takes its page count from it as well.
