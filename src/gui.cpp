@@ -6,6 +6,9 @@
 #include <string.h>
 
 #include <initializer_list>
+#include <string>
+
+#include "obj.h"
 
 // Geometry at 100 %, in the field order of the record.
 // clang-format off
@@ -69,6 +72,7 @@ T_INTERFACE gui = {
     {0, 470, 30, 80, 100},      // CboLang
     {0, 380, 65, 80, 20},       // StaticZoom
     {0, 470, 60, 80, 100},      // CboZoom
+    "",                         // szSourcePasswd
 };
 // clang-format on
 
@@ -80,6 +84,17 @@ T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameA, GetSaveFileNameA, SHBrowseFo
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
 {
     return dialogs.MessageBox(gui->hWnd, gui->szLang[nText], gui->szLang[TXT_APP_NAME], uType);
+}
+
+int uiAskReplace(T_INTERFACE* gui, const char* szFile)
+{
+    // The file named first: the name typed in a dialog may not be the one that exists.
+    std::string text = std::string(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
+    // No is the default: replacing is the answer that cannot be undone.
+    return dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME],
+                              MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES
+               ? 1
+               : 0;
 }
 
 int uiIsChecked(HWND h)
@@ -271,7 +286,10 @@ int uiCreateControls(T_INTERFACE* gui)
         DWORD dwStyle = k.dwStyle | (c.nVisible == VISIBLE ? WS_VISIBLE : 0);
         e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
                                  hParent, nullptr, gui->hInst, nullptr);
-        if (e == &gui->CboLang) {
+        if (c.nKind == KIND_PASSWORD) {
+            // What is typed reaches the tool whole: no more than its encryption keeps.
+            SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_PASSWD_LEN, 0);
+        } else if (e == &gui->CboLang) {
             for (const char* szLanguage : szLanguages)
                 SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szLanguage);
         } else if (e == &gui->CboZoom) {
@@ -393,6 +411,8 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
                    uiScaleValue(e->w, ratio), uiScaleValue(e->h, ratio) - 1, FALSE);
         ResizeElement(e, ratio);
     }
+    // The paths keep their whole width in scroll reach in the new font.
+    List_FitExtent(gui->ListPdfFiles.hdl);
     // The status bar places itself along the bottom edge when it hears of a size change.
     SendMessageA(gui->Status.hdl, WM_SIZE, 0, 0);
     SendMessageA(gui->hWnd, WM_SETREDRAW, TRUE, 0);
@@ -428,6 +448,7 @@ int ShowTabSingle(T_INTERFACE* gui, int nCmdShow)
         SendMessageA(gui->CboCatFrom.hdl, CB_RESETCONTENT, 0, 0);
         SendMessageA(gui->CboCatTo.hdl, CB_RESETCONTENT, 0, 0);
         SetWindowTextA(gui->EditPDFSource.hdl, nullptr);
+        SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
         SendMessageA(gui->OptCatAll.hdl, BM_SETCHECK, BST_CHECKED, 0);
         SendMessageA(gui->OptCatEven.hdl, BM_SETCHECK, BST_UNCHECKED, 0);
         SendMessageA(gui->OptCatOdd.hdl, BM_SETCHECK, BST_UNCHECKED, 0);

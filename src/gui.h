@@ -7,7 +7,8 @@
 #include <shlobj.h>
 
 #define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
-#define TANDREL_PASSWD_MAX 32     // a password holds at most 31 characters and the terminator
+#define TANDREL_PASSWD_LEN 32     // the longest password the tool's encryption keeps
+#define TANDREL_PASSWD_MAX 33     // a password and its terminator
 #define TANDREL_RANGE_MAX 128     // the page range of the page copy
 #define TANDREL_AUTH_MAX 1024     // the security options appended to a command
 #define TANDREL_CMDLINE_MAX 32767 // the longest command line Windows starts, in characters
@@ -88,8 +89,10 @@ enum {
     TXT_MSG_SAME_PASSWORDS, // "User and owner passwords must be different."
     TXT_MSG_NO_OWNER,       // "Type owner password first."
     TXT_MSG_NO_PAGE,        // "No page found for this file."
-    TXT_MSG_OVERWRITE,      // unused: the save dialog asks before a file is replaced
+    TXT_MSG_OVERWRITE,      // "Result file already exists. Overwrite it ?"
     TXT_MSG_SAVE_SETTINGS,  // "Error saving settings. ..."
+    TXT_MSG_DELETE_ALL,     // every page selected for deleting
+    TXT_MSG_JOIN_INPUT,     // the join's output names one of its inputs
     TXT_COUNT
 };
 
@@ -172,6 +175,8 @@ typedef struct {
     T_ELEMENT CboLang;
     T_ELEMENT StaticZoom;
     T_ELEMENT CboZoom;
+    // The password the source of the Single file page opened with; empty when it needs none.
+    char szSourcePasswd[TANDREL_PASSWD_MAX];
 } T_INTERFACE;
 
 extern T_INTERFACE gui;
@@ -194,6 +199,8 @@ extern T_DIALOGS dialogs;
 // Message box owned by the main window: caption the program's name, body text nText of the
 // active table.
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType);
+// Asks whether szFile, which exists, may be replaced: 1 for Yes.
+int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 
 // Start-up (main module).
 int appInitRecord(HINSTANCE hInst);

@@ -14,11 +14,13 @@
 static const char szPdfFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
 static const char szFolderTitle[] = "Choisissez un r\xE9pertoire :";
 
-// No OFN_NOCHANGEDIR: the current directory follows the user's choice, as users expect of the
-// next dialog.
-static const DWORD OFN_OPEN_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+// The program's working folder stays where it is: a folder chosen once would otherwise stay in
+// use, and could not be ejected, renamed or deleted while the program runs.
+static const DWORD OFN_OPEN_PDF =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 // A new name is accepted, and an existing file replaced only when the user agrees.
-static const DWORD OFN_SAVE_PDF = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+static const DWORD OFN_SAVE_PDF =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
 
 typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEA);
 
@@ -49,9 +51,11 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 }
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
-// the typed owner password, then with the user password.
+// the typed owner password, then with the user password. The password it opened with is kept
+// for the operations on it.
 static int uiCountPages(T_INTERFACE* gui, const char* szFile)
 {
+    SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
     int nNbPages = GetNumberOfPage(szFile, gui->szPathExe);
     T_ELEMENT* passwords[] = {&gui->EditPasswdOwner, &gui->EditPasswdUser};
     for (T_ELEMENT* e : passwords) {
@@ -61,6 +65,8 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile)
         uiReadText(e->hdl, szPasswd, sizeof(szPasswd));
         if (szPasswd[0])
             nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szPasswd);
+        if (nNbPages > 0)
+            memcpy(gui->szSourcePasswd, szPasswd, sizeof(szPasswd));
         SecureZeroMemory(szPasswd, sizeof(szPasswd));
     }
     return nNbPages;
@@ -74,6 +80,7 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
     if (nNbPages <= 0) {
         uiMessage(gui, TXT_MSG_NO_PAGE, MB_ICONERROR);
         SetWindowTextA(gui->EditPDFSource.hdl, "");
+        SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
         return 0;
     }
 
@@ -120,6 +127,17 @@ static int EndsWithPdf(const char* szName)
     return nLen >= 4 && _stricmp(szName + nLen - 4, ".pdf") == 0;
 }
 
+// A file name from the shell as a narrow path in szPath (TANDREL_PATH_MAX bytes): 0 when it does
+// not fit a path buffer or the code page cannot name it (it would come out with '?' in place of
+// letters, and name no file).
+static int NarrowPath(const WCHAR* wszPath, char* szPath)
+{
+    BOOL bLost = FALSE;
+    int nOut = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wszPath, -1, szPath,
+                                   TANDREL_PATH_MAX, nullptr, &bLost);
+    return nOut > 0 && !bLost ? 1 : 0;
+}
+
 // Lists every PDF file of the folder szDir (not of its subfolders), in the platform's order.
 static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
 {
@@ -127,20 +145,26 @@ static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
     size_t nLast = dir.rfind('\\');
     if (nLast != std::string::npos && nLast + 1 != dir.size())
         dir += '\\';
-
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA((dir + "*.pdf").c_str(), &fd);
+    // The folder is searched by its wide names, so that a name the code page cannot hold is
+    // seen as such rather than with '?' in it.
+    WCHAR wszPattern[TANDREL_PATH_MAX] = {0};
+    if (!MultiByteToWideChar(CP_ACP, 0, (dir + "*.pdf").c_str(), -1, wszPattern, TANDREL_PATH_MAX))
+        return 0;
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW(wszPattern, &fd);
     if (hFind == INVALID_HANDLE_VALUE)
         return 0;
     do {
         // The pattern also finds folders named *.pdf, and files whose short 8.3 name ends in
         // .pdf while the long name does not (x.pdfa): neither is a PDF file.
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EndsWithPdf(fd.cFileName))
+        char szName[TANDREL_PATH_MAX];
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !NarrowPath(fd.cFileName, szName) ||
+            !EndsWithPdf(szName))
             continue;
-        std::string path = dir + fd.cFileName;
+        std::string path = dir + szName;
         if (path.size() < TANDREL_PATH_MAX)
             List_AddItem(gui->ListPdfFiles.hdl, path.c_str());
-    } while (FindNextFileA(hFind, &fd));
+    } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
     return 0;
 }
@@ -161,11 +185,13 @@ int AddDirPdfToList(T_INTERFACE* gui)
     bi.pszDisplayName = szDir;
     bi.lpszTitle = szFolderTitle;
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    // The folder dialog is a COM object of the shell's: it wants COM on this thread.
+    HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     PIDLIST_ABSOLUTE pidl = dialogs.BrowseForFolder(&bi);
-    if (!pidl)
-        return 0;
-    BOOL bPath = dialogs.GetPathFromIDList(pidl, szDir);
+    BOOL bPath = pidl ? dialogs.GetPathFromIDList(pidl, szDir) : FALSE;
     CoTaskMemFree(pidl);
+    if (SUCCEEDED(hrCom))
+        CoUninitialize();
     if (bPath) {
         HoldListRedraw(gui, 1);
         uiAddPdfFolder(gui, szDir);
@@ -174,8 +200,7 @@ int AddDirPdfToList(T_INTERFACE* gui)
     return 0;
 }
 
-// Item i of a drop as a narrow path: 0 when it does not fit a path buffer or the code page
-// cannot name it (it would come out with '?' in place of letters).
+// Item i of a drop as a narrow path: 0 when it cannot be named in the code page (NarrowPath).
 static int DroppedPath(HDROP hDrop, UINT i, char* szPath)
 {
     WCHAR wszPath[TANDREL_PATH_MAX] = {0};
@@ -183,10 +208,7 @@ static int DroppedPath(HDROP hDrop, UINT i, char* szPath)
     if (nLen == 0 || nLen >= TANDREL_PATH_MAX)
         return 0;
     DragQueryFileW(hDrop, i, wszPath, TANDREL_PATH_MAX);
-    BOOL bLost = FALSE;
-    int nOut = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wszPath, -1, szPath,
-                                   TANDREL_PATH_MAX, nullptr, &bLost);
-    return nOut > 0 && !bLost ? 1 : 0;
+    return NarrowPath(wszPath, szPath);
 }
 
 static int IsFolder(const char* szPath)

@@ -91,6 +91,10 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "Votre fichier de configuration ou votre r\xE9pertoire "
                                  "est peut-\xEAtre prot\xE9g\xE9 "
                                  "en \xE9" "criture.",
+    /* TXT_MSG_DELETE_ALL     */ "Un fichier PDF garde au moins une page : laissez au moins une "
+                                 "page non s\xE9lectionn\xE9" "e.",
+    /* TXT_MSG_JOIN_INPUT     */ "Le fichier assembl\xE9 ne peut pas remplacer l'un des fichiers "
+                                 "\xE0 assembler.\r\n\r\nChoisissez un autre nom.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -172,5 +176,9 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_MSG_OVERWRITE      */ "Result file already exists.\r\n\r\nOverwrite it ?",
     /* TXT_MSG_SAVE_SETTINGS  */ "Error saving settings.\r\n\r\n"
                                  "Your configuration file or directory may be write-protected.",
+    /* TXT_MSG_DELETE_ALL     */ "A PDF file keeps at least one page: leave at least one page "
+                                 "unselected.",
+    /* TXT_MSG_JOIN_INPUT     */ "The joined file cannot replace one of the files to join."
+                                 "\r\n\r\nChoose another name.",
 };
 // clang-format on

@@ -5,10 +5,30 @@
 #include <string>
 #include <vector>
 
-// The horizontal scrolling width that shows an entry of nLen characters whole.
-static int ExtentOf(LRESULT nLen)
+// Measures entries in the font the list box shows them in.
+typedef struct {
+    HDC hdc;
+    HGDIOBJ hOldFont;
+} T_MEASURE;
+
+static void BeginMeasure(HWND hList, T_MEASURE* m)
 {
-    return (int)(LIST_CHAR_WIDTH * nLen);
+    m->hdc = GetDC(hList);
+    m->hOldFont = SelectObject(m->hdc, (HGDIOBJ)SendMessageA(hList, WM_GETFONT, 0, 0));
+}
+
+static void EndMeasure(HWND hList, T_MEASURE* m)
+{
+    SelectObject(m->hdc, m->hOldFont);
+    ReleaseDC(hList, m->hdc);
+}
+
+// The horizontal scrolling width that shows an entry whole.
+static int ExtentOf(const T_MEASURE* m, const char* szItem)
+{
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(m->hdc, szItem, lstrlenA(szItem), &size);
+    return size.cx + LIST_TEXT_MARGIN;
 }
 
 // Indices of the selected entries, ascending; empty when none is selected or the list has no
@@ -42,7 +62,10 @@ int List_AddItem(HWND hList, const char* szItem)
     if (SendMessageA(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)szItem) != LB_ERR)
         return 0;
     SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)szItem);
-    int nExtent = ExtentOf((LRESULT)lstrlenA(szItem));
+    T_MEASURE m;
+    BeginMeasure(hList, &m);
+    int nExtent = ExtentOf(&m, szItem);
+    EndMeasure(hList, &m);
     if (nExtent > (int)SendMessageA(hList, LB_GETHORIZONTALEXTENT, 0, 0))
         SendMessageA(hList, LB_SETHORIZONTALEXTENT, (WPARAM)nExtent, 0);
     return 0;
@@ -62,12 +85,22 @@ int List_RemoveItems(HWND hList)
     if (nIdMax >= 0)
         SendMessageA(hList, LB_SETSEL, TRUE, (LPARAM)std::min(nIdMax, sel[0]));
 
+    List_FitExtent(hList);
+    return 0;
+}
+
+int List_FitExtent(HWND hList)
+{
+    int nCount = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
     int wmax = 0;
+    T_MEASURE m;
+    BeginMeasure(hList, &m);
     for (int i = 0; i < nCount; ++i) {
-        LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)i, 0);
-        if (nLen != LB_ERR)
-            wmax = std::max(wmax, ExtentOf(nLen));
+        std::string item;
+        if (List_GetItemText(hList, i, item))
+            wmax = std::max(wmax, ExtentOf(&m, item.c_str()));
     }
+    EndMeasure(hList, &m);
     SendMessageA(hList, LB_SETHORIZONTALEXTENT, (WPARAM)wmax, 0);
     return 0;
 }

@@ -20,6 +20,16 @@ static void ReadSourcePath(T_INTERFACE* gui, char* szFile)
     uiReadText(gui->EditPDFSource.hdl, szFile, TANDREL_PATH_MAX);
 }
 
+// The source of the Single file page as the tool takes it: quoted, followed by the password it
+// opened with when it needs one, as the decryption places its password.
+static std::string SourceArg(T_INTERFACE* gui, const char* szFile)
+{
+    std::string arg = Q(szFile);
+    if (gui->szSourcePasswd[0])
+        arg += " input_pw " + Q(gui->szSourcePasswd);
+    return arg;
+}
+
 // The same non-empty text in both password boxes.
 static int SamePasswords(T_INTERFACE* gui)
 {
@@ -99,8 +109,8 @@ int CatPDF(T_INTERFACE* gui)
     if (!pdfOutputName(szFile, "_cat.pdf", szNewFile, sizeof(szNewFile)))
         return 0;
     BuildCatalogCommand(gui, szCatCmd, sizeof(szCatCmd));
-    std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " cat " + szCatCmd + " output " +
-                      Q(szNewFile) + " " + szAuthCmd;
+    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szFile) + " cat " + szCatCmd +
+                      " output " + Q(szNewFile) + " " + szAuthCmd;
     ExecuteCommand(cmd.c_str());
     return 0;
 }
@@ -133,9 +143,14 @@ int DeletePagesPDF(T_INTERFACE* gui)
     if (nNbSelItems <= 0)
         return 0;
     std::string keep = pdfKeepList(selection.data(), nNbSelItems, nNbItems);
+    // No range left: the tool would take that for every page, the opposite of what was asked.
+    if (keep.empty()) {
+        uiMessage(gui, TXT_MSG_DELETE_ALL, MB_ICONERROR);
+        return 0;
+    }
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
-    std::string cmd = Q(gui->szPathExe) + " " + Q(szPDF) + " cat " + keep + " output " +
-                      Q(szNewPDF) + " " + szAuth;
+    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szPDF) + " cat " + keep +
+                      " output " + Q(szNewPDF) + " " + szAuth;
     ExecuteCommand(cmd.c_str());
     return 0;
 }
@@ -186,14 +201,26 @@ int JoinPDF(T_INTERFACE* gui)
     char szNewPdf[TANDREL_PATH_MAX] = {0};
     if (!uiSavePdfDialog(gui, szNewPdf, sizeof(szNewPdf)))
         return 0;
+    char szChosen[TANDREL_PATH_MAX];
+    memcpy(szChosen, szNewPdf, sizeof(szChosen));
     PathRenameExtensionA(szNewPdf, ".pdf");
 
     std::string inputs;
     for (int i = 0; i < nNbItems; ++i) {
         std::string item;
-        if (List_GetItemText(hList, i, item))
-            inputs += Q(item.c_str()) + " ";
+        if (!List_GetItemText(hList, i, item))
+            continue;
+        // The tool would read a file while writing it over.
+        if (pdfSameFile(item.c_str(), szNewPdf)) {
+            uiMessage(gui, TXT_MSG_JOIN_INPUT, MB_ICONERROR);
+            return 0;
+        }
+        inputs += Q(item.c_str()) + " ";
     }
+    // The dialog asked about the name typed, which the extension may have changed.
+    if (PathFileExistsA(szNewPdf) && !pdfSameFile(szNewPdf, szChosen) &&
+        !uiAskReplace(gui, szNewPdf))
+        return 0;
     char szAuth[TANDREL_AUTH_MAX] = {0};
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
     std::string cmd =
@@ -309,8 +336,9 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
         char szNewFile[TANDREL_PATH_MAX] = {0};
         if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile)))
             continue;
-        std::string cmd = Q(gui->szPathExe) + " " + Q(input.c_str()) + before + " output " +
-                          Q(szNewFile) + op.szAfter + szAuthCmd;
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        std::string cmd = Q(gui->szPathExe) + " " + in + before + " output " + Q(szNewFile) +
+                          op.szAfter + szAuthCmd;
         if ((op.nFlags & BATCH_SHOW_COMMAND) && nTab == TAB_SINGLE)
             dialogs.MessageBox(gui->hWnd, cmd.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
         ExecuteCommand(cmd.c_str());
@@ -372,7 +400,8 @@ int BurstPDF(T_INTERFACE* gui)
         // of its name is there, or it cannot be made) this input is left alone.
         if (!PathIsDirectoryA(szNewDir))
             continue;
-        std::string cmd = Q(gui->szPathExe) + " " + Q(input.c_str()) + " burst output pg_%03d.pdf";
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        std::string cmd = Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf";
         ExecuteCommand(cmd.c_str(), szNewDir);
     }
     return 0;

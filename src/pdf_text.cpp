@@ -1,6 +1,7 @@
 #include "pdf_text.h"
 
 #include <string.h>
+#include <wchar.h>
 #include <windows.h>
 #include <shlwapi.h>
 
@@ -129,6 +130,36 @@ int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, siz
         return 0;
     memcpy(szOutput, szName, strlen(szName) + 1);
     return 1;
+}
+
+// The path made absolute, "." and ".." resolved, and its short names made long where it exists;
+// empty when it cannot be resolved.
+static std::wstring ResolvedPath(const char* szPath)
+{
+    int nLen = MultiByteToWideChar(CP_ACP, 0, szPath, -1, nullptr, 0);
+    if (nLen <= 1)
+        return std::wstring();
+    std::wstring path((size_t)nLen, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, szPath, -1, &path[0], nLen);
+    DWORD nFull = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(nFull, L'\0');
+    if (nFull == 0 || GetFullPathNameW(path.c_str(), nFull, &full[0], nullptr) >= nFull)
+        return std::wstring();
+    full.resize(wcslen(full.c_str()));
+    DWORD nLong = GetLongPathNameW(full.c_str(), nullptr, 0);
+    std::wstring longer(nLong, L'\0');
+    if (nLong > 0 && GetLongPathNameW(full.c_str(), &longer[0], nLong) < nLong)
+        return longer.substr(0, wcslen(longer.c_str()));
+    return full; // a file yet to be written
+}
+
+int pdfSameFile(const char* szPath1, const char* szPath2)
+{
+    std::wstring path1 = ResolvedPath(szPath1), path2 = ResolvedPath(szPath2);
+    // Letters compared as the file system compares them, not by the language's rules.
+    if (path1.empty())
+        return 0;
+    return CompareStringOrdinal(path1.c_str(), -1, path2.c_str(), -1, TRUE) == CSTR_EQUAL ? 1 : 0;
 }
 
 int pdfParseDump(FILE* f)

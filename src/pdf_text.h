@@ -35,8 +35,8 @@ enum {
 };
 
 typedef struct {
-    const char* szOwner; // at most 31 characters
-    const char* szUser;  // at most 31 characters
+    const char* szOwner;
+    const char* szUser;
     bool bEncrypt40;
     bool bEncrypt128;
     bool bPerm[PERM_COUNT];
@@ -52,6 +52,10 @@ int pdfSecurityOptions(const T_SECURITY* sec, std::string& out);
 // Output path beside the input: its extension replaced by szSuffix (appended when there is none).
 // Returns 0 when that path cannot be formed (too long, or it would name the input itself).
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput);
+
+// 1 when the two paths name the same file as the file system resolves them: letter case, "."
+// and "..", short names.
+int pdfSameFile(const char* szPath1, const char* szPath2);
 
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.

@@ -1,7 +1,7 @@
 // Stand-in for pdftk in the tests: records how it was started and writes the files the program
 // expects. Its input file tells it the page count of dumps and bursts (the number after the
 // first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
-// it makes a dump need "input_pw pw" or write nothing and exit with 3. The environment
+// it makes every operation need "input_pw pw" or write nothing and exit with 3. The environment
 // variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and "CWD:<folder>\n"
 // to.
 #include <windows.h>
@@ -110,13 +110,13 @@ int main()
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const std::string* output = ArgAfter(args, "output");
 
+    std::string password = Field(input, "/Password (", ")");
+    if (!password.empty()) {
+        const std::string* given = ArgAfter(args, "input_pw");
+        if (!given || *given != password)
+            return 3;
+    }
     if (HasArg(args, "dumpdata")) {
-        std::string password = Field(input, "/Password (", ")");
-        if (!password.empty()) {
-            const std::string* given = ArgAfter(args, "input_pw");
-            if (!given || *given != password)
-                return 3;
-        }
         if (output)
             WriteText(*output, DumpText(nPages));
     } else if (HasArg(args, "burst")) {

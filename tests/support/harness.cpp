@@ -112,6 +112,12 @@ void WindowTest::Type(int nRow, const std::string& text)
     Send(rows[(size_t)nRow], WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
+void WindowTest::Keys(int nRow, const std::string& text)
+{
+    for (char c : text)
+        Send(rows[(size_t)nRow], WM_CHAR, (WPARAM)(unsigned char)c);
+}
+
 void WindowTest::Select(int nRow, const std::vector<int>& items)
 {
     Send(rows[(size_t)nRow], LB_SETSEL, FALSE, -1);

@@ -35,6 +35,11 @@ inline std::string Message(int nText, int nLang = LNG_FRENCH, bool bError = true
 {
     return Message(TextTable(nLang)[nText], bError);
 }
+// A question with Yes and No, as the tests keep it.
+inline std::string Question(const std::string& text)
+{
+    return "(?) " + text;
+}
 
 class WindowTest : public testing::Test {
   public:
@@ -46,13 +51,14 @@ class WindowTest : public testing::Test {
 
     // A click on the control of row nRow. The file dialogs it opens take the answers in order
     // ("" cancels, as does a dialog left without one); the message boxes it shows are answered
-    // with OK and kept in shown.
+    // with OK, the questions with nReply, and kept in shown.
     void Click(int nRow, const std::vector<std::string>& answers = {});
     void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
     void Add(const std::vector<std::string>& paths); // each through "Add" on the list page
     void Tab(int nTab);                              // with the arrow keys, as a user does
     void Pick(int nRow, int nItem);                  // an item of a drop-down list
     void Type(int nRow, const std::string& text);
+    void Keys(int nRow, const std::string& text);         // typed key by key into an edit box
     void Select(int nRow, const std::vector<int>& items); // in a list box, alone
     std::vector<std::string> Items(int nRow);             // of a list box or a drop-down list
     std::string Text(int nRow);
@@ -67,4 +73,5 @@ class WindowTest : public testing::Test {
     HWND hMain = nullptr;
     std::vector<HWND> rows;         // the controls, by Row
     std::vector<std::string> shown; // the message boxes, as Message() writes them
+    int nReply = IDNO;              // the answer to a question
 };

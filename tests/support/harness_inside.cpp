@@ -22,13 +22,18 @@ std::string NextAnswer()
 int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
 {
     EXPECT_TRUE(hOwner == gui.hWnd && !strcmp(szCaption, "TANDREL"));
+    if (uType == (MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2)) { // No unless told otherwise
+        test->shown.push_back(Question(szText));
+        return test->nReply;
+    }
     EXPECT_TRUE(uType == MB_OK || uType == MB_ICONERROR) << uType;
     test->shown.push_back(Message(szText, uType == MB_ICONERROR));
     return IDOK;
 }
 
-// Every file dialog: owned by the window, PDF files first, French in both languages; the open
-// dialog wants an existing file, the save dialog asks before replacing one.
+// Every file dialog: owned by the window, PDF files first, French in both languages, leaving the
+// working folder alone; the open dialog wants an existing file, the save dialog asks before
+// replacing one.
 template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEA ofn)
 {
     static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
@@ -37,7 +42,7 @@ template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEA ofn)
     EXPECT_EQ(memcmp(ofn->lpstrFilter, szFilter, sizeof(szFilter)), 0);
     EXPECT_EQ(ofn->nFilterIndex, 1u);
     EXPECT_EQ(ofn->nMaxFile, (DWORD)TANDREL_PATH_MAX);
-    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
+    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR);
     std::string a = NextAnswer();
     return !a.empty() && lstrcpynA(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
 }
@@ -74,6 +79,7 @@ void WindowTest::Start()
                             CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, gui.hInst, nullptr);
     ASSERT_TRUE(IsWindow(hMain));
     rows = LayoutControls(hMain);
+    ASSERT_TRUE(LayoutFound(rows));
 }
 
 // Sent, then the messages it posted handled: the quit message must not end a later loop.

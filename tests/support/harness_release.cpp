@@ -68,6 +68,7 @@ void WindowTest::Start()
         return hMain && IsWindowVisible(hMain);
     })) << "the release shows no window";
     rows = LayoutControls(hMain);
+    ASSERT_TRUE(LayoutFound(rows));
 }
 
 // Sent without waiting, since the release may stop in a dialog; then each answer typed into the
@@ -94,6 +95,10 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
             Sleep(10);
         } else if (FileNameBox(hBox)) {
             Press(hBox, IDCANCEL);
+        } else if (GetDlgItem(hBox, IDYES)) {
+            EXPECT_EQ(TextOf(hBox), "TANDREL");
+            shown.push_back(Question(TextOf(GetDlgItem(hBox, 0xFFFF))));
+            Press(hBox, nReply);
         } else {
             EXPECT_EQ(TextOf(hBox), "TANDREL");
             bool bIcon = Send(GetDlgItem(hBox, 0x440), STM_GETICON) > 0;

@@ -131,6 +131,20 @@ inline std::vector<HWND> LayoutControls(HWND hMain)
     return rows;
 }
 
+// Each row found, and of its class: a window with a control missing is not driven any further.
+inline bool LayoutFound(const std::vector<HWND>& rows)
+{
+    for (int n = ROW_TABS; n < ROW_END; ++n) {
+        char szClass[64] = {0};
+        GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));
+        if (lstrcmpiA(szClass, kLayout[n - 1].szClass)) {
+            ADD_FAILURE() << "row " << n << " is missing: " << szClass << " in its place";
+            return false;
+        }
+    }
+    return true;
+}
+
 // The window and every control where the layout puts them at zoom step nStep.
 inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep)
 {

@@ -40,21 +40,23 @@ class Operations : public WindowTest {
     }
 };
 
-// The source "v1.2.pdf" keeps the dot of its name in every result's name; the list holds a.pdf
-// and b.pdf.
+// The source "in\v1.2.pdf" keeps the dot of its name in every result's name, and the choice of
+// it leaves the program's working folder alone; the list holds a.pdf and b.pdf.
 TEST_F(Operations, CommandLinesOnBothPages)
 {
     const char* securities[] = {"", " owner_pw \"own\"  encrypt_128bit "};
-    for (const char* name : {"v1.2.pdf", "a.pdf", "b.pdf", "bg.pdf"})
+    CreateDirectoryA((dir + "in").c_str(), nullptr);
+    for (const char* name : {"in\\v1.2.pdf", "a.pdf", "b.pdf", "bg.pdf", "joined.pdf"})
         WriteFile(dir + name, Pdf(3));
+    nReply = IDYES;
     for (const char* security : securities) {
         SCOPED_TRACE(security);
         Type(EDIT_OWNER, *security ? "own" : "");
-        Tab(TAB_SINGLE);
-        Click(BTN_SOURCE, {dir + "v1.2.pdf"});
-        Select(LIST_DELETE, {1});
         Tab(TAB_MULTI);
         Add({dir + "a.pdf", dir + "b.pdf"});
+        Tab(TAB_SINGLE); // the file dialog was last in another folder than the program's
+        Click(BTN_SOURCE, {dir + "in\\v1.2.pdf"});
+        Select(LIST_DELETE, {1});
         Runs();
         for (const Operation& op : operations) {
             if (!*security && (op.nButton == BTN_ENCRYPT || op.nButton == BTN_DECRYPT))
@@ -66,8 +68,8 @@ TEST_F(Operations, CommandLinesOnBothPages)
                 Click(op.nButton,
                       std::vector<std::string>(op.nButton == BTN_BACKGROUND, dir + "bg.pdf"));
                 std::vector<std::string> cwds, runs = Runs(&cwds), expected, expectedCwds;
-                for (const char* base : {"v1.2", "a", "b"}) {
-                    if ((nTab == TAB_SINGLE) != !strcmp(base, "v1.2"))
+                for (const char* base : {"in\\v1.2", "a", "b"}) {
+                    if ((nTab == TAB_SINGLE) != !strcmp(base, "in\\v1.2"))
                         continue;
                     expected.push_back(Expand(op.cmd, base, security));
                     // A burst runs in a new folder named after its input, away from the user's
@@ -79,16 +81,55 @@ TEST_F(Operations, CommandLinesOnBothPages)
                 EXPECT_EQ(cwds, expectedCwds) << op.cmd << " on tab " << nTab;
             }
         }
-        // Join: every listed file in list order, the output named in the save dialog.
+        // Join: every listed file in list order, the output named in the save dialog, with its
+        // extension made ".pdf": that file exists, so the program asks before replacing it.
         Click(BTN_JOIN, {dir + "joined.txt"});
         EXPECT_EQ(Runs(), std::vector<std::string>(
                               {Expand("%T \"%Da.pdf\" \"%Db.pdf\"  cat output \"%Djoined.pdf\" %S",
                                       "", security)}));
     }
     // Re-compress shows its command before it runs, on the Single file page only.
+    std::string replace = Question(dir + "joined.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE]);
     EXPECT_EQ(shown, std::vector<std::string>(
-                         {Message(Expand(operations[1].cmd, "v1.2", "")),
-                          Message(Expand(operations[1].cmd, "v1.2", securities[1]))}));
+                         {Message(Expand(operations[1].cmd, "in\\v1.2", "")), replace,
+                          Message(Expand(operations[1].cmd, "in\\v1.2", securities[1])), replace}));
+}
+
+// The join's output, the chosen name with its extension made ".pdf", never names one of its
+// inputs, however it is written, and replaces another file only when the user says so.
+TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
+{
+    CreateDirectoryA((dir + "sub").c_str(), nullptr);
+    for (const char* name : {"a.pdf", "long name b.pdf", "Other.pdf"})
+        WriteFile(dir + name, Pdf(1));
+    char szShort[MAX_PATH] = {0};
+    GetShortPathNameA((dir + "long name b.pdf").c_str(), szShort, sizeof(szShort));
+    std::string shortName = strrchr(szShort, '\\') + 1, refused = Message(TXT_MSG_JOIN_INPUT),
+                replace = Question(dir + "Other.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE]);
+    const struct {
+        std::string typed;
+        int nReply;
+        std::string said;
+        size_t nRuns;
+    } cases[] = {
+        {"A", IDYES, refused, 0},
+        {"sub\\..\\LONG NAME B.txt", IDYES, refused, 0},
+        {shortName.substr(0, shortName.find('.')), IDYES, refused, 0}, // short, no extension
+        {"Other", IDNO, replace, 0},
+        {"Other.txt", IDYES, replace, 1},
+        {"new", IDNO, "", 1},
+    };
+    Tab(TAB_MULTI);
+    Add({dir + "a.pdf", dir + "long name b.pdf"});
+    Runs();
+    for (const auto& c : cases) {
+        shown.clear();
+        nReply = c.nReply;
+        Click(BTN_JOIN, {dir + c.typed});
+        EXPECT_EQ(shown, c.said.empty() ? std::vector<std::string>() : std::vector{c.said});
+        EXPECT_EQ(Runs().size(), c.nRuns) << c.typed;
+    }
+    EXPECT_EQ(ReadFile(dir + "a.pdf"), Pdf(1));
 }
 
 struct Refusal {
@@ -152,14 +193,18 @@ TEST_F(Operations, SourcePagesAndPasswords)
     EXPECT_EQ(Text(EDIT_SOURCE), "");
     EXPECT_EQ(Items(CBO_TO), std::vector<std::string>({"page    1", "page    2", "page    3"}));
     Click(BTN_SOURCE, {dir + "in.pdf"});
+    Select(LIST_DELETE, {0, 1, 2}); // a PDF file keeps at least one page
+    Click(BTN_DELETE);
     Type(EDIT_USER, "user");
     Click(BTN_DECRYPT);       // a user password alone does not decrypt
     Type(EDIT_OWNER, "user"); // equal passwords still decrypt with the owner's
     Click(BTN_DECRYPT);
-    EXPECT_EQ(shown, std::vector<std::string>(
-                         {Message(TXT_MSG_NO_PAGE), Message(TXT_MSG_NO_OWNER, LNG_FRENCH, false)}));
+    EXPECT_EQ(shown,
+              std::vector<std::string>({Message(TXT_MSG_NO_PAGE), Message(TXT_MSG_DELETE_ALL),
+                                        Message(TXT_MSG_NO_OWNER, LNG_FRENCH, false)}));
     EXPECT_NE(Runs().back().find("input_pw \"user\" output"), std::string::npos);
-    // A file that opens only with a password is counted again with each typed one.
+    // A file that opens only with a password is counted again with each typed one; every
+    // operation on it then gives the tool that password, whatever the boxes hold by then.
     Type(EDIT_OWNER, "wrong");
     Type(EDIT_USER, "right");
     Click(BTN_SOURCE, {dir + "locked.pdf"});
@@ -169,6 +214,16 @@ TEST_F(Operations, SourcePagesAndPasswords)
     EXPECT_NE(runs[1].find("input_pw \"wrong\" dumpdata output"), std::string::npos);
     EXPECT_NE(runs[2].find("input_pw \"right\" dumpdata output"), std::string::npos);
     EXPECT_EQ(Items(LIST_DELETE).size(), 4u);
+    Type(EDIT_USER, "");
+    Select(LIST_DELETE, {0});
+    for (int n : {BTN_CAT, BTN_DELETE, BTN_DUMP_FIELDS, BTN_BURST, BTN_REPAIR})
+        Click(n);
+    for (const std::string& run : Runs())
+        EXPECT_EQ(run.find(Quote(dir + "locked.pdf") + " input_pw \"right\" "), tool.size() + 3)
+            << run;
+    for (const char* out : {"locked_cat.pdf", "locked_remove.pdf", "locked_fields.txt",
+                            "locked\\pg_004.pdf", "locked_fixed.pdf"})
+        EXPECT_TRUE(IsFile(dir + out)) << out;
 }
 
 TEST_F(Operations, ListButtonsMoveTheRightEntries)
