@@ -93,6 +93,17 @@ enum {
     TXT_MSG_SAVE_SETTINGS,  // "Error saving settings. ..."
     TXT_MSG_DELETE_ALL,     // every page selected for deleting
     TXT_MSG_JOIN_INPUT,     // the join's output names one of its inputs
+    TXT_STATUS_PROGRESS,    // %1 the input's number, %2 of how many, %3 its file name
+    TXT_STATUS_DONE,        // %1 results written of %2 inputs
+    TXT_STATUS_STOPPED,     // the same, after Escape or the window's closing
+    TXT_MSG_FAILED,         // heads the list of the inputs without a result
+    TXT_MSG_FAILED_MORE,    // %1 more of them, not listed
+    TXT_MSG_NO_TOOL,        // %1 the folder pdftk.exe belongs in
+    TXT_FAIL_NOT_STARTED,   // why an input has no result: the tool did not start
+    TXT_FAIL_STATUS,        // it ended with the status %1 and wrote nothing
+    TXT_FAIL_TOO_LONG,      // its command line is longer than Windows takes
+    TXT_FAIL_NO_NAME,       // no result name fits beside the input
+    TXT_FAIL_NO_FOLDER,     // %1 the burst's folder, which cannot be made
     TXT_COUNT
 };
 

@@ -108,7 +108,8 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 int OpenOnePdfFile(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_MAX] = {0};
-    if (uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
+    // The pages are counted by the tool: without it, no file can be chosen.
+    if (pdfToolReady(gui) && uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
         uiLoadSource(gui, szFile);
     return 0;
 }
@@ -230,8 +231,8 @@ int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
     char szPath[TANDREL_PATH_MAX];
     if (nTab == TAB_SINGLE) {
         for (UINT i = 0; i < nCount; ++i) {
-            if (DroppedPath(hDrop, i, szPath) && IsPdfFile(szPath))
-                return uiLoadSource(gui, szPath); // the page takes one source file
+            if (DroppedPath(hDrop, i, szPath) && IsPdfFile(szPath)) // the page takes one file
+                return pdfToolReady(gui) ? uiLoadSource(gui, szPath) : 0;
         }
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);

@@ -95,6 +95,20 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "page non s\xE9lectionn\xE9" "e.",
     /* TXT_MSG_JOIN_INPUT     */ "Le fichier assembl\xE9 ne peut pas remplacer l'un des fichiers "
                                  "\xE0 assembler.\r\n\r\nChoisissez un autre nom.",
+    /* TXT_STATUS_PROGRESS    */ "%1 / %2 \x97 %3",
+    /* TXT_STATUS_DONE        */ "R\xE9sultats \xE9" "crits : %1 sur %2.",
+    /* TXT_STATUS_STOPPED     */ "Interrompu. R\xE9sultats \xE9" "crits : %1 sur %2.",
+    /* TXT_MSG_FAILED         */ "Aucun r\xE9sultat n'a \xE9t\xE9 \xE9" "crit pour :",
+    /* TXT_MSG_FAILED_MORE    */ "... et %1 autres.",
+    /* TXT_MSG_NO_TOOL        */ "pdftk.exe est introuvable.\r\n\r\n"
+                                 "Placez pdftk.exe dans le dossier de TANDREL :\r\n%1",
+    /* TXT_FAIL_NOT_STARTED   */ "pdftk.exe n'a pas pu \xEAtre lanc\xE9.",
+    /* TXT_FAIL_STATUS        */ "pdftk.exe s'est arr\xEAt\xE9 avec le code %1.",
+    /* TXT_FAIL_TOO_LONG      */ "La ligne de commande d\xE9passerait la limite de Windows "
+                                 "(32 767 caract\xE8res).",
+    /* TXT_FAIL_NO_NAME       */ "Son chemin est trop long pour nommer le r\xE9sultat \xE0 "
+                                 "c\xF4t\xE9.",
+    /* TXT_FAIL_NO_FOLDER     */ "Le dossier de ses pages ne peut pas \xEAtre cr\xE9\xE9 : %1",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -180,5 +194,18 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "unselected.",
     /* TXT_MSG_JOIN_INPUT     */ "The joined file cannot replace one of the files to join."
                                  "\r\n\r\nChoose another name.",
+    /* TXT_STATUS_PROGRESS    */ "%1 / %2 \x97 %3",
+    /* TXT_STATUS_DONE        */ "Results written: %1 of %2.",
+    /* TXT_STATUS_STOPPED     */ "Stopped. Results written: %1 of %2.",
+    /* TXT_MSG_FAILED         */ "No result was written for:",
+    /* TXT_MSG_FAILED_MORE    */ "... and %1 more.",
+    /* TXT_MSG_NO_TOOL        */ "pdftk.exe was not found.\r\n\r\n"
+                                 "Put pdftk.exe in the folder of TANDREL:\r\n%1",
+    /* TXT_FAIL_NOT_STARTED   */ "pdftk.exe could not be started.",
+    /* TXT_FAIL_STATUS        */ "pdftk.exe stopped with the exit status %1.",
+    /* TXT_FAIL_TOO_LONG      */ "The command line would be longer than Windows allows "
+                                 "(32,767 characters).",
+    /* TXT_FAIL_NO_NAME       */ "Its path is too long to name the result beside it.",
+    /* TXT_FAIL_NO_FOLDER     */ "The folder for its pages cannot be made: %1",
 };
 // clang-format on

@@ -147,11 +147,9 @@ static void OnZoomChange(void)
     ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
 }
 
-static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
+// The action of the control hSender, if it has one.
+static void RunAction(HWND hSender, WPARAM wParam)
 {
-    HWND hSender = (HWND)lParam;
-    if (!hSender)
-        return 0; // menus and accelerators: the window has none
     for (const T_ELEMENT T_INTERFACE::*pBox : permissionBoxes) {
         if (hSender == (gui.*pBox).hdl)
             CheckPermissions(&gui, hSender);
@@ -164,12 +162,36 @@ static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
         if (hSender == (gui.*d.pControl).hdl)
             d.pAction(gui.ListPdfFiles.hdl);
     }
-    if (hSender == gui.BtnAppClose.hdl)
-        PostMessageA(hWnd, WM_CLOSE, 0, 0);
     if (hSender == gui.CboLang.hdl && HIWORD(wParam) == CBN_SELCHANGE)
         OnLanguageChange();
     if (hSender == gui.CboZoom.hdl && HIWORD(wParam) == CBN_SELCHANGE)
         OnZoomChange();
+}
+
+// Runs one action of the window at a time: while the tool works the window answers, but no
+// other action starts, whatever route it comes by. A close asked for meanwhile comes after it.
+static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPARAM wParam)
+{
+    if (operation.bBusy)
+        return;
+    operation.bBusy = 1;
+    pAction(hSender, wParam);
+    operation.bBusy = 0;
+    if (operation.bClose) {
+        operation.bClose = 0;
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
+}
+
+static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    HWND hSender = (HWND)lParam;
+    if (!hSender)
+        return 0; // menus and accelerators: the window has none
+    // Also during an operation: it then stops after the input being worked on.
+    if (hSender == gui.BtnAppClose.hdl)
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    RunAlone(hWnd, RunAction, hSender, wParam);
     return 0;
 }
 
@@ -179,8 +201,9 @@ static LRESULT OnNotify(LPARAM lParam)
     if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE)
         return 0;
     int nTab = uiSelectedTab(&gui);
-    if (nTab < 0 || nTab >= TAB_COUNT)
+    if (nTab < 0 || nTab >= TAB_COUNT || operation.bBusy)
         return 0;
+    SetWindowTextA(gui.Status.hdl, gui.szLang[TXT_STATUS]); // the last outcome told, it goes
     ShowTabSingle(&gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
     ShowTabMulti(&gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
     ShowTabConfig(&gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
@@ -188,16 +211,25 @@ static LRESULT OnNotify(LPARAM lParam)
     return 0;
 }
 
-static LRESULT OnDropFiles(WPARAM wParam)
+static void DropAction(HWND, WPARAM wParam)
 {
-    HDROP hDrop = (HDROP)wParam;
-    uiDropFiles(&gui, hDrop);
-    DragFinish(hDrop);
+    uiDropFiles(&gui, (HDROP)wParam);
+}
+
+static LRESULT OnDropFiles(HWND hWnd, WPARAM wParam)
+{
+    RunAlone(hWnd, DropAction, nullptr, wParam);
+    DragFinish((HDROP)wParam);
     return 0;
 }
 
 static LRESULT OnClose(HWND hWnd)
 {
+    // The operation under way stops after its input; the window closes once it has.
+    if (operation.bBusy) {
+        operation.bStop = operation.bClose = 1;
+        return 0;
+    }
     cfgSaveSettings(&gui, &guicfg);
     DestroyWindow(hWnd);
     return 1;
@@ -220,7 +252,7 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         return OnNotify(lParam);
     case WM_DROPFILES:
-        return OnDropFiles(wParam);
+        return OnDropFiles(hWnd, wParam);
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_DESTROY:

@@ -43,6 +43,17 @@ static int SamePasswords(T_INTERFACE* gui)
     return nSame;
 }
 
+// An operation of one input: cmd runs when the result could be named (bNamed).
+static void RunOne(T_INTERFACE* gui, const char* szInput, int bNamed, const std::string& cmd)
+{
+    pdfBeginOperation(1);
+    if (bNamed)
+        pdfRunStep(gui, szInput, cmd);
+    else
+        pdfSkipStep(gui, szInput, TXT_FAIL_NO_NAME);
+    pdfEndOperation(gui);
+}
+
 int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch)
 {
     char szPasswdOwner[TANDREL_PASSWD_MAX];
@@ -97,6 +108,8 @@ int CatPDF(T_INTERFACE* gui)
     char szNewFile[TANDREL_PATH_MAX] = {0};
     char szCatCmd[TANDREL_RANGE_MAX] = {0};
     char szAuthCmd[TANDREL_AUTH_MAX] = {0};
+    if (!pdfToolReady(gui))
+        return 0;
     ReadSourcePath(gui, szFile);
     if (!PathFileExistsA(szFile)) {
         uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
@@ -106,12 +119,11 @@ int CatPDF(T_INTERFACE* gui)
         uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
         return 0;
     }
-    if (!pdfOutputName(szFile, "_cat.pdf", szNewFile, sizeof(szNewFile)))
-        return 0;
+    int bNamed = pdfOutputName(szFile, "_cat.pdf", szNewFile, sizeof(szNewFile));
     BuildCatalogCommand(gui, szCatCmd, sizeof(szCatCmd));
     std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szFile) + " cat " + szCatCmd +
                       " output " + Q(szNewFile) + " " + szAuthCmd;
-    ExecuteCommand(cmd.c_str());
+    RunOne(gui, szFile, bNamed, cmd);
     return 0;
 }
 
@@ -120,6 +132,8 @@ int DeletePagesPDF(T_INTERFACE* gui)
     char szPDF[TANDREL_PATH_MAX];
     char szNewPDF[TANDREL_PATH_MAX] = {0};
     char szAuth[TANDREL_AUTH_MAX] = {0};
+    if (!pdfToolReady(gui))
+        return 0;
     ReadSourcePath(gui, szPDF);
     int nNewName = pdfOutputName(szPDF, "_remove.pdf", szNewPDF, sizeof(szNewPDF));
     if (!PathFileExistsA(szPDF)) {
@@ -135,7 +149,7 @@ int DeletePagesPDF(T_INTERFACE* gui)
         return 0;
     // Every selected page counts, however many there are; with none there is nothing to delete.
     int nSelCount = (int)SendMessageA(gui->ListDelete.hdl, LB_GETSELCOUNT, 0, 0);
-    if (nSelCount <= 0 || !nNewName)
+    if (nSelCount <= 0)
         return 0;
     std::vector<int> selection((size_t)nSelCount);
     int nNbSelItems = (int)SendMessageA(gui->ListDelete.hdl, LB_GETSELITEMS, (WPARAM)nSelCount,
@@ -151,7 +165,7 @@ int DeletePagesPDF(T_INTERFACE* gui)
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
     std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szPDF) + " cat " + keep +
                       " output " + Q(szNewPDF) + " " + szAuth;
-    ExecuteCommand(cmd.c_str());
+    RunOne(gui, szPDF, nNewName, cmd);
     return 0;
 }
 
@@ -160,6 +174,8 @@ int DecryptPDF(T_INTERFACE* gui)
     char szFile[TANDREL_PATH_MAX];
     char szNewFile[TANDREL_PATH_MAX] = {0};
     char szPasswd[TANDREL_PASSWD_MAX];
+    if (!pdfToolReady(gui))
+        return 0;
     ReadSourcePath(gui, szFile);
     if (!PathFileExistsA(szFile)) {
         uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
@@ -170,12 +186,11 @@ int DecryptPDF(T_INTERFACE* gui)
         uiMessage(gui, TXT_MSG_NO_OWNER, MB_OK);
         return 0;
     }
-    if (pdfOutputName(szFile, "_unsec.pdf", szNewFile, sizeof(szNewFile))) {
-        std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " input_pw " + Q(szPasswd) +
-                          " output " + Q(szNewFile);
-        ExecuteCommand(cmd.c_str());
-        SecureZeroMemory(&cmd[0], cmd.size());
-    }
+    int bNamed = pdfOutputName(szFile, "_unsec.pdf", szNewFile, sizeof(szNewFile));
+    std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " input_pw " + Q(szPasswd) +
+                      " output " + Q(szNewFile);
+    RunOne(gui, szFile, bNamed, cmd);
+    SecureZeroMemory(&cmd[0], cmd.size());
     SecureZeroMemory(szPasswd, sizeof(szPasswd));
     return 0;
 }
@@ -186,6 +201,8 @@ int DecryptPDF(T_INTERFACE* gui)
 int JoinPDF(T_INTERFACE* gui)
 {
     HWND hList = gui->ListPdfFiles.hdl;
+    if (!pdfToolReady(gui))
+        return 0;
     int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
     if (nNbItems == LB_ERR)
         return 0;
@@ -225,7 +242,7 @@ int JoinPDF(T_INTERFACE* gui)
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
     std::string cmd =
         Q(gui->szPathExe) + " " + inputs + " cat output " + Q(szNewPdf) + " " + szAuth;
-    ExecuteCommand(cmd.c_str());
+    RunOne(gui, szNewPdf, 1, cmd);
     return 0;
 }
 
@@ -309,7 +326,7 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 {
     int nTab = -1;
     std::vector<std::string> inputs;
-    if (!BatchInputs(gui, &nTab, inputs))
+    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
         return 0;
 
     char szAuthCmd[TANDREL_AUTH_MAX] = {0};
@@ -332,17 +349,22 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
         before += Q(szBgFile);
     }
 
-    for (const std::string& input : inputs) {
+    pdfBeginOperation((int)inputs.size());
+    for (size_t i = 0; i < inputs.size() && !operation.bStop; ++i) {
+        const char* szInput = inputs[i].c_str();
         char szNewFile[TANDREL_PATH_MAX] = {0};
-        if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile)))
+        if (!pdfOutputName(szInput, op.szSuffix, szNewFile, sizeof(szNewFile))) {
+            pdfSkipStep(gui, szInput, TXT_FAIL_NO_NAME);
             continue;
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        }
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, szInput) : Q(szInput);
         std::string cmd = Q(gui->szPathExe) + " " + in + before + " output " + Q(szNewFile) +
                           op.szAfter + szAuthCmd;
         if ((op.nFlags & BATCH_SHOW_COMMAND) && nTab == TAB_SINGLE)
             dialogs.MessageBox(gui->hWnd, cmd.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
-        ExecuteCommand(cmd.c_str());
+        pdfRunStep(gui, szInput, cmd);
     }
+    pdfEndOperation(gui);
     return 0;
 }
 
@@ -388,21 +410,26 @@ int BurstPDF(T_INTERFACE* gui)
 {
     int nTab = -1;
     std::vector<std::string> inputs;
-    if (!BatchInputs(gui, &nTab, inputs))
+    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
         return 0;
-    for (const std::string& input : inputs) {
+    pdfBeginOperation((int)inputs.size());
+    for (size_t i = 0; i < inputs.size() && !operation.bStop; ++i) {
+        const char* szInput = inputs[i].c_str();
         char szNewDir[TANDREL_PATH_MAX] = {0};
-        lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
+        lstrcpynA(szNewDir, szInput, sizeof(szNewDir));
         PathRemoveExtensionA(szNewDir);
         CreateDirectoryA(szNewDir, nullptr);
         // The tool writes its pages and report into its working directory: the new folder, so
         // that nothing in the input's own folder is written over. Without that folder (a file
         // of its name is there, or it cannot be made) this input is left alone.
-        if (!PathIsDirectoryA(szNewDir))
+        if (!PathIsDirectoryA(szNewDir)) {
+            pdfSkipStep(gui, szInput, TXT_FAIL_NO_FOLDER, szNewDir);
             continue;
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
-        std::string cmd = Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf";
-        ExecuteCommand(cmd.c_str(), szNewDir);
+        }
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, szInput) : Q(szInput);
+        pdfRunStep(gui, szInput, Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
+                   szNewDir);
     }
+    pdfEndOperation(gui);
     return 0;
 }

@@ -1,4 +1,5 @@
-// Running the tool and counting the pages of a PDF file.
+// Running the tool with the window alive, the operation's progress and outcome, and counting the
+// pages of a PDF file.
 #include "pdf.h"
 
 #include <shlwapi.h>
@@ -8,29 +9,247 @@
 #include <string>
 #include <vector>
 
-int ExecuteCommand(const char* szCommand, const char* szWorkDir)
+T_OPERATION operation;
+
+// Inputs without a result named in the closing message; the others are counted.
+#define FAILURES_SHOWN 8
+// Lines of the tool's output kept for the message, and the bytes read to find them.
+#define TOOL_LINES_SHOWN 2
+#define TOOL_OUTPUT_TAIL 4096
+
+// Input held back while the tool works, so that nothing the user clicks or types meanwhile runs
+// now or later: every click and key meant for the controls. The window itself can still be
+// moved, minimised and closed, and so can the Close button be pressed; Escape stops the
+// operation after the input being worked on.
+static int HeldBack(const MSG* m)
 {
+    int bKey = m->message >= WM_KEYFIRST && m->message <= WM_KEYLAST;
+    int bClick = m->message >= WM_LBUTTONDOWN && m->message <= WM_MOUSELAST;
+    if (!bKey && !bClick)
+        return 0;
+    if (m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE)
+        operation.bStop = 1;
+    // Alt+F4 and Alt+Space reach the window through the system keys.
+    if (m->message == WM_SYSKEYDOWN || m->message == WM_SYSKEYUP || m->message == WM_SYSCHAR)
+        return 0;
+    return m->hwnd != gui.BtnAppClose.hdl || !gui.BtnAppClose.hdl;
+}
+
+static void HandleMessages(void)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) { // for the main loop, once the tool has ended
+            PostQuitMessage((int)msg.wParam);
+            return;
+        }
+        if (HeldBack(&msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Waits for the process while the window paints, moves and answers; what was clicked or typed
+// during the run is dropped once it has ended.
+static void WaitAlive(HANDLE hProcess)
+{
+    while (MsgWaitForMultipleObjectsEx(1, &hProcess, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+           WAIT_OBJECT_0)
+        HandleMessages();
+    HandleMessages();
+}
+
+// What a run of the tool that keeps no console is given: an empty input, and a file for what it
+// writes, read when it fails. Opened once for all the runs of an operation.
+static struct {
+    HANDLE hInput, hOutput;
+    char szOutput[TANDREL_PATH_MAX];
+} redirect = {INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE, ""};
+
+static int OpenRedirect(void)
+{
+    if (redirect.hInput != INVALID_HANDLE_VALUE)
+        return 0;                                         // already open for the operation
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE}; // handles the tool inherits
+    redirect.hInput = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                                  OPEN_EXISTING, 0, nullptr);
+    char szDir[TANDREL_PATH_MAX];
+    DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
+    if (nLen > 0 && nLen < sizeof(szDir) && GetTempFileNameA(szDir, "tdo", 0, redirect.szOutput))
+        redirect.hOutput = CreateFileA(redirect.szOutput, GENERIC_READ | GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
+                                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (redirect.hOutput == INVALID_HANDLE_VALUE) // still no console, and nothing kept
+        redirect.hOutput = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       &sa, OPEN_EXISTING, 0, nullptr);
+    return 1;
+}
+
+static void CloseRedirect(void)
+{
+    for (HANDLE* h : {&redirect.hInput, &redirect.hOutput}) {
+        if (*h != INVALID_HANDLE_VALUE)
+            CloseHandle(*h);
+        *h = INVALID_HANDLE_VALUE;
+    }
+    if (redirect.szOutput[0])
+        DeleteFileA(redirect.szOutput);
+    redirect.szOutput[0] = 0;
+}
+
+// The last lines of what the tool wrote, from the start of the file.
+static std::string RedirectedLines(void)
+{
+    LARGE_INTEGER size;
+    if (!redirect.szOutput[0] || !GetFileSizeEx(redirect.hOutput, &size))
+        return std::string();
+    LARGE_INTEGER from;
+    from.QuadPart = size.QuadPart > TOOL_OUTPUT_TAIL ? size.QuadPart - TOOL_OUTPUT_TAIL : 0;
+    std::string tail(TOOL_OUTPUT_TAIL, '\0');
+    DWORD nRead = 0;
+    if (!SetFilePointerEx(redirect.hOutput, from, nullptr, FILE_BEGIN) ||
+        !ReadFile(redirect.hOutput, &tail[0], TOOL_OUTPUT_TAIL, &nRead, nullptr))
+        return std::string();
+    tail.resize(nRead);
+    return pdfLastLines(tail, TOOL_LINES_SHOWN);
+}
+
+int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult)
+{
+    T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string()};
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
     // cut command could name another file, so it never runs.
     size_t nLen = strlen(szCommand);
     if (nLen >= TANDREL_CMDLINE_MAX)
-        return 0;
-    // The tool keeps its console window: it asks there for a password given as PROMPT, and a
-    // hidden console would leave it waiting for ever.
+        result.nText = TXT_FAIL_TOO_LONG;
+
+    // Asked for a password on its console, the tool keeps its console. Otherwise it runs without
+    // one, reads an empty input (it can never wait for an answer nobody sees) and writes into a
+    // file kept for the message.
+    int bConsole = pdfAsksOnConsole(szCommand), bOwnRedirect = 0;
     STARTUPINFOA si;
-    PROCESS_INFORMATION pi;
     ZeroMemory(&si, sizeof(si));
     si.cb = sizeof(si);
+    if (!bConsole) {
+        bOwnRedirect = OpenRedirect();
+        // What the last run wrote is gone: the file is read from its start.
+        SetFilePointer(redirect.hOutput, 0, nullptr, FILE_BEGIN);
+        SetEndOfFile(redirect.hOutput);
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = redirect.hInput;
+        si.hStdOutput = si.hStdError = redirect.hOutput;
+    }
+    PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
     std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
-    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, szWorkDir, &si,
-                       &pi)) {
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        CloseHandle(pi.hProcess);
+    if (result.nText != TXT_FAIL_TOO_LONG &&
+        CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
+                       bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi)) {
         CloseHandle(pi.hThread);
+        WaitAlive(pi.hProcess);
+        if (GetExitCodeProcess(pi.hProcess, &result.dwStatus))
+            result.nText = result.dwStatus == 0 ? 0 : TXT_FAIL_STATUS;
+        CloseHandle(pi.hProcess);
+        if (result.nText && !bConsole)
+            result.said = RedirectedLines();
     }
+    if (bOwnRedirect)
+        CloseRedirect();
+    SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
+    if (pResult)
+        *pResult = result;
+    return result.nText ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The operation's progress and outcome
+
+int pdfToolReady(T_INTERFACE* gui)
+{
+    if (gui->szPathExe[0] && PathFileExistsA(gui->szPathExe) && !PathIsDirectoryA(gui->szPathExe))
+        return 1;
+    // The program's own folder; the tool's path is empty when that folder is too deep to name it.
+    char szDir[TANDREL_PATH_MAX] = {0};
+    if (gui->szPathExe[0])
+        lstrcpynA(szDir, gui->szPathExe, sizeof(szDir));
+    else
+        GetModuleFileNameA(gui->hInst, szDir, sizeof(szDir));
+    PathRemoveFileSpecA(szDir);
+    std::string text = pdfFillText(gui->szLang[TXT_MSG_NO_TOOL], {szDir});
+    dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
     return 0;
 }
+
+int pdfBeginOperation(int nSteps)
+{
+    OpenRedirect();
+    operation.bStop = 0;
+    operation.nSteps = nSteps;
+    operation.nStep = operation.nWritten = operation.nFailed = 0;
+    operation.failures.clear();
+    return 0;
+}
+
+// An input without a result, and why.
+static void AddFailure(const char* szInput, const std::string& why)
+{
+    if (operation.nFailed++ < FAILURES_SHOWN)
+        operation.failures += std::string("\r\n\r\n") + szInput + "\r\n" + why;
+}
+
+static void ShowProgress(T_INTERFACE* gui, const char* szInput)
+{
+    std::string text = pdfFillText(gui->szLang[TXT_STATUS_PROGRESS],
+                                   {std::to_string(operation.nStep),
+                                    std::to_string(operation.nSteps), PathFindFileNameA(szInput)});
+    SetWindowTextA(gui->Status.hdl, text.c_str());
+}
+
+int pdfRunStep(T_INTERFACE* gui, const char* szInput, const std::string& cmd, const char* szWorkDir)
+{
+    ++operation.nStep;
+    ShowProgress(gui, szInput);
+    T_RUN_RESULT r;
+    if (ExecuteCommand(cmd.c_str(), szWorkDir, &r) == 0) {
+        ++operation.nWritten;
+        return 0;
+    }
+    std::string why =
+        !r.said.empty() ? r.said : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
+    AddFailure(szInput, why);
+    return 1;
+}
+
+int pdfSkipStep(T_INTERFACE* gui, const char* szInput, int nText, const char* szDetail)
+{
+    ++operation.nStep;
+    AddFailure(szInput, pdfFillText(gui->szLang[nText], {szDetail}));
+    return 0;
+}
+
+int pdfEndOperation(T_INTERFACE* gui)
+{
+    CloseRedirect();
+    if (operation.nSteps == 0)
+        return 0;
+    std::string status =
+        pdfFillText(gui->szLang[operation.bStop ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
+                    {std::to_string(operation.nWritten), std::to_string(operation.nSteps)});
+    SetWindowTextA(gui->Status.hdl, status.c_str());
+    // Nothing is said to a user who is closing the window.
+    if (operation.nFailed == 0 || operation.bClose)
+        return 0;
+    std::string text = gui->szLang[TXT_MSG_FAILED] + operation.failures;
+    if (operation.nFailed > FAILURES_SHOWN)
+        text += "\r\n\r\n" + pdfFillText(gui->szLang[TXT_MSG_FAILED_MORE],
+                                         {std::to_string(operation.nFailed - FAILURES_SHOWN)});
+    dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Page count
 
 // A fresh, unused name in the user's temporary folder, so that no file of the user is written
 // over or deleted and a read-only folder of the PDF file does not matter.

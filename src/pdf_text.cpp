@@ -162,6 +162,53 @@ int pdfSameFile(const char* szPath1, const char* szPath2)
     return CompareStringOrdinal(path1.c_str(), -1, path2.c_str(), -1, TRUE) == CSTR_EQUAL ? 1 : 0;
 }
 
+std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args)
+{
+    std::string out;
+    for (const char* p = szTemplate; *p; ++p) {
+        size_t n = p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? (size_t)(p[1] - '1') : args.size();
+        if (n < args.size()) {
+            out += args[n];
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+int pdfAsksOnConsole(const std::string& cmd)
+{
+    // Passwords are quoted with their own quotes escaped, and file names hold no quote: this
+    // can only be a password keyword (owner_pw, user_pw, input_pw) with PROMPT.
+    return cmd.find("_pw \"PROMPT\"") != std::string::npos ? 1 : 0;
+}
+
+std::string pdfLastLines(const std::string& text, int nLines)
+{
+    std::vector<std::string> lines;
+    size_t nStart = 0;
+    while (nStart < text.size()) {
+        size_t nEnd = text.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = text.size();
+        std::string line = text.substr(nStart, nEnd - nStart);
+        size_t nFirst = line.find_first_not_of(" \t\r");
+        if (nFirst != std::string::npos)
+            line = line.substr(nFirst, line.find_last_not_of(" \t\r") + 1 - nFirst);
+        // pdftk ends a failure with lines that only say that nothing was written.
+        if (nFirst != std::string::npos && line.compare(0, 5, "Done.") &&
+            line.compare(0, 19, "Errors encountered."))
+            lines.push_back(line);
+        nStart = nEnd + 1;
+    }
+    std::string out;
+    for (size_t i = lines.size() > (size_t)nLines ? lines.size() - (size_t)nLines : 0;
+         i < lines.size(); ++i)
+        out += (out.empty() ? "" : "\r\n") + lines[i];
+    return out;
+}
+
 int pdfParseDump(FILE* f)
 {
     char l[512];

@@ -3,6 +3,7 @@
 
 #include <stdio.h>
 #include <string>
+#include <vector>
 
 // One command-line argument in double quotes, escaped by the Windows command-line rules so that
 // the program started receives s byte for byte: a double quote becomes backslash + quote, and
@@ -56,6 +57,17 @@ int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, siz
 // 1 when the two paths name the same file as the file system resolves them: letter case, "."
 // and "..", short names.
 int pdfSameFile(const char* szPath1, const char* szPath2);
+
+// The text szTemplate with "%1", "%2", ... replaced by args[0], args[1], ...; a translation may
+// place them in any order.
+std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args);
+
+// 1 when the command gives the tool a password as PROMPT: it then asks for it on its console.
+int pdfAsksOnConsole(const std::string& cmd);
+
+// The last nLines lines of what the tool wrote that say something, trimmed, each on a line of
+// its own; pdftk's closing lines that only say that nothing was written are passed over.
+std::string pdfLastLines(const std::string& text, int nLines);
 
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.

@@ -1,9 +1,14 @@
 // Stand-in for pdftk in the tests: records how it was started and writes the files the program
 // expects. Its input file tells it the page count of dumps and bursts (the number after the
 // first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
-// it makes every operation need "input_pw pw" or write nothing and exit with 3. The environment
-// variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and "CWD:<folder>\n"
-// to.
+// it makes every operation need "input_pw pw" or write nothing and exit with 3. The input file
+// also chooses how the run goes: "/FakeDelay N" waits N ms first, "/FakeStatus N" exits with N
+// without writing anything, after writing what "/FakeSays (text)" holds to its error output.
+// A run given a password as PROMPT must be left on the console it asks on; any other run must
+// have neither a console window nor a console to read (it would wait for an answer nobody
+// sees), and write into a file: else it says so and exits with 5.
+// The environment variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and
+// "CWD:<folder>\n" to.
 #include <windows.h>
 
 #include <stdio.h>
@@ -109,6 +114,19 @@ int main()
     }
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const std::string* output = ArgAfter(args, "output");
+    Sleep((DWORD)atoi(Field(input, "/FakeDelay ", " /\n>").c_str()));
+    // Kept: no console window, no console to read, what it writes going into a file.
+    DWORD dwMode = 0;
+    bool bKept = !GetConsoleWindow() && !GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &dwMode) &&
+                 GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_DISK;
+    if (HasArg(args, "PROMPT") == bKept) {
+        fputs("fake pdftk: kept from the console it asks on, or left on one\n", stderr);
+        return 5;
+    }
+    if (int nStatus = atoi(Field(input, "/FakeStatus ", " /\n>").c_str())) {
+        fputs(Field(input, "/FakeSays (", ")").c_str(), stderr);
+        return nStatus;
+    }
 
     std::string password = Field(input, "/Password (", ")");
     if (!password.empty()) {

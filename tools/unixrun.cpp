@@ -146,13 +146,15 @@ bool IsPasswordKeyword(const std::string& a)
     return a == "owner_pw" || a == "user_pw" || a == "input_pw";
 }
 
-// $1 folder ("" to stay), $2 marker, then the program and its arguments. The status is written
+// $1 folder ("" to stay), $2 marker, then the program and its arguments. What the program writes
+// goes to the file marker.out, which this program copies to its own error output: Wine hands
+// a Unix program its own output, not the handles its Windows caller gave. The status is written
 // beside the marker and renamed onto it, so that the marker never exists half written. One line,
 // since only blanks and tabs are sure to be taken as plain text by every splitter of the command
 // line.
 const char kScript[] = "d=$1 m=$2; shift 2; s=127; "
-                       "if [ -z \"$d\" ] || cd \"$d\"; then \"$@\" </dev/null; s=$?; fi; "
-                       "echo \"$s\" >\"$m.tmp\" && mv -f \"$m.tmp\" \"$m\"";
+                       "if [ -z \"$d\" ] || cd \"$d\"; then \"$@\" </dev/null >\"$m.out\" 2>&1; "
+                       "s=$?; fi; echo \"$s\" >\"$m.tmp\" && mv -f \"$m.tmp\" \"$m\"";
 
 int Fail(const char* szWhat)
 {
@@ -161,6 +163,21 @@ int Fail(const char* szWhat)
 }
 
 // Waits for the marker, then takes the status from it and removes it.
+// Copies what the Unix program wrote to this program's error output, and removes the file.
+void PassOutput(const std::wstring& path)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    char buf[4096];
+    DWORD nRead = 0, nWritten = 0;
+    while (ReadFile(h, buf, sizeof(buf), &nRead, nullptr) && nRead > 0)
+        WriteFile(GetStdHandle(STD_ERROR_HANDLE), buf, nRead, &nWritten, nullptr);
+    CloseHandle(h);
+    DeleteFileW(path.c_str());
+}
+
 int WaitForStatus(const std::wstring& marker)
 {
     for (;;) {
@@ -245,6 +262,7 @@ int main()
     if (pi.hProcess)
         CloseHandle(pi.hProcess);
     int nStatus = WaitForStatus(marker);
+    PassOutput(marker + L".out");
     DeleteFileW(szReserved);
     return nStatus;
 }

@@ -71,6 +71,13 @@ TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)
     Click(BTN_DECRYPT);
     EXPECT_EQ(ReadFile(dir + "form_sec_unsec.pdf").find("/Encrypt"), std::string::npos);
     EXPECT_EQ(Widths(dir + "form_sec_unsec.pdf"), std::vector<int>({210, 220}));
+    Type(EDIT_OWNER, "wrong"); // what the tool says of it is told
+    Click(BTN_DECRYPT);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(sec + "\r\n"), std::string::npos);
+    EXPECT_NE(shown[0].find("PASSWORD REQUIRED, but incorrect"), std::string::npos);
+    shown.clear();
+    Type(EDIT_OWNER, "own er");
 
     Click(BTN_SOURCE, {dir + "form.pdf"});
     Click(OPT_40);

@@ -87,6 +87,19 @@ void WindowTest::Click(int nRow, const std::vector<std::string>& answers)
     Act(rows[(size_t)nRow], BM_CLICK, answers);
 }
 
+bool WindowTest::WaitForRuns(size_t nRuns)
+{
+    for (DWORD t = GetTickCount(); GetTickCount() - t < 60000; Sleep(10)) {
+        std::ifstream log(dir + "log.txt", std::ios::binary);
+        size_t n = 0;
+        for (std::string line; std::getline(log, line);)
+            n += line.compare(0, 4, "CMD:") == 0;
+        if (n >= nRuns)
+            return true;
+    }
+    return false;
+}
+
 void WindowTest::Add(const std::vector<std::string>& paths)
 {
     for (const std::string& p : paths)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,14 @@ inline std::string Message(int nText, int nLang = LNG_FRENCH, bool bError = true
 {
     return Message(TextTable(nLang)[nText], bError);
 }
+// The message naming the inputs without a result: each input's path, then why.
+inline std::string Failed(const std::vector<std::string>& pathsAndWhys)
+{
+    std::string text = TextTable(LNG_FRENCH)[TXT_MSG_FAILED];
+    for (size_t i = 0; i + 1 < pathsAndWhys.size(); i += 2)
+        text += "\r\n\r\n" + pathsAndWhys[i] + "\r\n" + pathsAndWhys[i + 1];
+    return Message(text);
+}
 // A question with Yes and No, as the tests keep it.
 inline std::string Question(const std::string& text)
 {
@@ -53,6 +62,10 @@ class WindowTest : public testing::Test {
     // ("" cancels, as does a dialog left without one); the message boxes it shows are answered
     // with OK, the questions with nReply, and kept in shown.
     void Click(int nRow, const std::vector<std::string>& answers = {});
+    // A click whose action is under way while during() runs, from another thread in this
+    // process (this one is inside the click), from this one with the release.
+    void ClickDuring(int nRow, const std::function<void()>& during);
+    bool WaitForRuns(size_t nRuns); // until the tool has been started that many times in all
     void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
     void Add(const std::vector<std::string>& paths); // each through "Add" on the list page
     void Tab(int nTab);                              // with the arrow keys, as a user does

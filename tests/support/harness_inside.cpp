@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <deque>
+#include <thread>
 
 #include "harness.h"
 
@@ -65,7 +66,8 @@ BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPSTR szPath)
 
 void WindowTest::Start()
 {
-    tool = BuildPath(toolKind + "\\pdftk.exe");
+    tool = dir + "pdftk.exe"; // beside the program, as the program takes it
+    CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), FALSE);
     test = this;
     dialogs = {ScriptMessageBox, ScriptFileDialog<OFN_FILEMUSTEXIST>,
                ScriptFileDialog<OFN_OVERWRITEPROMPT>, ScriptBrowse, ScriptPathFromIdList};
@@ -91,6 +93,13 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& given)
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     EXPECT_TRUE(answers.empty()) << answers.size() << " answers left";
+}
+
+void WindowTest::ClickDuring(int nRow, const std::function<void()>& during)
+{
+    std::thread other(during);
+    Click(nRow);
+    other.join();
 }
 
 bool WindowTest::Ended()
