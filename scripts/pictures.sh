@@ -1,6 +1,7 @@
 #!/bin/sh
-# Photographs the window: each tab page, in French and English, at 100 % and 200 %, as PNG files
-# in build/x64/pictures/. Starts its own X server (Xvfb) unless DISPLAY is set.
+# Photographs the window: each tab page, in French and English, at 100 % and 200 %, and the first
+# page in each language at 144 DPI, as PNG files in build/x64/pictures/. Starts its own X server
+# (Xvfb) unless DISPLAY is set.
 #   --measure  photographs nothing: prints whether each caption fits its control, one line per
 #              control, also kept in build/x64/pictures/measure.txt; fails if one does not.
 #              TANDREL_FONT=face tries another face for Microsoft Sans Serif.
@@ -28,6 +29,14 @@ else
     rm -f "$OUT"/*.bmp "$OUT"/*.png
     WINOUT=$(printf 'Z:%s' "$OUT" | tr / '\\')
     sh scripts/wine-x11.sh build/x64/tools/pictures.exe "$WINOUT" || status=$?
+    # Then on a screen of 144 DPI (150 %), which Wine takes from the prefix as a program starts.
+    dpi() {
+        sh scripts/wine-x11.sh reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+            /d "$1" /f >/dev/null
+    }
+    dpi 144
+    sh scripts/wine-x11.sh build/x64/tools/pictures.exe "$WINOUT" || status=$?
+    dpi 96
     for f in "$OUT"/*.bmp; do
         [ -e "$f" ] || continue
         convert "$f" "${f%.bmp}.png" && rm -f "$f"

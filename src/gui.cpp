@@ -73,6 +73,7 @@ T_INTERFACE gui = {
     {0, 380, 65, 80, 20},       // StaticZoom
     {0, 470, 60, 80, 100},      // CboZoom
     "",                         // szSourcePasswd
+    USER_DEFAULT_SCREEN_DPI,    // nDpi, until the window knows its screen
 };
 // clang-format on
 

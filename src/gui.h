@@ -19,6 +19,11 @@
 #define WINDOW_CLASS "WINDOWSAPP"
 #define FONT_HEIGHT 14   // character cell height of the controls' font at 100 %
 #define ZOOM_STEP_MAX 10 // zoom steps 0..10 stand for 100 %..200 %
+// Sent by Windows 10 from version 1703 on, before WM_DPICHANGED: the size the window wants at
+// another DPI. Named here since the headers name it only for that version.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 // The pages of the tab control, by tab index.
 enum { TAB_SINGLE, TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
@@ -188,6 +193,8 @@ typedef struct {
     T_ELEMENT CboZoom;
     // The password the source of the Single file page opened with; empty when it needs none.
     char szSourcePasswd[TANDREL_PASSWD_MAX];
+    // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
+    int nDpi;
 } T_INTERFACE;
 
 extern T_INTERFACE gui;
@@ -243,6 +250,11 @@ int uiReadText(HWND h, char* sz, int nSize);
 int uiScaleValue(int v, double ratio);
 // The zoom ratio of a zoom step: step / 10 + 1, in double precision.
 double uiZoomRatio(int nZoomStep);
+// The one factor of the layout: the zoom ratio of the step times nDpi / 96, which is exactly the
+// zoom ratio at 96 DPI.
+double uiScaleFactor(int nZoomStep, int nDpi);
+// The DPI of the screen hWnd is on, as the window is told it (the system's on Windows 7 and 8).
+int uiWindowDpi(HWND hWnd);
 
 // Settings file.
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);

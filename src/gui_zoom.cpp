@@ -9,6 +9,27 @@ double uiZoomRatio(int nZoomStep)
     return (double)nZoomStep / 10 + 1;
 }
 
+double uiScaleFactor(int nZoomStep, int nDpi)
+{
+    return uiZoomRatio(nZoomStep) * ((double)nDpi / USER_DEFAULT_SCREEN_DPI);
+}
+
+int uiWindowDpi(HWND hWnd)
+{
+    // Windows 10 from version 1607 on tells each window its screen's DPI; before, a DPI-aware
+    // program has the system's.
+    typedef UINT(WINAPI * T_GET_DPI_FOR_WINDOW)(HWND);
+    static const T_GET_DPI_FOR_WINDOW pGetDpiForWindow = reinterpret_cast<T_GET_DPI_FOR_WINDOW>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    int nDpi = pGetDpiForWindow ? (int)pGetDpiForWindow(hWnd) : 0;
+    if (nDpi <= 0) {
+        HDC hdc = GetDC(hWnd);
+        nDpi = GetDeviceCaps(hdc, LOGPIXELSY);
+        ReleaseDC(hWnd, hdc);
+    }
+    return nDpi > 0 ? nDpi : USER_DEFAULT_SCREEN_DPI;
+}
+
 int uiScaleValue(int v, double ratio)
 {
     // The product is taken exactly from the double's integer mantissa: a product rounded to

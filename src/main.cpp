@@ -80,7 +80,8 @@ static LRESULT OnCreate(HWND hWnd)
     SendMessageA(gui.CboLang.hdl, CB_SETCURSEL, guicfg.lang, 0);
     uiApplyText(&gui, guicfg.lang == LNG_ENGLISH ? szLang_en : szLang_fr);
     SendMessageA(gui.CboZoom.hdl, CB_SETCURSEL, guicfg.zoom, 0);
-    ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
+    gui.nDpi = uiWindowDpi(hWnd);
+    ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
     DragAcceptFiles(hWnd, TRUE);
     return 0;
 }
@@ -144,7 +145,7 @@ static void OnZoomChange(void)
     if (nSel < 0 || nSel > ZOOM_STEP_MAX)
         return; // nothing selected: the zoom stays as it is
     guicfg.zoom = (unsigned char)nSel;
-    ResizeGui(&gui, uiZoomRatio(guicfg.zoom));
+    ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
 }
 
 // The action of the control hSender, if it has one.
@@ -235,6 +236,28 @@ static LRESULT OnClose(HWND hWnd)
     return 1;
 }
 
+// The window's size at the DPI nDpi, for the rectangle Windows suggests when it moves there.
+static LRESULT OnGetDpiScaledSize(WPARAM nDpi, LPARAM lParam)
+{
+    SIZE* pSize = (SIZE*)lParam;
+    double factor = uiScaleFactor(guicfg.zoom, (int)nDpi);
+    pSize->cx = uiScaleValue(gui.w, factor);
+    pSize->cy = uiScaleValue(gui.h, factor);
+    return TRUE;
+}
+
+// Moved to a screen of another DPI: laid out again for it, in the rectangle Windows suggests.
+// The zoom step keeps its meaning: 100 % is the screen's own size.
+static LRESULT OnDpiChanged(HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    gui.nDpi = LOWORD(wParam);
+    ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
+    const RECT* r = (const RECT*)lParam;
+    SetWindowPos(hWnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 static LRESULT OnDestroy(void)
 {
     uiReleaseFont();
@@ -253,6 +276,10 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnNotify(lParam);
     case WM_DROPFILES:
         return OnDropFiles(hWnd, wParam);
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(wParam, lParam);
+    case WM_DPICHANGED:
+        return OnDpiChanged(hWnd, wParam, lParam);
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_DESTROY:

@@ -1,4 +1,5 @@
-// Photographs the main window: every tab page, in French and English, at 100 % and 200 %.
+// Photographs the main window: every tab page, in French and English, at 100 % and 200 %; on a
+// screen of another DPI than 96, the first page in each language at 100 %.
 // Writes one BMP per picture into the folder given as the only argument; run under Wine's X11
 // driver (scripts/pictures.sh turns them into PNG files).
 // "pictures --measure" photographs nothing: it prints, for the same languages and zooms, whether
@@ -330,17 +331,24 @@ int main(int argc, char** argv)
         DestroyWindow(hWnd);
         return nCut ? 1 : 0;
     }
+    // On a screen of another DPI (scripts/pictures.sh sets 144): the first page at 100 % in each
+    // language, named after the DPI.
+    bool bOtherDpi = gui.nDpi != USER_DEFAULT_SCREEN_DPI;
     int nFailed = 0;
     for (const T_VIEW& v : views) {
+        if (bOtherDpi && v.nZoom)
+            continue;
         ShowView(v);
-        for (int nTab = 0; nTab < TAB_COUNT; ++nTab) {
+        for (int nTab = 0; nTab < (bOtherDpi ? 1 : TAB_COUNT); ++nTab) {
             SelectTab(nTab);
             FillPage(nTab);
             RedrawWindow(hWnd, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             Pump(600);
             char szName[64];
-            snprintf(szName, sizeof(szName), "tab%d_%s_%d.bmp", nTab, v.szLang, v.nPercent);
+            snprintf(szName, sizeof(szName),
+                     bOtherDpi ? "tab%d_%s_%d_%ddpi.bmp" : "tab%d_%s_%d.bmp", nTab, v.szLang,
+                     v.nPercent, gui.nDpi);
             if (!SaveWindowBitmap(hWnd, dir + szName))
                 ++nFailed;
         }

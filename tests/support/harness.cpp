@@ -60,6 +60,20 @@ LRESULT Send(HWND h, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return SendMessageTimeoutA(h, uMsg, wParam, lParam, SMTO_NORMAL, 60000, &r) ? (LRESULT)r : -1;
 }
 
+void SetScreenDpi(DWORD nDpi)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &nDpi,
+                    sizeof(nDpi));
+}
+
+int WindowDpi(HWND h)
+{
+    typedef UINT(WINAPI * T_GET_DPI)(HWND);
+    T_GET_DPI pGetDpi = reinterpret_cast<T_GET_DPI>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    return pGetDpi ? (int)pGetDpi(h) : 96;
+}
+
 void WindowTest::SetUp()
 {
     const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
@@ -68,6 +82,7 @@ void WindowTest::SetUp()
     fs::create_directories(scratch);
     dir = scratch.string() + "\\";
     SetEnvironmentVariableA("TANDREL_FAKE_LOG", (dir + "log.txt").c_str());
+    SetScreenDpi(96); // whatever a test stopped short left behind
     Start();
 }
 

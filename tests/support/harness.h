@@ -25,6 +25,10 @@ std::string BuildPath(const std::string& path);
 // fake tool takes its page count from it as well.
 std::string Pdf(int nPages, int nBase = 200, bool bField = false);
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+// The screen's DPI for the programs started from now on (Wine reads it as a program starts), and
+// the DPI a window is told.
+void SetScreenDpi(DWORD nDpi);
+int WindowDpi(HWND h);
 std::string TextOf(HWND h);
 
 // A message box as the tests keep it: its text, after "(!) " when it has the error icon.

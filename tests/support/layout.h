@@ -8,6 +8,8 @@
 
 #include "gui.h"
 
+#include <stdlib.h>
+
 #include <vector>
 
 // The window's outer size at 100 %.
@@ -145,14 +147,33 @@ inline bool LayoutFound(const std::vector<HWND>& rows)
     return true;
 }
 
-// The window and every control where the layout puts them at zoom step nStep.
-inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep)
+// The window and every control where the layout puts them at zoom step nStep on a screen of
+// nDpi: at 96 DPI exactly as LayoutScaled says, at another within a pixel of the exact product.
+inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep, int nDpi = 96)
 {
-    auto S = [&](int v) { return LayoutScaled(v, nStep); };
+    int nSlack = nDpi == 96 ? 0 : 1;
+    auto S = [&](int v) {
+        return nDpi == 96 ? LayoutScaled(v, nStep) : v * (10 + nStep) * nDpi / 960;
+    };
+    auto Near = [&](const std::vector<int>& got, const std::vector<int>& want) {
+        for (size_t i = 0; i < got.size(); ++i) {
+            if (abs(got[i] - want[i]) > nSlack)
+                return false;
+        }
+        return true;
+    };
+    // The window is its scaled size, or as large as the screen lets a window be (Wine's screen
+    // without a display is 1024 x 768).
     RECT r = {};
     GetWindowRect(hMain, &r);
-    EXPECT_EQ(r.right - r.left, S(kLayoutWindowW));
-    EXPECT_EQ(r.bottom - r.top, S(kLayoutWindowH));
+    int nWidth = r.right - r.left, nHeight = r.bottom - r.top;
+    if (nWidth < S(kLayoutWindowW) - nSlack && nWidth >= GetSystemMetrics(SM_CXVIRTUALSCREEN))
+        nWidth = S(kLayoutWindowW);
+    EXPECT_TRUE(Near({nWidth, nHeight}, {S(kLayoutWindowW), S(kLayoutWindowH)}))
+        << r.right - r.left << " x " << nHeight << " at " << nDpi << " DPI";
+    // The font's height, as a list box's lines show it.
+    int nLine = (int)SendMessageA(rows[LIST_DELETE], LB_GETITEMHEIGHT, 0, 0);
+    EXPECT_TRUE(Near({nLine}, {S(14)})) << "lines of " << nLine << " pixels";
     for (int n = ROW_TABS; n < ROW_END; ++n) {
         const LayoutRow& want = kLayout[n - 1];
         char szClass[64] = {0};
@@ -160,15 +181,14 @@ inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep)
         ASSERT_EQ(lstrcmpiA(szClass, want.szClass), 0) << "row " << n << " is " << szClass;
         GetWindowRect(rows[(size_t)n], &r);
         MapWindowPoints(nullptr, GetParent(rows[(size_t)n]), (POINT*)&r, 2);
-        EXPECT_EQ((std::vector<int>{r.left, r.top, r.right - r.left}),
-                  (std::vector<int>{S(want.x), S(want.y), S(want.w)}))
-            << "row " << n;
+        EXPECT_TRUE(Near({r.left, r.top, r.right - r.left}, {S(want.x), S(want.y), S(want.w)}))
+            << "row " << n << " at " << r.left << ", " << r.top << ", width " << r.right - r.left;
         // A drop-down's window is its closed box; a list box shows whole lines only, so it may
         // be up to one line shorter.
         bool bCombo = !lstrcmpiA(szClass, "ComboBox"), bList = !lstrcmpiA(szClass, "ListBox");
         int nHeight = r.bottom - r.top, nWant = bCombo ? nHeight : S(want.h);
         int nLine = bList ? (int)SendMessageA(rows[(size_t)n], LB_GETITEMHEIGHT, 0, 0) : 1;
-        EXPECT_TRUE(nHeight <= nWant && nHeight > nWant - nLine)
+        EXPECT_TRUE(nHeight <= nWant + nSlack && nHeight > nWant - nLine - nSlack)
             << "row " << n << ": height " << nHeight << " for " << nWant;
     }
 }

@@ -41,6 +41,36 @@ TEST_F(Window, LayoutCaptionsAndPagesInBothLanguages)
     EXPECT_EQ(status.bottom, client.bottom);
 }
 
+// On a screen of 120 or 144 DPI every figure at 96 DPI is scaled by DPI / 96, the font too, at
+// 100 % and at 120 %. The release is started on such a screen; this process, whose DPI is set
+// once, is told by Windows' message for a move to another screen, and takes the rectangle it
+// suggests.
+TEST_F(Window, FollowsTheScreensScale)
+{
+    for (int nDpi : {144, 120, 96}) {
+        SCOPED_TRACE(nDpi);
+        SetScreenDpi(nDpi);
+        Close();
+        Start();
+        DWORD nPid = 0;
+        GetWindowThreadProcessId(hMain, &nPid);
+        if (nPid == GetCurrentProcessId() && WindowDpi(hMain) != nDpi) {
+            SIZE wanted = {};
+            Send(hMain, WM_GETDPISCALEDSIZE, nDpi, (LPARAM)&wanted);
+            int nStep = (int)Send(rows[CBO_ZOOM], CB_GETCURSEL);
+            EXPECT_NEAR(wanted.cx, kLayoutWindowW * (10 + nStep) * nDpi / 960, 1);
+            RECT r = {10, 20, 810, 520}, got = {};
+            Send(hMain, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), (LPARAM)&r);
+            GetWindowRect(hMain, &got);
+            EXPECT_TRUE(EqualRect(&r, &got));
+        }
+        for (int nStep : {0, 2}) {
+            Pick(CBO_ZOOM, nStep);
+            ExpectLayout(hMain, rows, nStep, nDpi);
+        }
+    }
+}
+
 TEST_F(Window, ShowingAPageAgainForgetsItsWorkButNotThePanel)
 {
     WriteFile(dir + "in.pdf", Pdf(5));
