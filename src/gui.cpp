@@ -2,6 +2,7 @@
 #include "gui.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -132,23 +133,33 @@ typedef struct {
     DWORD dwStyle; // without WS_VISIBLE
 } T_KIND;
 
+// Every control that takes input is a tab stop, and each starts a group of its own for the arrow
+// keys; a radio button has WS_TABSTOP while it is the checked one of its group (the button keeps
+// that itself), and only the first of a group starts it.
+#define KEYS_STOP (WS_TABSTOP | WS_GROUP)
+
 // clang-format off
 static const T_KIND kinds[] = {
-    /* KIND_GROUP    */ {"BUTTON",   0,                WS_CHILD | BS_GROUPBOX},
+    /* KIND_GROUP    */ {"BUTTON",   0,                WS_CHILD | WS_GROUP | BS_GROUPBOX},
     /* KIND_RADIO    */ {"BUTTON",   0,                WS_CHILD | BS_AUTORADIOBUTTON},
-    /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | BS_AUTOCHECKBOX},
-    /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | BS_PUSHBUTTON},
-    /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | SS_LEFT},
-    /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL},
-    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | ES_LEFT | ES_AUTOHSCROLL |
+    /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_AUTOCHECKBOX},
+    /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_PUSHBUTTON},
+    /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT},
+    /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT | ES_AUTOHSCROLL},
+    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT | ES_AUTOHSCROLL |
                                                        ES_READONLY},
-    /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST},
-    /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST |
-                                                       CBS_AUTOHSCROLL},
-    /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | WS_VSCROLL | WS_HSCROLL |
+    /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
+                                                       CBS_DROPDOWNLIST},
+    /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
+                                                       CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
+    /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | WS_VSCROLL | WS_HSCROLL |
                                                        LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
 };
 // clang-format on
+
+// The first radio button of each group.
+static const T_ELEMENT T_INTERFACE::*const radioGroups[] = {&T_INTERFACE::OptEncrypt40,
+                                                            &T_INTERFACE::OptCatAll};
 
 enum { HIDDEN, VISIBLE };
 enum { IN_WINDOW, IN_FRAME_ENCRYPT };
@@ -269,9 +280,9 @@ int uiCreateControls(T_INTERFACE* gui)
 
     gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
 
-    gui->Tabs.hdl =
-        CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, gui->Tabs.x, gui->Tabs.y,
-                        gui->Tabs.w, gui->Tabs.h, gui->hWnd, nullptr, gui->hInst, nullptr);
+    gui->Tabs.hdl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | KEYS_STOP,
+                                    gui->Tabs.x, gui->Tabs.y, gui->Tabs.w, gui->Tabs.h, gui->hWnd,
+                                    nullptr, gui->hInst, nullptr);
     char szBlank[] = " ";
     for (int i = 0; i < TAB_COUNT; ++i) {
         TCITEMA tie = {};
@@ -285,7 +296,11 @@ int uiCreateControls(T_INTERFACE* gui)
         T_ELEMENT* e = &(gui->*c.pElement);
         HWND hParent = c.nParent == IN_FRAME_ENCRYPT ? gui->FrameEncrypt.hdl : gui->hWnd;
         DWORD dwStyle = k.dwStyle | (c.nVisible == VISIBLE ? WS_VISIBLE : 0);
-        e->hdl = CreateWindowExA(k.dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
+        for (const T_ELEMENT T_INTERFACE::*pFirst : radioGroups)
+            dwStyle |= c.pElement == pFirst ? WS_GROUP : 0;
+        // The Tab key goes on into the controls the encryption group box holds.
+        DWORD dwExStyle = k.dwExStyle | (e == &gui->FrameEncrypt ? WS_EX_CONTROLPARENT : 0);
+        e->hdl = CreateWindowExA(dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
                                  hParent, nullptr, gui->hInst, nullptr);
         if (c.nKind == KIND_PASSWORD) {
             // What is typed reaches the tool whole: no more than its encryption keeps.
@@ -302,6 +317,10 @@ int uiCreateControls(T_INTERFACE* gui)
         }
     }
 
+    // The Tab key follows the window order: the left-hand panel, then the tab control, then the
+    // page, which lies over the tab control and so must stay after it.
+    SetWindowPos(gui->Tabs.hdl, gui->BtnAppClose.hdl, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     uiReplaceFont(gui, hFont);
     return 0;
 }
@@ -374,6 +393,28 @@ static const T_CAPTION captions[] = {
 };
 // clang-format on
 
+// Names for screen readers of the two lists that have no caption before them; the others are
+// named by the label just before them in the window order.
+static void uiNameLists(T_INTERFACE* gui)
+{
+    const T_CAPTION names[] = {{TXT_NAME_DELETE_LIST, &T_INTERFACE::ListDelete},
+                               {TXT_NAME_FILE_LIST, &T_INTERFACE::ListPdfFiles}};
+    HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    IAccPropServices* pProps = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, (void**)&pProps))) {
+        for (const T_CAPTION& n : names) {
+            WCHAR wszName[TANDREL_PATH_MAX] = {0};
+            MultiByteToWideChar(CP_ACP, 0, gui->szLang[n.nText], -1, wszName, TANDREL_PATH_MAX);
+            pProps->SetHwndPropStr((gui->*n.pElement).hdl, (DWORD)OBJID_CLIENT, CHILDID_SELF,
+                                   PROPID_ACC_NAME, wszName);
+        }
+        pProps->Release();
+    }
+    if (SUCCEEDED(hrCom))
+        CoUninitialize();
+}
+
 int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 {
     gui->szLang = szLng;
@@ -388,6 +429,7 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
     for (const T_CAPTION& c : captions) {
         SetWindowTextA((gui->*c.pElement).hdl, szLng[c.nText]);
     }
+    uiNameLists(gui);
     InvalidateRect(gui->hWnd, nullptr, FALSE);
     return 0;
 }
@@ -428,6 +470,31 @@ static void ShowControls(T_ELEMENT* const* pControls, size_t nCount, int nCmdSho
 {
     for (size_t i = 0; i < nCount; ++i)
         ShowWindow(pControls[i]->hdl, nCmdShow);
+}
+
+HWND uiFirstControlOfPage(T_INTERFACE* gui)
+{
+    // The page's controls come after the tab control in the window order.
+    for (HWND h = GetWindow(gui->Tabs.hdl, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        LONG_PTR style = GetWindowLongPtrA(h, GWL_STYLE);
+        if ((style & (WS_VISIBLE | WS_DISABLED | WS_TABSTOP)) == (WS_VISIBLE | WS_TABSTOP))
+            return h;
+    }
+    return gui->Tabs.hdl;
+}
+
+int uiShowSelectedPage(T_INTERFACE* gui)
+{
+    int nTab = uiSelectedTab(gui);
+    if (nTab < 0 || nTab >= TAB_COUNT)
+        return 0;
+    SetWindowTextA(gui->Status.hdl, gui->szLang[TXT_STATUS]); // the last outcome told, it goes
+    ShowTabSingle(gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
+    ShowTabMulti(gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
+    ShowTabConfig(gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
+    ShowTabAbout(gui, nTab == TAB_ABOUT ? SW_SHOW : SW_HIDE);
+    SetFocus(uiFirstControlOfPage(gui));
+    return 0;
 }
 
 int uiSelectedTab(T_INTERFACE* gui)

@@ -109,6 +109,8 @@ enum {
     TXT_FAIL_TOO_LONG,      // its command line is longer than Windows takes
     TXT_FAIL_NO_NAME,       // no result name fits beside the input
     TXT_FAIL_NO_FOLDER,     // %1 the burst's folder, which cannot be made
+    TXT_NAME_DELETE_LIST,   // the page list's name for screen readers: it has no caption
+    TXT_NAME_FILE_LIST,     // the file list's, likewise
     TXT_COUNT
 };
 
@@ -222,6 +224,10 @@ int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 
 // Start-up (main module).
 int appInitRecord(HINSTANCE hInst);
+// The window's keys, for a message taken from the queue before it is dispatched: 1 when they
+// used it. Tab, Shift+Tab, the arrow keys and Space move and press as in a dialog; Ctrl+Tab and
+// Ctrl+Shift+Tab switch pages as in property sheets.
+int appTranslateMessage(MSG* msg);
 int appRegisterClass(HINSTANCE hInst);
 LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
@@ -233,6 +239,10 @@ int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.
 int uiReleaseFont(void);
+// Shows the page of the selected tab and hides the others; the focus goes to its first control.
+int uiShowSelectedPage(T_INTERFACE* gui);
+// The first control of the page shown that takes the focus; the tab control when it has none.
+HWND uiFirstControlOfPage(T_INTERFACE* gui);
 int ShowTabSingle(T_INTERFACE* gui, int nCmdShow);
 int ShowTabMulti(T_INTERFACE* gui, int nCmdShow);
 int ShowTabConfig(T_INTERFACE* gui, int nCmdShow);

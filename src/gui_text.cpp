@@ -109,6 +109,8 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_FAIL_NO_NAME       */ "Son chemin est trop long pour nommer le r\xE9sultat \xE0 "
                                  "c\xF4t\xE9.",
     /* TXT_FAIL_NO_FOLDER     */ "Le dossier de ses pages ne peut pas \xEAtre cr\xE9\xE9 : %1",
+    /* TXT_NAME_DELETE_LIST   */ "Pages \xE0 supprimer",
+    /* TXT_NAME_FILE_LIST     */ "Fichiers \xE0 assembler ou \xE0 traiter",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -207,5 +209,7 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "(32,767 characters).",
     /* TXT_FAIL_NO_NAME       */ "Its path is too long to name the result beside it.",
     /* TXT_FAIL_NO_FOLDER     */ "The folder for its pages cannot be made: %1",
+    /* TXT_NAME_DELETE_LIST   */ "Pages to delete",
+    /* TXT_NAME_FILE_LIST     */ "Files to join or work on",
 };
 // clang-format on

@@ -63,10 +63,26 @@ int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
     UpdateWindow(hWnd);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (appTranslateMessage(&msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return (int)msg.wParam;
+}
+
+int appTranslateMessage(MSG* msg)
+{
+    if (!gui.hWnd || (msg->hwnd != gui.hWnd && !IsChild(gui.hWnd, msg->hwnd)))
+        return 0;
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        int nStep = GetKeyState(VK_SHIFT) < 0 ? TAB_COUNT - 1 : 1; // the page before, or after
+        SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, (uiSelectedTab(&gui) + nStep) % TAB_COUNT, 0);
+        uiShowSelectedPage(&gui);
+        return 1;
+    }
+    // The window is no dialog, but its controls are moved through as a dialog's are.
+    return IsDialogMessageA(gui.hWnd, msg) ? 1 : 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -201,14 +217,8 @@ static LRESULT OnNotify(LPARAM lParam)
     const NMHDR* pHdr = (const NMHDR*)lParam;
     if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE)
         return 0;
-    int nTab = uiSelectedTab(&gui);
-    if (nTab < 0 || nTab >= TAB_COUNT || operation.bBusy)
-        return 0;
-    SetWindowTextA(gui.Status.hdl, gui.szLang[TXT_STATUS]); // the last outcome told, it goes
-    ShowTabSingle(&gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
-    ShowTabMulti(&gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
-    ShowTabConfig(&gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
-    ShowTabAbout(&gui, nTab == TAB_ABOUT ? SW_SHOW : SW_HIDE);
+    if (!operation.bBusy)
+        uiShowSelectedPage(&gui);
     return 0;
 }
 
@@ -221,6 +231,26 @@ static LRESULT OnDropFiles(HWND hWnd, WPARAM wParam)
 {
     RunAlone(hWnd, DropAction, nullptr, wParam);
     DragFinish((HDROP)wParam);
+    return 0;
+}
+
+// The control that had the focus when the window was last left, which gets it back.
+static HWND hFocusKept = nullptr;
+
+static LRESULT OnActivate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    HWND hFocus = GetFocus();
+    if (LOWORD(wParam) == WA_INACTIVE && hFocus && IsChild(hWnd, hFocus))
+        hFocusKept = hFocus;
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// The window itself takes no keys: the focus goes on to a control, never to a hidden one.
+static LRESULT OnSetFocus(void)
+{
+    HWND h = hFocusKept;
+    bool bBack = h && IsChild(gui.hWnd, h) && IsWindowVisible(h) && IsWindowEnabled(h);
+    SetFocus(bBack ? h : uiFirstControlOfPage(&gui));
     return 0;
 }
 
@@ -280,6 +310,10 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnGetDpiScaledSize(wParam, lParam);
     case WM_DPICHANGED:
         return OnDpiChanged(hWnd, wParam, lParam);
+    case WM_ACTIVATE:
+        return OnActivate(hWnd, uMsg, wParam, lParam);
+    case WM_SETFOCUS:
+        return OnSetFocus();
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_DESTROY:

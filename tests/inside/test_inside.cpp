@@ -48,7 +48,7 @@ TEST_F(Inside, FontsAndTabLabelsAtEveryZoomStep)
         int nLang = nStep % 2;
         Pick(CBO_ZOOM, nStep);
         Pick(CBO_LANG, nLang);
-        for (int n = ROW_TABS; n < ROW_END; ++n) {
+        for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
             LOGFONTA lf = {};
             GetObjectA((HFONT)Send(rows[(size_t)n], WM_GETFONT), sizeof(lf), &lf);
             EXPECT_EQ(lf.lfHeight, LayoutScaled(14, nStep)) << "row " << n;

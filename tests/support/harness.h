@@ -75,7 +75,11 @@ class WindowTest : public testing::Test {
     void Tab(int nTab);                              // with the arrow keys, as a user does
     void Pick(int nRow, int nItem);                  // an item of a drop-down list
     void Type(int nRow, const std::string& text);
-    void Keys(int nRow, const std::string& text);         // typed key by key into an edit box
+    void Keys(int nRow, const std::string& text); // typed key by key into an edit box
+    // A key pressed on the control with the focus, through the program's message loop, with
+    // Shift and Ctrl held down as asked; and that control.
+    void Key(UINT vk, bool bShift = false, bool bCtrl = false);
+    HWND Focus();
     void Select(int nRow, const std::vector<int>& items); // in a list box, alone
     std::vector<std::string> Items(int nRow);             // of a list box or a drop-down list
     std::string Text(int nRow);

@@ -80,6 +80,8 @@ void WindowTest::Start()
     hMain = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                             CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, gui.hInst, nullptr);
     ASSERT_TRUE(IsWindow(hMain));
+    ShowWindow(hMain, SW_SHOWNORMAL); // as the program's start shows it
+    UpdateWindow(hMain);
     rows = LayoutControls(hMain);
     ASSERT_TRUE(LayoutFound(rows));
 }
@@ -100,6 +102,30 @@ void WindowTest::ClickDuring(int nRow, const std::function<void()>& during)
     std::thread other(during);
     Click(nRow);
     other.join();
+}
+
+void WindowTest::Key(UINT vk, bool bShift, bool bCtrl)
+{
+    BYTE state[256] = {0};
+    state[VK_SHIFT] = bShift ? 0x80 : 0;
+    state[VK_CONTROL] = bCtrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
+    PostMessageA(GetFocus(), WM_KEYUP, vk, 0xC0000001);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!appTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+}
+
+HWND WindowTest::Focus()
+{
+    return GetFocus();
 }
 
 bool WindowTest::Ended()

@@ -132,6 +132,32 @@ void WindowTest::ClickDuring(int nRow, const std::function<void()>& during)
     Act(hMain, WM_NULL, {});
 }
 
+// Shift and Ctrl are set in the key state the release's thread shares with this one meanwhile.
+void WindowTest::Key(UINT vk, bool bShift, bool bCtrl)
+{
+    DWORD nThread = GetWindowThreadProcessId(hMain, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), nThread, TRUE);
+    BYTE state[256] = {0};
+    state[VK_SHIFT] = bShift ? 0x80 : 0;
+    state[VK_CONTROL] = bCtrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    HWND hFocus = Focus();
+    PostMessageA(hFocus, WM_KEYDOWN, vk, 1);
+    PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
+    Act(hMain, WM_NULL, {});
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+    AttachThreadInput(GetCurrentThreadId(), nThread, FALSE);
+}
+
+HWND WindowTest::Focus()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(hMain, nullptr), &info);
+    return info.hwndFocus;
+}
+
 bool WindowTest::Ended()
 {
     if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0)

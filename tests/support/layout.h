@@ -15,13 +15,12 @@
 // The window's outer size at 100 %.
 constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
 
-// Each control after the status bar, in creation order: its name in the tests, its window class,
-// its place and size in its parent's client area (a drop-down's height is dropped down), and the
-// text of its caption. The two key-length buttons are the only children of their group box; the
-// others are children of the window.
+// Each control after the status bar, in the window's order (the Tab key's): its name in the
+// tests, its window class, its place and size in its parent's client area (a drop-down's height
+// is dropped down), and the text of its caption. The two key-length buttons are the only children
+// of their group box; the others are children of the window.
 // clang-format off
 #define TANDREL_LAYOUT(X) \
-    X(ROW_TABS,        "SysTabControl32", 370,   0, 410, 300, -1) \
     X(FRAME_ENCRYPT,   "Button",           10,  10, 100,  80, TXT_FRAME_ENCRYPT) \
     X(OPT_40,          "Button",           10,  25,  80,  20, TXT_ENCRYPT_40) \
     X(OPT_128,         "Button",           10,  45,  80,  20, TXT_ENCRYPT_128) \
@@ -49,6 +48,7 @@ constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
     X(BTN_REPAIR,      "Button",          190, 255,  80,  20, TXT_BTN_REPAIR) \
     X(BTN_DUMP_FIELDS, "Button",          280, 255,  80,  20, TXT_BTN_DUMP_FIELDS) \
     X(BTN_CLOSE,       "Button",          280, 280,  80,  20, TXT_BTN_CLOSE) \
+    X(ROW_TABS,        "SysTabControl32", 370,   0, 410, 300, -1) \
     X(LBL_SOURCE,      "Static",          380,  30, 100,  20, TXT_PDF_SOURCE) \
     X(EDIT_SOURCE,     "Edit",            450,  28, 280,  20, -1) \
     X(BTN_SOURCE,      "Button",          740,  28,  30,  20, TXT_BTN_PDF_SOURCE) \
@@ -124,7 +124,7 @@ inline int LayoutScaled(int v, int nStep)
 inline std::vector<HWND> LayoutControls(HWND hMain)
 {
     std::vector<HWND> rows = {GetWindow(hMain, GW_CHILD)};
-    for (int n = ROW_TABS; n < ROW_END; ++n) {
+    for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
         HWND hPrev = rows.back();
         rows.push_back(n == OPT_40
                            ? GetWindow(hPrev, GW_CHILD)
@@ -136,7 +136,7 @@ inline std::vector<HWND> LayoutControls(HWND hMain)
 // Each row found, and of its class: a window with a control missing is not driven any further.
 inline bool LayoutFound(const std::vector<HWND>& rows)
 {
-    for (int n = ROW_TABS; n < ROW_END; ++n) {
+    for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
         char szClass[64] = {0};
         GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));
         if (lstrcmpiA(szClass, kLayout[n - 1].szClass)) {
@@ -174,7 +174,7 @@ inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep, i
     // The font's height, as a list box's lines show it.
     int nLine = (int)SendMessageA(rows[LIST_DELETE], LB_GETITEMHEIGHT, 0, 0);
     EXPECT_TRUE(Near({nLine}, {S(14)})) << "lines of " << nLine << " pixels";
-    for (int n = ROW_TABS; n < ROW_END; ++n) {
+    for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
         const LayoutRow& want = kLayout[n - 1];
         char szClass[64] = {0};
         GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));

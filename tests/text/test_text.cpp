@@ -9,7 +9,7 @@
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0xF8A4DB3A, 0x070EED73};
+const uint32_t kTextsCrc[2] = {0x39FB1442, 0xFDEE294B};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {

@@ -10,7 +10,7 @@ class Window : public WindowTest {
     void ExpectPage(int nTab, int nLang)
     {
         EXPECT_EQ(Text(ROW_STATUS), TextTable(nLang)[TXT_STATUS]);
-        for (int n = ROW_TABS; n < ROW_END; ++n) {
+        for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
             bool bShown = n < kPageRows[0] || (n >= kPageRows[nTab] && n < kPageRows[nTab + 1]);
             EXPECT_EQ(IsWindowVisible(rows[(size_t)n]) != FALSE, bShown) << "row " << n;
             int nText = kLayout[n - 1].nText;
