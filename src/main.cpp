@@ -245,6 +245,16 @@ static LRESULT OnActivate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
+// Asked to move the focus as a dialog is (IsDialogMessage asks a dialog so for Tab): to the
+// control wParam names (lParam non-zero), or to the next or, wParam non-zero, the previous one.
+static LRESULT OnNextControl(HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    HWND h = LOWORD(lParam) ? (HWND)wParam : GetNextDlgTabItem(hWnd, GetFocus(), wParam != 0);
+    if (h)
+        SetFocus(h);
+    return 0;
+}
+
 // The window itself takes no keys: the focus goes on to a control, never to a hidden one.
 static LRESULT OnSetFocus(void)
 {
@@ -314,6 +324,8 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnActivate(hWnd, uMsg, wParam, lParam);
     case WM_SETFOCUS:
         return OnSetFocus();
+    case WM_NEXTDLGCTL:
+        return OnNextControl(hWnd, wParam, lParam);
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_DESTROY:

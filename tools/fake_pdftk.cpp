@@ -5,8 +5,8 @@
 // also chooses how the run goes: "/FakeDelay N" waits N ms first, "/FakeStatus N" exits with N
 // without writing anything, after writing what "/FakeSays (text)" holds to its error output.
 // A run given a password as PROMPT must be left on the console it asks on; any other run must
-// have neither a console window nor a console to read (it would wait for an answer nobody
-// sees), and write into a file: else it says so and exits with 5.
+// have no console at all (it would wait for an answer nobody sees) and write into a file: else
+// it says so and exits with 5.
 // The environment variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and
 // "CWD:<folder>\n" to.
 #include <windows.h>
@@ -115,10 +115,13 @@ int main()
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const std::string* output = ArgAfter(args, "output");
     Sleep((DWORD)atoi(Field(input, "/FakeDelay ", " /\n>").c_str()));
-    // Kept: no console window, no console to read, what it writes going into a file.
-    DWORD dwMode = 0;
-    bool bKept = !GetConsoleWindow() && !GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &dwMode) &&
+    // Kept: no console at all (none to open), what it writes going into a file.
+    HANDLE hConsole = CreateFileA("CONIN$", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    bool bKept = hConsole == INVALID_HANDLE_VALUE &&
                  GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_DISK;
+    if (hConsole != INVALID_HANDLE_VALUE)
+        CloseHandle(hConsole);
     if (HasArg(args, "PROMPT") == bKept) {
         fputs("fake pdftk: kept from the console it asks on, or left on one\n", stderr);
         return 5;

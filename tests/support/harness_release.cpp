@@ -15,13 +15,6 @@ namespace {
 
 PROCESS_INFORMATION pi;
 
-template <class F> bool WaitFor(F done, DWORD nMs = 60000)
-{
-    for (DWORD t = GetTickCount(); !done() && GetTickCount() - t < nMs;)
-        Sleep(10);
-    return done();
-}
-
 // A dialog of the release on show.
 HWND FindDialog()
 {
@@ -84,7 +77,7 @@ void WindowTest::Start()
         return hMain && IsWindowVisible(hMain);
     })) << "the release shows no window";
     rows = LayoutControls(hMain);
-    ASSERT_TRUE(LayoutFound(rows));
+    ASSERT_FALSE(rows.empty());
 }
 
 // Sent without waiting, since the release may stop in a dialog; then each answer typed into the
@@ -112,50 +105,15 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
             Sleep(10);
         } else if (FileNameBox(hBox)) {
             Press(hBox, IDCANCEL);
-        } else if (GetDlgItem(hBox, IDYES)) {
-            EXPECT_EQ(TextOf(hBox), "TANDREL");
-            shown.push_back(Question(TextOf(GetDlgItem(hBox, 0xFFFF))));
-            Press(hBox, nReply);
-        } else {
+        } else { // a question when it has a Yes button
             EXPECT_EQ(TextOf(hBox), "TANDREL");
             bool bIcon = Send(GetDlgItem(hBox, 0x440), STM_GETICON) > 0;
-            shown.push_back(Message(TextOf(GetDlgItem(hBox, 0xFFFF)), bIcon));
-            Press(hBox, IDOK);
+            std::string text = TextOf(GetDlgItem(hBox, 0xFFFF));
+            bool bAsk = GetDlgItem(hBox, IDYES) != nullptr;
+            shown.push_back(bAsk ? Question(text) : Message(text, bIcon));
+            Press(hBox, bAsk ? nReply : IDOK);
         }
     }
-}
-
-void WindowTest::ClickDuring(int nRow, const std::function<void()>& during)
-{
-    SendNotifyMessageA(rows[(size_t)nRow], BM_CLICK, 0, 0);
-    during();
-    Act(hMain, WM_NULL, {});
-}
-
-// Shift and Ctrl are set in the key state the release's thread shares with this one meanwhile.
-void WindowTest::Key(UINT vk, bool bShift, bool bCtrl)
-{
-    DWORD nThread = GetWindowThreadProcessId(hMain, nullptr);
-    AttachThreadInput(GetCurrentThreadId(), nThread, TRUE);
-    BYTE state[256] = {0};
-    state[VK_SHIFT] = bShift ? 0x80 : 0;
-    state[VK_CONTROL] = bCtrl ? 0x80 : 0;
-    SetKeyboardState(state);
-    HWND hFocus = Focus();
-    PostMessageA(hFocus, WM_KEYDOWN, vk, 1);
-    PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
-    Act(hMain, WM_NULL, {});
-    state[VK_SHIFT] = state[VK_CONTROL] = 0;
-    SetKeyboardState(state);
-    AttachThreadInput(GetCurrentThreadId(), nThread, FALSE);
-}
-
-HWND WindowTest::Focus()
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(hMain, nullptr), &info);
-    return info.hwndFocus;
 }
 
 bool WindowTest::Ended()

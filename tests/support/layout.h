@@ -120,7 +120,9 @@ inline int LayoutScaled(int v, int nStep)
 }
 
 // The controls of the main window hMain, from inside or outside its process: the status bar,
-// then the rows of kLayout in creation order, the key-length buttons inside their group box.
+// then the rows of kLayout in the window's order, the key-length buttons inside their group box.
+// Empty, with the row named, when one is missing or of another class: a window with a control
+// missing is not driven any further.
 inline std::vector<HWND> LayoutControls(HWND hMain)
 {
     std::vector<HWND> rows = {GetWindow(hMain, GW_CHILD)};
@@ -129,22 +131,14 @@ inline std::vector<HWND> LayoutControls(HWND hMain)
         rows.push_back(n == OPT_40
                            ? GetWindow(hPrev, GW_CHILD)
                            : GetWindow(n == FRAME_AUTH ? rows[FRAME_ENCRYPT] : hPrev, GW_HWNDNEXT));
-    }
-    return rows;
-}
-
-// Each row found, and of its class: a window with a control missing is not driven any further.
-inline bool LayoutFound(const std::vector<HWND>& rows)
-{
-    for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
         char szClass[64] = {0};
-        GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));
+        GetClassNameA(rows.back(), szClass, sizeof(szClass));
         if (lstrcmpiA(szClass, kLayout[n - 1].szClass)) {
             ADD_FAILURE() << "row " << n << " is missing: " << szClass << " in its place";
-            return false;
+            return {};
         }
     }
-    return true;
+    return rows;
 }
 
 // The window and every control where the layout puts them at zoom step nStep on a screen of
@@ -155,36 +149,28 @@ inline void ExpectLayout(HWND hMain, const std::vector<HWND>& rows, int nStep, i
     auto S = [&](int v) {
         return nDpi == 96 ? LayoutScaled(v, nStep) : v * (10 + nStep) * nDpi / 960;
     };
-    auto Near = [&](const std::vector<int>& got, const std::vector<int>& want) {
-        for (size_t i = 0; i < got.size(); ++i) {
-            if (abs(got[i] - want[i]) > nSlack)
-                return false;
-        }
-        return true;
+    auto Expect = [&](int got, int v, int n, const char* what) {
+        EXPECT_LE(abs(got - S(v)), nSlack) << what << " of row " << n << " at " << nDpi << " DPI";
     };
     // The window is its scaled size, or as large as the screen lets a window be (Wine's screen
-    // without a display is 1024 x 768).
+    // without a display is 1024 x 768); the font's height shows in a list box's lines.
     RECT r = {};
     GetWindowRect(hMain, &r);
-    int nWidth = r.right - r.left, nHeight = r.bottom - r.top;
-    if (nWidth < S(kLayoutWindowW) - nSlack && nWidth >= GetSystemMetrics(SM_CXVIRTUALSCREEN))
-        nWidth = S(kLayoutWindowW);
-    EXPECT_TRUE(Near({nWidth, nHeight}, {S(kLayoutWindowW), S(kLayoutWindowH)}))
-        << r.right - r.left << " x " << nHeight << " at " << nDpi << " DPI";
-    // The font's height, as a list box's lines show it.
-    int nLine = (int)SendMessageA(rows[LIST_DELETE], LB_GETITEMHEIGHT, 0, 0);
-    EXPECT_TRUE(Near({nLine}, {S(14)})) << "lines of " << nLine << " pixels";
+    bool bCut = r.right - r.left >= GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    Expect(bCut ? S(kLayoutWindowW) : r.right - r.left, kLayoutWindowW, 0, "width");
+    Expect(r.bottom - r.top, kLayoutWindowH, 0, "height");
+    Expect((int)SendMessageA(rows[LIST_DELETE], LB_GETITEMHEIGHT, 0, 0), 14, LIST_DELETE, "line");
     for (int n = ROW_STATUS + 1; n < ROW_END; ++n) {
         const LayoutRow& want = kLayout[n - 1];
-        char szClass[64] = {0};
-        GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));
-        ASSERT_EQ(lstrcmpiA(szClass, want.szClass), 0) << "row " << n << " is " << szClass;
         GetWindowRect(rows[(size_t)n], &r);
         MapWindowPoints(nullptr, GetParent(rows[(size_t)n]), (POINT*)&r, 2);
-        EXPECT_TRUE(Near({r.left, r.top, r.right - r.left}, {S(want.x), S(want.y), S(want.w)}))
-            << "row " << n << " at " << r.left << ", " << r.top << ", width " << r.right - r.left;
+        Expect(r.left, want.x, n, "x");
+        Expect(r.top, want.y, n, "y");
+        Expect(r.right - r.left, want.w, n, "width");
         // A drop-down's window is its closed box; a list box shows whole lines only, so it may
         // be up to one line shorter.
+        char szClass[64] = {0};
+        GetClassNameA(rows[(size_t)n], szClass, sizeof(szClass));
         bool bCombo = !lstrcmpiA(szClass, "ComboBox"), bList = !lstrcmpiA(szClass, "ListBox");
         int nHeight = r.bottom - r.top, nWant = bCombo ? nHeight : S(want.h);
         int nLine = bList ? (int)SendMessageA(rows[(size_t)n], LB_GETITEMHEIGHT, 0, 0) : 1;

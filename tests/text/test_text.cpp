@@ -41,14 +41,13 @@ TEST(PageRanges, KeepListCatalogRangeAndLabels)
     struct {
         std::vector<int> sel; // indices from 0, of a ten-page file
         const char* keep;
-    } keeps[] = {{{1, 4, 8}, " 1-1 3-4 6-8 10-end"},
-                 {{0}, " 2-end"},
-                 {{9}, " 1-9"},
-                 {{8}, " 1-8 10-end"},
-                 {{2, 3}, " 1-2 5-end"},
-                 {{0, 2}, " 2-2 4-end"},
-                 {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, ""},
-                 {{}, ""}};
+    } keeps[] = {
+        // clang-format off
+        {{1, 4, 8}, " 1-1 3-4 6-8 10-end"}, {{0}, " 2-end"},       {{9}, " 1-9"},
+        {{8}, " 1-8 10-end"},               {{2, 3}, " 1-2 5-end"}, {{0, 2}, " 2-2 4-end"},
+        {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, ""}, {{}, ""},
+        // clang-format on
+    };
     for (const auto& c : keeps)
         EXPECT_EQ(pdfKeepList(c.sel.data(), (int)c.sel.size(), 10), c.keep) << c.keep;
     std::vector<int> many; // every one of many selected pages counts

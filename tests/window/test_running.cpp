@@ -3,58 +3,51 @@
 #include "harness.h"
 #include "pdf_text.h"
 
+#include <thread>
+
 namespace {
 
 class Running : public WindowTest {
   protected:
     // Files of the test's folder, each run as how says (the fake tool's /FakeDelay,
     // /FakeStatus, /FakeSays), listed on the Multiple files page.
-    void List(const std::vector<std::string>& names, const std::string& how = "")
+    void List(const std::vector<std::string>& names, const std::string& how)
     {
         Tab(TAB_MULTI);
         for (const std::string& name : names) {
-            if (!how.empty())
-                WriteFile(dir + name, Pdf(1) + how);
+            WriteFile(dir + name, Pdf(1) + how);
             Add({dir + name});
         }
     }
-    std::string Status(int nText, int nWritten, int nInputs)
-    {
-        return pdfFillText(szLang_fr[nText], {std::to_string(nWritten), std::to_string(nInputs)});
-    }
 };
 
-TEST_F(Running, TheWindowAnswersShowsWhereItIsAndTakesNothingElse)
+// Escape stops after the input being worked on; closing too, and the window then closes as
+// usual, settings written.
+TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
 {
     List({"a.pdf", "b.pdf", "c.pdf"}, "/FakeDelay 3000");
-    ClickDuring(BTN_REPAIR, [&] {
-        ASSERT_TRUE(WaitForRuns(1));
+    std::thread during([&] { // while the click's batch runs
+        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == "1 / 3 \x97 a.pdf"; }));
         DWORD dwStart = GetTickCount();
-        EXPECT_EQ(TextOf(rows[ROW_STATUS]), "1 / 3 \x97 a.pdf");
+        Send(hMain, WM_NULL);
         EXPECT_LT(GetTickCount() - dwStart, 1000u) << "the window answers late";
-        // Neither a click nor a key reaches a control, now or later; a click by message starts
-        // nothing either. Escape stops after the input being worked on.
-        PostMessageA(rows[BTN_REPAIR], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        PostMessageA(rows[BTN_REPAIR], WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        // No key reaches a control, now or later; a click starts nothing either.
         PostMessageA(rows[EDIT_OWNER], WM_CHAR, 'x', 1);
         Send(rows[BTN_DUMP_DATA], BM_CLICK);
         PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
     });
+    Click(BTN_REPAIR);
+    during.join();
     EXPECT_EQ(Runs().size(), 1u);
     EXPECT_EQ(Text(EDIT_OWNER), "");
-    EXPECT_EQ(Text(ROW_STATUS), Status(TXT_STATUS_STOPPED, 1, 3));
-    Tab(TAB_ABOUT); // the outcome, told, gives way to the usual text
-    EXPECT_EQ(Text(ROW_STATUS), szLang_fr[TXT_STATUS]);
-}
-
-TEST_F(Running, ClosingStopsAfterTheInputAndClosesAsUsual)
-{
-    List({"a.pdf", "b.pdf"}, "/FakeDelay 3000");
-    ClickDuring(BTN_COMPRESS, [&] {
-        ASSERT_TRUE(WaitForRuns(1));
+    EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[TXT_STATUS_STOPPED], {"1", "3"}));
+    std::thread closing([&] {
+        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == "1 / 3 \x97 a.pdf"; }));
         PostMessageA(rows[BTN_CLOSE], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         PostMessageA(rows[BTN_CLOSE], WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     });
+    Click(BTN_COMPRESS);
+    closing.join();
     EXPECT_TRUE(Ended());
     EXPECT_EQ(Runs().size(), 1u);
     EXPECT_TRUE(IsFile(dir + "a_compress.pdf"));
@@ -65,44 +58,34 @@ TEST_F(Running, ClosingStopsAfterTheInputAndClosesAsUsual)
 // the tool said (or, when it said nothing, its exit status), and counts the others.
 TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
 {
-    std::vector<std::string> bad;
-    for (int i = 0; i < 10; ++i)
+    const char* fail = szLang_fr[TXT_FAIL_STATUS];
+    std::vector<std::string> bad, failed = {dir + "said.pdf", "Error: damaged\r\nlast"};
+    for (int i = 0; i < 10; ++i) {
         bad.push_back("bad" + std::to_string(i) + ".pdf");
-    for (const std::string& name : bad)
-        WriteFile(dir + name, Pdf(1) + "/FakeStatus 2");
-    WriteFile(dir + "said.pdf",
-              Pdf(1) + "/FakeStatus 3 /FakeSays (a\r\n\r\n Error: damaged \r\nlast\nDone. None.)");
-    WriteFile(dir + "good.pdf", Pdf(1));
-    List({"good.pdf", "said.pdf"});
-    List(bad);
-    Runs();
+        if (i < 7) // the first eight failures are named: "said.pdf" and seven of these
+            failed.insert(failed.end(), {dir + bad.back(), pdfFillText(fail, {"2"})});
+    }
+    List({"good.pdf"}, "");
+    List({"said.pdf"}, "/FakeStatus 3 /FakeSays (a\r\n\r\n Error: damaged \r\nlast\nDone. None.)");
+    List(bad, "/FakeStatus 2");
     Click(BTN_UNCOMPRESS);
     EXPECT_EQ(Runs().size(), 12u);
-    std::vector<std::string> failed = {dir + "said.pdf", "Error: damaged\r\nlast"};
-    for (int i = 0; i < 7; ++i)
-        failed.insert(failed.end(),
-                      {dir + bad[(size_t)i], pdfFillText(szLang_fr[TXT_FAIL_STATUS], {"2"})});
     std::string more = "\r\n\r\n" + pdfFillText(szLang_fr[TXT_MSG_FAILED_MORE], {"3"});
     EXPECT_EQ(shown, std::vector{Failed(failed) + more});
-    EXPECT_EQ(Text(ROW_STATUS), Status(TXT_STATUS_DONE, 1, 12));
+    EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[TXT_STATUS_DONE], {"1", "12"}));
+    Tab(TAB_ABOUT); // the outcome, told, gives way to the usual text
+    EXPECT_EQ(Text(ROW_STATUS), szLang_fr[TXT_STATUS]);
 }
 
 // Without pdftk.exe beside the program every operation, and the choice of a source, says where
-// it belongs at once, and nothing else happens; a password given as PROMPT keeps the console
-// the tool asks on.
-TEST_F(Running, AMissingToolIsNamedAndAPromptKeepsItsConsole)
+// it belongs at once, and nothing else happens.
+TEST_F(Running, AMissingToolIsNamedAtOnce)
 {
-    WriteFile(dir + "in.pdf", Pdf(2));
-    Type(EDIT_OWNER, "PROMPT");
-    Click(BTN_SOURCE, {dir + "in.pdf"});
-    Click(BTN_ENCRYPT);
-    EXPECT_TRUE(shown.empty() && IsFile(dir + "in_sec.pdf"));
     ASSERT_TRUE(DeleteFileA(tool.c_str()));
     for (int n : {BTN_SOURCE, BTN_DUMP_DATA, BTN_BACKGROUND, BTN_CAT})
         Click(n);
     std::string where = pdfFillText(szLang_fr[TXT_MSG_NO_TOOL], {dir.substr(0, dir.size() - 1)});
     EXPECT_EQ(shown, std::vector<std::string>(4, Message(where)));
-    EXPECT_EQ(Runs().size(), 2u);
 }
 
 } // namespace
