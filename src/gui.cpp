@@ -145,15 +145,17 @@ static const T_KIND kinds[] = {
     /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_AUTOCHECKBOX},
     /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_PUSHBUTTON},
     /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT},
-    /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT | ES_AUTOHSCROLL},
-    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT | ES_AUTOHSCROLL |
-                                                       ES_READONLY},
+    /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
+                                                       ES_AUTOHSCROLL},
+    /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
+                                                       ES_AUTOHSCROLL | ES_READONLY},
     /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
                                                        CBS_DROPDOWNLIST},
     /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
                                                        CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
-    /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | WS_VSCROLL | WS_HSCROLL |
-                                                       LBS_DISABLENOSCROLL | LBS_MULTIPLESEL},
+    /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | WS_VSCROLL |
+                                                       WS_HSCROLL | LBS_DISABLENOSCROLL |
+                                                       LBS_MULTIPLESEL},
 };
 // clang-format on
 

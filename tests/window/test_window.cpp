@@ -173,8 +173,10 @@ const std::vector<int> kPanel = {
     BTN_BACKGROUND, BTN_COMPRESS, BTN_UNCOMPRESS, BTN_REPAIR, BTN_DUMP_FIELDS, BTN_CLOSE, ROW_TABS};
 // Each page in reading order: top to bottom, left to right, a group box's controls together.
 const std::vector<int> kPages[TAB_COUNT] = {
-    {EDIT_SOURCE, BTN_SOURCE, BTN_DECRYPT, CBO_FROM, CBO_TO, OPT_ALL, BTN_CAT, LIST_DELETE, BTN_DELETE},
-    {LIST_FILES, BTN_JOIN, BTN_ADD_DIR, BTN_ADD, BTN_REMOVE, BTN_UP, BTN_DOWN}, {CBO_LANG, CBO_ZOOM}, {}};
+    {EDIT_SOURCE, BTN_SOURCE, BTN_DECRYPT, CBO_FROM, CBO_TO, OPT_ALL, BTN_CAT, LIST_DELETE,
+     BTN_DELETE},
+    {LIST_FILES, BTN_JOIN, BTN_ADD_DIR, BTN_ADD, BTN_REMOVE, BTN_UP, BTN_DOWN},
+    {CBO_LANG, CBO_ZOOM}, {}};
 // clang-format on
 
 // Every control reached and used from the keyboard: the Tab order of each page forward and back,
