@@ -30,7 +30,7 @@ TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
         ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == "1 / 3 \x97 a.pdf"; }));
         DWORD_PTR r = 0;
         EXPECT_TRUE(SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &r)) << "late";
-        // No key reaches a control, now or later; a click starts nothing either.
+        // No key or click reaches a control, now or later; a button's command starts nothing.
         PostMessageA(rows[EDIT_OWNER], WM_CHAR, 'x', 1);
         PostMessageA(rows[LIST_FILES], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         PostMessageA(rows[LIST_FILES], WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

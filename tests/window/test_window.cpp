@@ -220,7 +220,7 @@ TEST_F(Window, EveryControlReachedAndUsedFromTheKeyboard)
         Key(i < 6 ? VK_TAB : VK_UP);
     EXPECT_TRUE(Focus() == rows[OPT_ODD] && Checked(OPT_ODD));
 
-    Pick(CBO_LANG, LNG_ENGLISH); // what screen readers read of a field: its label
+    Pick(CBO_LANG, LNG_ENGLISH); // what screen readers read of a field: its label, in ASCII
     for (int n : {EDIT_USER, EDIT_OWNER, EDIT_SOURCE}) {
         IAccessible* pAcc = nullptr;
         BSTR name = nullptr;
