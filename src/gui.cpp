@@ -80,12 +80,22 @@ T_INTERFACE gui = {
 
 T_CONFIG guicfg = {0, 0};
 
-T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameA, GetSaveFileNameA, SHBrowseForFolderA,
-                     SHGetPathFromIDListA};
+T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameW, GetSaveFileNameW, SHBrowseForFolderW,
+                     SHGetPathFromIDListW};
+
+int uiWideText(const char* szText, WCHAR* wszText, int nText)
+{
+    return MultiByteToWideChar(TEXT_CODE_PAGE, 0, szText, -1, wszText, nText);
+}
+
+int uiShowText(T_INTERFACE* gui, const char* szText, UINT uType)
+{
+    return dialogs.MessageBox(gui->hWnd, szText, gui->szLang[TXT_APP_NAME], uType);
+}
 
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
 {
-    return dialogs.MessageBox(gui->hWnd, gui->szLang[nText], gui->szLang[TXT_APP_NAME], uType);
+    return uiShowText(gui, gui->szLang[nText], uType);
 }
 
 int uiAskReplace(T_INTERFACE* gui, const char* szFile)
@@ -93,10 +103,8 @@ int uiAskReplace(T_INTERFACE* gui, const char* szFile)
     // The file named first: the name typed in a dialog may not be the one that exists.
     std::string text = std::string(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
     // No is the default: replacing is the answer that cannot be undone.
-    return dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME],
-                              MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES
-               ? 1
-               : 0;
+    return uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES ? 1
+                                                                                           : 0;
 }
 
 int uiIsChecked(HWND h)
@@ -407,7 +415,7 @@ static void uiNameLists(T_INTERFACE* gui)
                                    IID_IAccPropServices, (void**)&pProps))) {
         for (const T_CAPTION& n : names) {
             WCHAR wszName[TANDREL_PATH_MAX] = {0};
-            MultiByteToWideChar(CP_ACP, 0, gui->szLang[n.nText], -1, wszName, TANDREL_PATH_MAX);
+            uiWideText(gui->szLang[n.nText], wszName, TANDREL_PATH_MAX);
             pProps->SetHwndPropStr((gui->*n.pElement).hdl, (DWORD)OBJID_CLIENT, CHILDID_SELF,
                                    PROPID_ACC_NAME, wszName);
         }
@@ -441,10 +449,10 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 
 int ResizeGui(T_INTERFACE* gui, double ratio)
 {
-    // One repaint for the whole relayout instead of one per control.
-    SendMessageA(gui->hWnd, WM_SETREDRAW, FALSE, 0);
+    // One repaint for the whole relayout instead of one per control: the controls are moved
+    // without it. No redraw switch on the window itself, which would show it before it is shown.
     SetWindowPos(gui->hWnd, nullptr, 0, 0, uiScaleValue(gui->w, ratio), uiScaleValue(gui->h, ratio),
-                 SWP_NOMOVE);
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeElement(&gui->Tabs, ratio);
     for (const T_CONTROL& c : controls)
         ResizeElement(&(gui->*c.pElement), ratio);
@@ -460,8 +468,9 @@ int ResizeGui(T_INTERFACE* gui, double ratio)
     List_FitExtent(gui->ListPdfFiles.hdl);
     // The status bar places itself along the bottom edge when it hears of a size change.
     SendMessageA(gui->Status.hdl, WM_SIZE, 0, 0);
-    SendMessageA(gui->hWnd, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(gui->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // The frames too: the borders and scroll bars of the edit boxes and lists.
+    RedrawWindow(gui->hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return 0;
 }
 
@@ -490,12 +499,21 @@ int uiShowSelectedPage(T_INTERFACE* gui)
     int nTab = uiSelectedTab(gui);
     if (nTab < 0 || nTab >= TAB_COUNT)
         return 0;
+    uiShowPage(gui);
+    SetFocus(uiFirstControlOfPage(gui));
+    return 0;
+}
+
+int uiShowPage(T_INTERFACE* gui)
+{
+    int nTab = uiSelectedTab(gui);
+    if (nTab < 0 || nTab >= TAB_COUNT)
+        return 0;
     SetWindowTextA(gui->Status.hdl, gui->szLang[TXT_STATUS]); // the last outcome told, it goes
     ShowTabSingle(gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
     ShowTabMulti(gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
     ShowTabConfig(gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
     ShowTabAbout(gui, nTab == TAB_ABOUT ? SW_SHOW : SW_HIDE);
-    SetFocus(uiFirstControlOfPage(gui));
     return 0;
 }
 
@@ -612,14 +630,19 @@ int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
     return 0;
 }
 
-int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
+int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg)
 {
     FILE* f = fopen(gui->szPathCfg, "wb");
-    if (!f) {
-        uiMessage(gui, TXT_MSG_SAVE_SETTINGS, MB_ICONERROR);
+    if (!f)
         return -1;
-    }
-    fwrite(cfg, sizeof(*cfg), 1, f);
-    fclose(f);
-    return 0;
+    size_t nWritten = fwrite(cfg, sizeof(*cfg), 1, f);
+    return fclose(f) == 0 && nWritten == 1 ? 0 : -1;
+}
+
+int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
+{
+    if (cfgWriteSettings(gui, cfg) == 0)
+        return 0;
+    uiMessage(gui, TXT_MSG_SAVE_SETTINGS, MB_ICONERROR);
+    return -1;
 }

@@ -13,6 +13,9 @@
 #define TANDREL_AUTH_MAX 1024     // the security options appended to a command
 #define TANDREL_CMDLINE_MAX 32767 // the longest command line Windows starts, in characters
 
+// The code page the texts are written in, whatever the system's.
+#define TEXT_CODE_PAGE 1252
+
 #define COUNTOF(a) (sizeof(a) / sizeof((a)[0]))
 
 // Facts of the main window.
@@ -111,6 +114,14 @@ enum {
     TXT_FAIL_NO_FOLDER,     // %1 the burst's folder, which cannot be made
     TXT_NAME_DELETE_LIST,   // the page list's name for screen readers: it has no caption
     TXT_NAME_FILE_LIST,     // the file list's, likewise
+    TXT_FILTER_PDF,         // the file dialogs' two file types
+    TXT_FILTER_ALL,
+    TXT_FOLDER_TITLE,       // the folder dialog's title
+    TXT_MSG_NAME_CODE_PAGE, // %1 a chosen name the code page cannot spell, as it can show it
+    TXT_MSG_COUNT_FAILED,   // %1 why the pages of the chosen file could not be counted
+    TXT_FAIL_REPLACES_INPUT, // its result would replace another listed input
+    TXT_FAIL_NO_TEMP,       // no temporary file can be made
+    TXT_SHUTDOWN_REASON,    // what Windows shows while a shutdown waits for the tool
     TXT_COUNT
 };
 
@@ -208,10 +219,11 @@ extern const char* const szLang_en[TXT_COUNT];
 // answer them; the program keeps the platform functions.
 typedef struct {
     int(WINAPI* MessageBox)(HWND, LPCSTR, LPCSTR, UINT);
-    BOOL(WINAPI* GetOpenFileName)(LPOPENFILENAMEA);
-    BOOL(WINAPI* GetSaveFileName)(LPOPENFILENAMEA);
-    PIDLIST_ABSOLUTE(WINAPI* BrowseForFolder)(LPBROWSEINFOA);
-    BOOL(WINAPI* GetPathFromIDList)(PCIDLIST_ABSOLUTE, LPSTR);
+    // Wide, so that a name the code page cannot spell is seen as such, not as a look-alike.
+    BOOL(WINAPI* GetOpenFileName)(LPOPENFILENAMEW);
+    BOOL(WINAPI* GetSaveFileName)(LPOPENFILENAMEW);
+    PIDLIST_ABSOLUTE(WINAPI* BrowseForFolder)(LPBROWSEINFOW);
+    BOOL(WINAPI* GetPathFromIDList)(PCIDLIST_ABSOLUTE, LPWSTR);
 } T_DIALOGS;
 
 extern T_DIALOGS dialogs;
@@ -219,6 +231,10 @@ extern T_DIALOGS dialogs;
 // Message box owned by the main window: caption the program's name, body text nText of the
 // active table.
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType);
+// A text of the tables as wide text, for the functions that take only that.
+int uiWideText(const char* szText, WCHAR* wszText, int nText);
+// Message box owned by the main window with the body szText.
+int uiShowText(T_INTERFACE* gui, const char* szText, UINT uType);
 // Asks whether szFile, which exists, may be replaced: 1 for Yes.
 int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 
@@ -239,7 +255,9 @@ int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.
 int uiReleaseFont(void);
-// Shows the page of the selected tab and hides the others; the focus goes to its first control.
+// Shows the page of the selected tab and hides the others.
+int uiShowPage(T_INTERFACE* gui);
+// The same, and the focus goes to the page's first control.
 int uiShowSelectedPage(T_INTERFACE* gui);
 // The first control of the page shown that takes the focus; the tab control when it has none.
 HWND uiFirstControlOfPage(T_INTERFACE* gui);
@@ -268,6 +286,8 @@ int uiWindowDpi(HWND hWnd);
 
 // Settings file.
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);
+// Writes the settings: -1 when the file cannot be written, which cfgSaveSettings also tells.
+int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 
 // The open and save dialogs of one PDF file, owned by the main window: 1 when a file was chosen

@@ -10,10 +10,6 @@
 #include "obj.h"
 #include "pdf.h"
 
-// The file-type names and the folder dialog's title are French in both languages.
-static const char szPdfFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
-static const char szFolderTitle[] = "Choisissez un r\xE9pertoire :";
-
 // The program's working folder stays where it is: a folder chosen once would otherwise stay in
 // use, and could not be ejected, renamed or deleted while the program runs.
 static const DWORD OFN_OPEN_PDF =
@@ -22,22 +18,57 @@ static const DWORD OFN_OPEN_PDF =
 static const DWORD OFN_SAVE_PDF =
     OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
 
-typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEA);
+typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEW);
+
+// A name from the shell or a dialog as a narrow path in szPath (nPath bytes): 0 when the code
+// page cannot spell it or it does not fit.
+static int NarrowPath(const WCHAR* wszPath, char* szPath, int nPath = TANDREL_PATH_MAX)
+{
+    return pdfNarrowName(wszPath, szPath, nPath, GetACP());
+}
+
+// A name the user chose as a narrow path; one the code page cannot spell is refused, and named,
+// rather than taken for another file.
+static int ChosenPath(T_INTERFACE* gui, const WCHAR* wszPath, char* szPath, int nPath)
+{
+    if (NarrowPath(wszPath, szPath, nPath))
+        return 1;
+    std::string text =
+        pdfFillText(gui->szLang[TXT_MSG_NAME_CODE_PAGE], {pdfShownName(wszPath, GetACP())});
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
+    return 0;
+}
+
+// The file types, in the active language: PDF files first.
+static std::wstring PdfFilter(T_INTERFACE* gui)
+{
+    std::wstring filter;
+    for (int nText : {TXT_FILTER_PDF, TXT_FILTER_ALL}) {
+        WCHAR wszType[TANDREL_PATH_MAX] = {0};
+        uiWideText(gui->szLang[nText], wszType, TANDREL_PATH_MAX);
+        filter += wszType;
+        filter += nText == TXT_FILTER_PDF ? std::wstring(L"\0*.pdf\0", 7)
+                                          : std::wstring(L"\0*.*\0", 5);
+    }
+    return filter; // its terminator ends the list
+}
 
 static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
                      T_FILE_DIALOG pDialog)
 {
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    WCHAR wszFile[TANDREL_PATH_MAX] = {0};
+    std::wstring filter = PdfFilter(gui);
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     ofn.hwndOwner = gui->hWnd;
-    ofn.lpstrFilter = szPdfFilter;
+    ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = nFile;
+    ofn.lpstrFile = wszFile;
+    ofn.nMaxFile = TANDREL_PATH_MAX;
     ofn.Flags = dwFlags;
     int nChosen = pDialog(&ofn) ? 1 : 0;
-    szFile[nFile - 1] = 0;
-    return nChosen;
+    wszFile[TANDREL_PATH_MAX - 1] = 0;
+    return nChosen && ChosenPath(gui, wszFile, szFile, (int)nFile);
 }
 
 int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
@@ -52,11 +83,11 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
 // the typed owner password, then with the user password. The password it opened with is kept
-// for the operations on it.
-static int uiCountPages(T_INTERFACE* gui, const char* szFile)
+// for the operations on it. pResult says how the last count went.
+static int uiCountPages(T_INTERFACE* gui, const char* szFile, T_RUN_RESULT* pResult)
 {
     SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
-    int nNbPages = GetNumberOfPage(szFile, gui->szPathExe);
+    int nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, nullptr, pResult);
     T_ELEMENT* passwords[] = {&gui->EditPasswdOwner, &gui->EditPasswdUser};
     for (T_ELEMENT* e : passwords) {
         if (nNbPages > 0)
@@ -64,7 +95,7 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile)
         char szPasswd[TANDREL_PASSWD_MAX];
         uiReadText(e->hdl, szPasswd, sizeof(szPasswd));
         if (szPasswd[0])
-            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szPasswd);
+            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szPasswd, pResult);
         if (nNbPages > 0)
             memcpy(gui->szSourcePasswd, szPasswd, sizeof(szPasswd));
         SecureZeroMemory(szPasswd, sizeof(szPasswd));
@@ -76,9 +107,12 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile)
 static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
     SetWindowTextA(gui->EditPDFSource.hdl, szFile);
-    int nNbPages = uiCountPages(gui, szFile);
+    T_RUN_RESULT r;
+    int nNbPages = uiCountPages(gui, szFile, &r);
     if (nNbPages <= 0) {
-        uiMessage(gui, TXT_MSG_NO_PAGE, MB_ICONERROR);
+        // "No page" only for a file the tool read; else what it said, or why it did not run.
+        std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui, r)});
+        uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
         SetWindowTextA(gui->EditPDFSource.hdl, "");
         SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
         return 0;
@@ -128,17 +162,6 @@ static int EndsWithPdf(const char* szName)
     return nLen >= 4 && _stricmp(szName + nLen - 4, ".pdf") == 0;
 }
 
-// A file name from the shell as a narrow path in szPath (TANDREL_PATH_MAX bytes): 0 when it does
-// not fit a path buffer or the code page cannot name it (it would come out with '?' in place of
-// letters, and name no file).
-static int NarrowPath(const WCHAR* wszPath, char* szPath)
-{
-    BOOL bLost = FALSE;
-    int nOut = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wszPath, -1, szPath,
-                                   TANDREL_PATH_MAX, nullptr, &bLost);
-    return nOut > 0 && !bLost ? 1 : 0;
-}
-
 // Lists every PDF file of the folder szDir (not of its subfolders), in the platform's order.
 static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
 {
@@ -180,20 +203,22 @@ static void HoldListRedraw(T_INTERFACE* gui, int nHold)
 
 int AddDirPdfToList(T_INTERFACE* gui)
 {
-    char szDir[TANDREL_PATH_MAX] = {0};
-    BROWSEINFOA bi = {};
+    WCHAR wszDir[MAX_PATH] = {0}, wszTitle[TANDREL_PATH_MAX] = {0};
+    uiWideText(gui->szLang[TXT_FOLDER_TITLE], wszTitle, TANDREL_PATH_MAX);
+    BROWSEINFOW bi = {};
     bi.hwndOwner = gui->hWnd;
-    bi.pszDisplayName = szDir;
-    bi.lpszTitle = szFolderTitle;
+    bi.pszDisplayName = wszDir;
+    bi.lpszTitle = wszTitle;
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     // The folder dialog is a COM object of the shell's: it wants COM on this thread.
     HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     PIDLIST_ABSOLUTE pidl = dialogs.BrowseForFolder(&bi);
-    BOOL bPath = pidl ? dialogs.GetPathFromIDList(pidl, szDir) : FALSE;
+    BOOL bPath = pidl ? dialogs.GetPathFromIDList(pidl, wszDir) : FALSE;
     CoTaskMemFree(pidl);
     if (SUCCEEDED(hrCom))
         CoUninitialize();
-    if (bPath) {
+    char szDir[TANDREL_PATH_MAX] = {0};
+    if (bPath && ChosenPath(gui, wszDir, szDir, sizeof(szDir))) {
         HoldListRedraw(gui, 1);
         uiAddPdfFolder(gui, szDir);
         HoldListRedraw(gui, 0);

@@ -111,6 +111,18 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_FAIL_NO_FOLDER     */ "Le dossier de ses pages ne peut pas \xEAtre cr\xE9\xE9 : %1",
     /* TXT_NAME_DELETE_LIST   */ "Pages \xE0 supprimer",
     /* TXT_NAME_FILE_LIST     */ "Fichiers \xE0 assembler ou \xE0 traiter",
+    /* TXT_FILTER_PDF         */ "Fichiers PDF (*.pdf)",
+    /* TXT_FILTER_ALL         */ "Tous les fichiers (*.*)",
+    /* TXT_FOLDER_TITLE       */ "Choisissez un r\xE9pertoire :",
+    /* TXT_MSG_NAME_CODE_PAGE */ "%1\r\n\r\nCe nom ne peut pas \xEAtre donn\xE9 tel quel \xE0 pdftk : "
+                                 "la page de codes de Windows ne sait pas \xE9" "crire certaines de "
+                                 "ses lettres, ou il d\xE9passe alors 259 caract\xE8res. Renommez le "
+                                 "fichier ou son dossier.",
+    /* TXT_MSG_COUNT_FAILED   */ "Les pages de ce fichier n'ont pas pu \xEAtre compt\xE9" "es.\r\n\r\n%1",
+    /* TXT_FAIL_REPLACES_INPUT */ "Son r\xE9sultat remplacerait un autre fichier de la liste.",
+    /* TXT_FAIL_NO_TEMP       */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
+                                 "dossier temporaire.",
+    /* TXT_SHUTDOWN_REASON    */ "TANDREL termine le fichier que pdftk est en train de traiter.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -145,7 +157,7 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_AUTH_ALL           */ "All below and top quality printing",
     /* TXT_AUTH_PRINT_TOP     */ "Top quality printing",
     /* TXT_AUTH_PRINT_LOW     */ "Lower quality printing",
-    /* TXT_AUTH_MODIFY        */ "Mofify contents and...",
+    /* TXT_AUTH_MODIFY        */ "Modify contents and...",
     /* TXT_AUTH_ASSEMBLY      */ "Assembly",
     /* TXT_AUTH_COPY          */ "Copy contents and...",
     /* TXT_AUTH_READ          */ "Screenreaders",
@@ -211,5 +223,15 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_FAIL_NO_FOLDER     */ "The folder for its pages cannot be made: %1",
     /* TXT_NAME_DELETE_LIST   */ "Pages to delete",
     /* TXT_NAME_FILE_LIST     */ "Files to join or work on",
+    /* TXT_FILTER_PDF         */ "PDF files (*.pdf)",
+    /* TXT_FILTER_ALL         */ "All files (*.*)",
+    /* TXT_FOLDER_TITLE       */ "Choose a folder:",
+    /* TXT_MSG_NAME_CODE_PAGE */ "%1\r\n\r\nThis name cannot be given to pdftk as it is: the "
+                                 "code page of Windows cannot spell some of its letters, or it is "
+                                 "longer than 259 characters in it. Rename the file or its folder.",
+    /* TXT_MSG_COUNT_FAILED   */ "The pages of this file could not be counted.\r\n\r\n%1",
+    /* TXT_FAIL_REPLACES_INPUT */ "Its result would replace another listed file.",
+    /* TXT_FAIL_NO_TEMP       */ "No temporary file can be made in the temporary folder.",
+    /* TXT_SHUTDOWN_REASON    */ "TANDREL is finishing the file pdftk is working on.",
 };
 // clang-format on

@@ -61,6 +61,6 @@ int uiScaleValue(int v, double ratio)
 int ResizeElement(T_ELEMENT* elmnt, double ratio)
 {
     MoveWindow(elmnt->hdl, uiScaleValue(elmnt->x, ratio), uiScaleValue(elmnt->y, ratio),
-               uiScaleValue(elmnt->w, ratio), uiScaleValue(elmnt->h, ratio), TRUE);
+               uiScaleValue(elmnt->w, ratio), uiScaleValue(elmnt->h, ratio), FALSE);
     return 0;
 }

@@ -81,6 +81,13 @@ int appTranslateMessage(MSG* msg)
         uiShowSelectedPage(&gui);
         return 1;
     }
+    // Enter presses the push button with the focus, as Space does; the window has no default
+    // button for it to press otherwise.
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
+        (SendMessageA(msg->hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        SendMessageA(gui.hWnd, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)msg->hwnd);
+        return 1;
+    }
     // The window is no dialog, but its controls are moved through as a dialog's are.
     return IsDialogMessageA(gui.hWnd, msg) ? 1 : 0;
 }
@@ -90,6 +97,7 @@ int appTranslateMessage(MSG* msg)
 static LRESULT OnCreate(HWND hWnd)
 {
     gui.hWnd = hWnd;
+    operation = T_OPERATION(); // whatever a window before it went through
     uiCreateControls(&gui);
     uiInitControls(&gui);
     cfgLoadSettings(&gui, &guicfg);
@@ -185,6 +193,9 @@ static void RunAction(HWND hSender, WPARAM wParam)
         OnZoomChange();
 }
 
+// Windows was told why the session cannot end yet.
+static bool bEndBlocked = false;
+
 // Runs one action of the window at a time: while the tool works the window answers, but no
 // other action starts, whatever route it comes by. A close asked for meanwhile comes after it.
 static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPARAM wParam)
@@ -194,6 +205,10 @@ static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPA
     operation.bBusy = 1;
     pAction(hSender, wParam);
     operation.bBusy = 0;
+    if (bEndBlocked) { // the session may end now
+        ShutdownBlockReasonDestroy(hWnd);
+        bEndBlocked = false;
+    }
     if (operation.bClose) {
         operation.bClose = 0;
         PostMessageA(hWnd, WM_CLOSE, 0, 0);
@@ -215,9 +230,13 @@ static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
 static LRESULT OnNotify(LPARAM lParam)
 {
     const NMHDR* pHdr = (const NMHDR*)lParam;
-    if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE)
+    if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE || operation.bBusy)
         return 0;
-    if (!operation.bBusy)
+    // Chosen with the arrow keys, the page is shown and the tabs keep the focus for the next
+    // key; clicked, it gets the focus.
+    if (GetFocus() == gui.Tabs.hdl)
+        uiShowPage(&gui);
+    else
         uiShowSelectedPage(&gui);
     return 0;
 }
@@ -276,6 +295,32 @@ static LRESULT OnClose(HWND hWnd)
     return 1;
 }
 
+// Windows asks whether the session may end. Not in the middle of an input: the operation stops
+// once the input being worked on is done, and Windows shows why it waits until then.
+static LRESULT OnQueryEndSession(HWND hWnd)
+{
+    if (!operation.bBusy)
+        return TRUE;
+    operation.bStop = 1;
+    WCHAR wszReason[TANDREL_PATH_MAX] = {0};
+    uiWideText(gui.szLang[TXT_SHUTDOWN_REASON], wszReason, TANDREL_PATH_MAX);
+    bEndBlocked = ShutdownBlockReasonCreate(hWnd, wszReason) != FALSE;
+    return FALSE;
+}
+
+// The session ends, or not (wParam FALSE). The program may be ended at any moment after this:
+// a run still under way is ended and what it began to write removed, and the settings are kept,
+// without a message nobody would read.
+static LRESULT OnEndSession(WPARAM wParam)
+{
+    if (!wParam)
+        return 0;
+    if (operation.bBusy)
+        pdfEndSession();
+    cfgWriteSettings(&gui, &guicfg);
+    return 0;
+}
+
 // The window's size at the DPI nDpi, for the rectangle Windows suggests when it moves there.
 static LRESULT OnGetDpiScaledSize(WPARAM nDpi, LPARAM lParam)
 {
@@ -328,6 +373,10 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnNextControl(hWnd, wParam, lParam);
     case WM_CLOSE:
         return OnClose(hWnd);
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession(hWnd);
+    case WM_ENDSESSION:
+        return OnEndSession(wParam);
     case WM_DESTROY:
         return OnDestroy();
     }

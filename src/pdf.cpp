@@ -43,15 +43,13 @@ static int SamePasswords(T_INTERFACE* gui)
     return nSame;
 }
 
-// An operation of one input: cmd runs when the result could be named (bNamed).
-static void RunOne(T_INTERFACE* gui, const char* szInput, int bNamed, const std::string& cmd)
+// An operation of one input: cmd, which writes szOutput, runs when that could be named (bNamed).
+static void RunOne(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
+                   const char* szOutput)
 {
-    pdfBeginOperation(1);
-    if (bNamed)
-        pdfRunStep(gui, szInput, cmd);
-    else
-        pdfSkipStep(gui, szInput, TXT_FAIL_NO_NAME);
-    pdfEndOperation(gui);
+    std::vector<T_STEP> steps = {{szInput, cmd, szOutput, "", bNamed ? 0 : TXT_FAIL_NO_NAME, ""}};
+    SecureZeroMemory(&cmd[0], cmd.size());
+    pdfRunSteps(gui, steps);
 }
 
 int BuildEncryptCommand(T_INTERFACE* gui, char* szBatch, size_t nBatch)
@@ -123,7 +121,7 @@ int CatPDF(T_INTERFACE* gui)
     BuildCatalogCommand(gui, szCatCmd, sizeof(szCatCmd));
     std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szFile) + " cat " + szCatCmd +
                       " output " + Q(szNewFile) + " " + szAuthCmd;
-    RunOne(gui, szFile, bNamed, cmd);
+    RunOne(gui, szFile, bNamed, cmd, szNewFile);
     return 0;
 }
 
@@ -165,7 +163,7 @@ int DeletePagesPDF(T_INTERFACE* gui)
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
     std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szPDF) + " cat " + keep +
                       " output " + Q(szNewPDF) + " " + szAuth;
-    RunOne(gui, szPDF, nNewName, cmd);
+    RunOne(gui, szPDF, nNewName, cmd, szNewPDF);
     return 0;
 }
 
@@ -189,8 +187,7 @@ int DecryptPDF(T_INTERFACE* gui)
     int bNamed = pdfOutputName(szFile, "_unsec.pdf", szNewFile, sizeof(szNewFile));
     std::string cmd = Q(gui->szPathExe) + " " + Q(szFile) + " input_pw " + Q(szPasswd) +
                       " output " + Q(szNewFile);
-    RunOne(gui, szFile, bNamed, cmd);
-    SecureZeroMemory(&cmd[0], cmd.size());
+    RunOne(gui, szFile, bNamed, cmd, szNewFile);
     SecureZeroMemory(szPasswd, sizeof(szPasswd));
     return 0;
 }
@@ -223,16 +220,20 @@ int JoinPDF(T_INTERFACE* gui)
     PathRenameExtensionA(szNewPdf, ".pdf");
 
     std::string inputs;
+    std::vector<std::string> items;
     for (int i = 0; i < nNbItems; ++i) {
         std::string item;
         if (!List_GetItemText(hList, i, item))
             continue;
-        // The tool would read a file while writing it over.
-        if (pdfSameFile(item.c_str(), szNewPdf)) {
-            uiMessage(gui, TXT_MSG_JOIN_INPUT, MB_ICONERROR);
-            return 0;
-        }
         inputs += Q(item.c_str()) + " ";
+        items.push_back(item);
+    }
+    // The tool would read a file while writing it over, whatever name it goes by.
+    T_SAME_FILES listed;
+    pdfSameFilesOf(items, &listed);
+    if (pdfFindSameFile(&listed, szNewPdf) >= 0) {
+        uiMessage(gui, TXT_MSG_JOIN_INPUT, MB_ICONERROR);
+        return 0;
     }
     // The dialog asked about the name typed, which the extension may have changed.
     if (PathFileExistsA(szNewPdf) && !pdfSameFile(szNewPdf, szChosen) &&
@@ -242,7 +243,7 @@ int JoinPDF(T_INTERFACE* gui)
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
     std::string cmd =
         Q(gui->szPathExe) + " " + inputs + " cat output " + Q(szNewPdf) + " " + szAuth;
-    RunOne(gui, szNewPdf, 1, cmd);
+    RunOne(gui, szNewPdf, 1, cmd, szNewPdf);
     return 0;
 }
 
@@ -257,7 +258,6 @@ enum { SEC_NONE, SEC_OPTIONAL, SEC_REQUIRED };
 enum {
     BATCH_PLAIN = 0,
     BATCH_ASK_BACKGROUND = 1, // asks for the background file before it runs
-    BATCH_SHOW_COMMAND = 2,   // shows the command before it runs, on the Single file page
 };
 
 typedef struct {
@@ -283,7 +283,7 @@ enum {
 static const T_BATCH batches[] = {
     // suffix             security      extra step            before               after
     {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "},
-    {"_compress.pdf",   SEC_OPTIONAL, BATCH_SHOW_COMMAND,   "",                  " compress "},
+    {"_compress.pdf",   SEC_OPTIONAL, BATCH_PLAIN,          "",                  " compress "},
     {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "},
     {"_fixed.pdf",      SEC_OPTIONAL, BATCH_PLAIN,          "",                  " "},
     {"_bg.pdf",         SEC_NONE,     BATCH_ASK_BACKGROUND, " background ",      ""},
@@ -322,6 +322,38 @@ static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& in
     return 1;
 }
 
+// A listed input whose result would replace another listed input is not run: the tool would
+// write over that file before it is read, or its own result would be read as an input. A burst's
+// result is its folder, where it writes its pages and its report.
+static void SkipResultsThatAreInputs(std::vector<T_STEP>& steps)
+{
+    if (steps.size() < 2)
+        return;
+    std::vector<std::string> inputs, folders;
+    for (const T_STEP& s : steps) {
+        inputs.push_back(s.input);
+        char szFolder[TANDREL_PATH_MAX];
+        lstrcpynA(szFolder, s.input.c_str(), sizeof(szFolder));
+        PathRemoveFileSpecA(szFolder);
+        // Only a file of a name the burst writes is replaced in its folder.
+        folders.push_back(pdfBurstWrites(PathFindFileNameA(s.input.c_str())) ? szFolder : "");
+    }
+    T_SAME_FILES listed, burstFolders;
+    pdfSameFilesOf(inputs, &listed);
+    pdfSameFilesOf(folders, &burstFolders);
+    for (size_t i = 0; i < steps.size(); ++i) {
+        T_STEP& s = steps[i];
+        if (s.nSkip)
+            continue;
+        const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;
+        int nOther = pdfFindSameFile(&others, s.output.c_str());
+        if (nOther >= 0 && (size_t)nOther != i) {
+            s.nSkip = TXT_FAIL_REPLACES_INPUT;
+            SecureZeroMemory(&s.cmd[0], s.cmd.size());
+        }
+    }
+}
+
 static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 {
     int nTab = -1;
@@ -349,22 +381,22 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
         before += Q(szBgFile);
     }
 
-    pdfBeginOperation((int)inputs.size());
-    for (size_t i = 0; i < inputs.size() && !operation.bStop; ++i) {
-        const char* szInput = inputs[i].c_str();
+    std::vector<T_STEP> steps;
+    for (const std::string& input : inputs) {
         char szNewFile[TANDREL_PATH_MAX] = {0};
-        if (!pdfOutputName(szInput, op.szSuffix, szNewFile, sizeof(szNewFile))) {
-            pdfSkipStep(gui, szInput, TXT_FAIL_NO_NAME);
+        if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile))) {
+            steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, ""});
             continue;
         }
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, szInput) : Q(szInput);
-        std::string cmd = Q(gui->szPathExe) + " " + in + before + " output " + Q(szNewFile) +
-                          op.szAfter + szAuthCmd;
-        if ((op.nFlags & BATCH_SHOW_COMMAND) && nTab == TAB_SINGLE)
-            dialogs.MessageBox(gui->hWnd, cmd.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
-        pdfRunStep(gui, szInput, cmd);
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        steps.push_back({input,
+                         Q(gui->szPathExe) + " " + in + before + " output " + Q(szNewFile) +
+                             op.szAfter + szAuthCmd,
+                         szNewFile, "", 0, ""});
     }
-    pdfEndOperation(gui);
+    SecureZeroMemory(szAuthCmd, sizeof(szAuthCmd));
+    SkipResultsThatAreInputs(steps);
+    pdfRunSteps(gui, steps);
     return 0;
 }
 
@@ -412,24 +444,18 @@ int BurstPDF(T_INTERFACE* gui)
     std::vector<std::string> inputs;
     if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
         return 0;
-    pdfBeginOperation((int)inputs.size());
-    for (size_t i = 0; i < inputs.size() && !operation.bStop; ++i) {
-        const char* szInput = inputs[i].c_str();
+    std::vector<T_STEP> steps;
+    for (const std::string& input : inputs) {
         char szNewDir[TANDREL_PATH_MAX] = {0};
-        lstrcpynA(szNewDir, szInput, sizeof(szNewDir));
+        lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
         PathRemoveExtensionA(szNewDir);
-        CreateDirectoryA(szNewDir, nullptr);
-        // The tool writes its pages and report into its working directory: the new folder, so
-        // that nothing in the input's own folder is written over. Without that folder (a file
-        // of its name is there, or it cannot be made) this input is left alone.
-        if (!PathIsDirectoryA(szNewDir)) {
-            pdfSkipStep(gui, szInput, TXT_FAIL_NO_FOLDER, szNewDir);
-            continue;
-        }
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, szInput) : Q(szInput);
-        pdfRunStep(gui, szInput, Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
-                   szNewDir);
+        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        // The tool writes its pages and report into its working folder: a new one, so that
+        // nothing in the input's own folder is written over.
+        steps.push_back({input, Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
+                         szNewDir, szNewDir, 0, ""});
     }
-    pdfEndOperation(gui);
+    SkipResultsThatAreInputs(steps);
+    pdfRunSteps(gui, steps);
     return 0;
 }

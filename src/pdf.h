@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui.h"
+#include "pdf_files.h"
 #include "pdf_text.h"
 
 // What one run of the tool came to.
@@ -12,17 +13,22 @@ typedef struct {
 } T_RUN_RESULT;
 
 // Runs one complete command line and waits for it to end while the window's messages are
-// handled; szWorkDir null means the program's own current directory. 0 when the tool ended with
-// status 0, else 1 (pResult, when given, says why).
+// handled; szWorkDir null means the program's own current directory. szOutput, when given, is
+// what the run writes (a file, or the folder it writes into), removed if the session ends in the
+// middle of the run. 0 when the tool ended with status 0, else 1 (pResult, when given, says why).
 int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
-                   T_RUN_RESULT* pResult = nullptr);
+                   T_RUN_RESULT* pResult = nullptr, const char* szOutput = nullptr);
+
+// Why a run made no result, in the active language: what the tool said, else its outcome.
+std::string pdfRunWhy(T_INTERFACE* gui, const T_RUN_RESULT& r);
 
 // The window's action under way, and the operation's progress. While bBusy no other action
 // starts: the window procedure ignores the controls, the runner drops their clicks and keys.
 typedef struct {
     int bBusy;            // an action of the window is under way
-    int bStop;            // stop before the next input: Escape, or the window closing
+    int bStop;            // stop before the next input: Escape, the window closing, a shutdown
     int bClose;           // close the window once the action has ended
+    int bEnding;          // the session ends: nothing more runs, nothing more is said
     int nSteps;           // inputs of the operation
     int nStep;            // the input being worked on, from 1
     int nWritten;         // results written
@@ -32,24 +38,33 @@ typedef struct {
 
 extern T_OPERATION operation;
 
+// One input of an operation: the run that makes its result, or why it gets none.
+typedef struct {
+    std::string input;   // the file worked on, as chosen or listed
+    std::string cmd;     // the whole command line
+    std::string output;  // what the run writes: its result, or the folder of a burst's pages
+    std::string workDir; // the folder the tool runs in; empty for the program's own
+    int nSkip;           // 0, or the text saying why it is not run (TXT_FAIL_..., %1 is detail)
+    std::string detail;
+} T_STEP;
+
 // 1 when pdftk.exe is beside the program; else 0, and the user is told where to put it.
 int pdfToolReady(T_INTERFACE* gui);
-// An operation of nSteps inputs begins: nothing done yet, nothing stopped.
-int pdfBeginOperation(int nSteps);
-// Runs cmd for the input szInput: its place in the status bar, its outcome kept for the end.
-int pdfRunStep(T_INTERFACE* gui, const char* szInput, const std::string& cmd,
-               const char* szWorkDir = nullptr);
-// An input left without a result before the tool ran, for the reason nText (%1 is szDetail).
-int pdfSkipStep(T_INTERFACE* gui, const char* szInput, int nText, const char* szDetail = "");
-// The operation has ended or stopped: the status bar says what was written, and one message
-// names the inputs that failed.
-int pdfEndOperation(T_INTERFACE* gui);
+// Runs the steps of an operation in order, each input's place in the status bar, until the
+// last or a stop; then the status bar says what was written and one message names the inputs
+// that got no result. The commands are wiped afterwards: they may hold passwords.
+int pdfRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps);
+// The session is ending in the middle of a run: the tool is ended, what it had begun to write
+// and the temporary files are removed, and nothing more runs.
+int pdfEndSession(void);
 
 // Page count of filepdf from a data dump written by the tool fileexe: the count, 0 when the dump
 // holds none, -1 when no dump was produced.
 int GetNumberOfPage(const char* filepdf, const char* fileexe);
-// The same, with the tool given a password to open the file (null or empty: none).
-int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd);
+// The same, with the tool given a password to open the file (null or empty: none); pResult,
+// when given, says how the tool's run went.
+int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd,
+                            T_RUN_RESULT* pResult = nullptr);
 
 // The page range of the page copy from the page lists and the Even/Odd buttons, written into
 // szBatch (nBatch bytes); its length.

@@ -16,6 +16,10 @@ T_OPERATION operation;
 // Lines of the tool's output kept for the message, and the bytes read to find them.
 #define TOOL_LINES_SHOWN 2
 #define TOOL_OUTPUT_TAIL 4096
+// How long the session's end waits for the tool it ends, in ms.
+#define TOOL_END_WAIT_MS 5000
+// Two seconds in file time (100 ns units): the step of a FAT volume's file times.
+#define FAT_TIME_STEP 20000000ULL
 
 // Input held back while the tool works, so that nothing the user clicks or types meanwhile runs
 // now or later: every click and key meant for the controls. The window itself can still be
@@ -115,7 +119,15 @@ static std::string RedirectedLines(void)
     return pdfLastLines(tail, TOOL_LINES_SHOWN);
 }
 
-int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult)
+// The run under way, for the session's end: the tool's process, what it writes and since when.
+static struct {
+    HANDLE hProcess;
+    const char* szOutput;
+    FILETIME ftStart;
+} running = {nullptr, nullptr, {0, 0}};
+
+int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult,
+                   const char* szOutput)
 {
     T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string()};
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
@@ -123,6 +135,8 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* p
     size_t nLen = strlen(szCommand);
     if (nLen >= TANDREL_CMDLINE_MAX)
         result.nText = TXT_FAIL_TOO_LONG;
+    // Once the session ends, nothing starts that it could cut short.
+    bool bRun = result.nText != TXT_FAIL_TOO_LONG && !operation.bEnding;
 
     // Asked for a password on its console, the tool keeps its console. Otherwise it runs without
     // one, reads an empty input (it can never wait for an answer nobody sees) and writes into a
@@ -143,11 +157,15 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* p
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
     std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
-    if (result.nText != TXT_FAIL_TOO_LONG &&
-        CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
-                       bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi)) {
+    GetSystemTimeAsFileTime(&running.ftStart);
+    if (bRun && CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
+                               bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi)) {
         CloseHandle(pi.hThread);
+        running.hProcess = pi.hProcess;
+        running.szOutput = szOutput;
         WaitAlive(pi.hProcess);
+        running.hProcess = nullptr;
+        running.szOutput = nullptr;
         if (GetExitCodeProcess(pi.hProcess, &result.dwStatus))
             result.nText = result.dwStatus == 0 ? 0 : TXT_FAIL_STATUS;
         CloseHandle(pi.hProcess);
@@ -177,25 +195,70 @@ int pdfToolReady(T_INTERFACE* gui)
         GetModuleFileNameA(gui->hInst, szDir, sizeof(szDir));
     PathRemoveFileSpecA(szDir);
     std::string text = pdfFillText(gui->szLang[TXT_MSG_NO_TOOL], {szDir});
-    dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }
 
-int pdfBeginOperation(int nSteps)
+// What a run ended early had begun to write, so that no half-written result stays under a
+// result's name: the file szOutput, or the files of the folder szOutput, written since ftStart;
+// the folder too when that empties it.
+static void RemoveWrittenSince(const char* szOutput, FILETIME ftStart)
+{
+    // File times are kept to two seconds on FAT volumes.
+    ULARGE_INTEGER since = {{ftStart.dwLowDateTime, ftStart.dwHighDateTime}};
+    since.QuadPart -= FAT_TIME_STEP;
+    auto Written = [&](const FILETIME& ft) {
+        ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+        return t.QuadPart >= since.QuadPart;
+    };
+    WIN32_FILE_ATTRIBUTE_DATA fa;
+    if (!GetFileAttributesExA(szOutput, GetFileExInfoStandard, &fa))
+        return;
+    if (!(fa.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (Written(fa.ftLastWriteTime))
+            DeleteFileA(szOutput);
+        return;
+    }
+    std::string dir = std::string(szOutput) + "\\";
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && Written(fd.ftLastWriteTime))
+                DeleteFileA((dir + fd.cFileName).c_str());
+        } while (FindNextFileA(hFind, &fd));
+        FindClose(hFind);
+    }
+    RemoveDirectoryA(szOutput); // only when empty
+}
+
+int pdfEndSession(void)
+{
+    operation.bStop = operation.bEnding = 1;
+    if (running.hProcess) {
+        TerminateProcess(running.hProcess, ERROR_SHUTDOWN_IN_PROGRESS);
+        WaitForSingleObject(running.hProcess, TOOL_END_WAIT_MS);
+        if (running.szOutput)
+            RemoveWrittenSince(running.szOutput, running.ftStart);
+    }
+    CloseRedirect();
+    return 0;
+}
+
+static void BeginOperation(int nSteps)
 {
     OpenRedirect();
     operation.bStop = 0;
     operation.nSteps = nSteps;
     operation.nStep = operation.nWritten = operation.nFailed = 0;
     operation.failures.clear();
-    return 0;
 }
 
 // An input without a result, and why.
-static void AddFailure(const char* szInput, const std::string& why)
+static void AddFailure(const std::string& input, const std::string& why)
 {
     if (operation.nFailed++ < FAILURES_SHOWN)
-        operation.failures += std::string("\r\n\r\n") + szInput + "\r\n" + why;
+        operation.failures += "\r\n\r\n" + input + "\r\n" + why;
 }
 
 static void ShowProgress(T_INTERFACE* gui, const char* szInput)
@@ -206,45 +269,63 @@ static void ShowProgress(T_INTERFACE* gui, const char* szInput)
     SetWindowTextA(gui->Status.hdl, text.c_str());
 }
 
-int pdfRunStep(T_INTERFACE* gui, const char* szInput, const std::string& cmd, const char* szWorkDir)
+std::string pdfRunWhy(T_INTERFACE* gui, const T_RUN_RESULT& r)
+{
+    return !r.said.empty() ? r.said : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
+}
+
+static void RunStep(T_INTERFACE* gui, const T_STEP& s)
 {
     ++operation.nStep;
-    ShowProgress(gui, szInput);
-    T_RUN_RESULT r;
-    if (ExecuteCommand(cmd.c_str(), szWorkDir, &r) == 0) {
-        ++operation.nWritten;
-        return 0;
+    if (s.nSkip) {
+        AddFailure(s.input, pdfFillText(gui->szLang[s.nSkip], {s.detail}));
+        return;
     }
-    std::string why =
-        !r.said.empty() ? r.said : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
-    AddFailure(szInput, why);
-    return 1;
+    // A folder to run in is made first; without it (a file of its name is there, or it cannot
+    // be made) the input is left alone.
+    if (!s.workDir.empty() && !CreateDirectoryA(s.workDir.c_str(), nullptr) &&
+        !PathIsDirectoryA(s.workDir.c_str())) {
+        AddFailure(s.input, pdfFillText(gui->szLang[TXT_FAIL_NO_FOLDER], {s.workDir}));
+        return;
+    }
+    ShowProgress(gui, s.input.c_str());
+    T_RUN_RESULT r;
+    if (ExecuteCommand(s.cmd.c_str(), s.workDir.empty() ? nullptr : s.workDir.c_str(), &r,
+                       s.output.c_str()) == 0)
+        ++operation.nWritten;
+    else
+        AddFailure(s.input, pdfRunWhy(gui, r));
 }
 
-int pdfSkipStep(T_INTERFACE* gui, const char* szInput, int nText, const char* szDetail)
-{
-    ++operation.nStep;
-    AddFailure(szInput, pdfFillText(gui->szLang[nText], {szDetail}));
-    return 0;
-}
-
-int pdfEndOperation(T_INTERFACE* gui)
+static void EndOperation(T_INTERFACE* gui)
 {
     CloseRedirect();
     if (operation.nSteps == 0)
-        return 0;
+        return;
+    // Stopped only when an input was left unrun.
+    bool bStopped = operation.bStop && operation.nStep < operation.nSteps;
     std::string status =
-        pdfFillText(gui->szLang[operation.bStop ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
+        pdfFillText(gui->szLang[bStopped ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
                     {std::to_string(operation.nWritten), std::to_string(operation.nSteps)});
     SetWindowTextA(gui->Status.hdl, status.c_str());
-    // Nothing is said to a user who is closing the window.
-    if (operation.nFailed == 0 || operation.bClose)
-        return 0;
+    // Nothing is said to a user who is closing the window, nor while the session ends.
+    if (operation.nFailed == 0 || operation.bClose || operation.bEnding)
+        return;
     std::string text = gui->szLang[TXT_MSG_FAILED] + operation.failures;
     if (operation.nFailed > FAILURES_SHOWN)
         text += "\r\n\r\n" + pdfFillText(gui->szLang[TXT_MSG_FAILED_MORE],
                                          {std::to_string(operation.nFailed - FAILURES_SHOWN)});
-    dialogs.MessageBox(gui->hWnd, text.c_str(), gui->szLang[TXT_APP_NAME], MB_ICONERROR);
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
+}
+
+int pdfRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
+{
+    BeginOperation((int)steps.size());
+    for (size_t i = 0; i < steps.size() && !operation.bStop; ++i)
+        RunStep(gui, steps[i]);
+    EndOperation(gui);
+    for (T_STEP& s : steps) // they may hold passwords
+        SecureZeroMemory(&s.cmd[0], s.cmd.size());
     return 0;
 }
 
@@ -266,36 +347,37 @@ static bool TempDumpName(char* szDump)
     return true;
 }
 
-static int CountPages(const char* filepdf, const char* fileexe, const char* szPasswd)
+static int CountPages(const char* filepdf, const char* fileexe, const char* szPasswd,
+                      T_RUN_RESULT* pResult)
 {
+    T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string()};
     char dumpfile[TANDREL_PATH_MAX] = {0};
-    if (!TempDumpName(dumpfile))
-        return -1;
-    std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);
-    if (szPasswd && *szPasswd)
-        command += " input_pw " + pdfQuoteArg(szPasswd);
-    command += " dumpdata output " + pdfQuoteArg(dumpfile);
-    ExecuteCommand(command.c_str());
-    SecureZeroMemory(&command[0], command.size());
-
-    if (!PathFileExistsA(dumpfile))
-        return -1;
-    int d = 0;
-    FILE* f = fopen(dumpfile, "r");
-    if (f) {
-        d = pdfParseDump(f);
-        fclose(f);
+    int nPages = -1;
+    if (TempDumpName(dumpfile)) {
+        std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);
+        if (szPasswd && *szPasswd)
+            command += " input_pw " + pdfQuoteArg(szPasswd);
+        command += " dumpdata output " + pdfQuoteArg(dumpfile);
+        ExecuteCommand(command.c_str(), nullptr, &r, dumpfile);
+        SecureZeroMemory(&command[0], command.size());
+        if (FILE* f = fopen(dumpfile, "r")) {
+            nPages = pdfParseDump(f);
+            fclose(f);
+        }
+        DeleteFileA(dumpfile);
     }
-    DeleteFileA(dumpfile);
-    return d;
+    if (pResult)
+        *pResult = r;
+    return nPages;
 }
 
 int GetNumberOfPage(const char* filepdf, const char* fileexe)
 {
-    return CountPages(filepdf, fileexe, nullptr);
+    return CountPages(filepdf, fileexe, nullptr, nullptr);
 }
 
-int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd)
+int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd,
+                            T_RUN_RESULT* pResult)
 {
-    return CountPages(filepdf, fileexe, szPasswd);
+    return CountPages(filepdf, fileexe, szPasswd, pResult);
 }

@@ -132,34 +132,39 @@ int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, siz
     return 1;
 }
 
-// The path made absolute, "." and ".." resolved, and its short names made long where it exists;
-// empty when it cannot be resolved.
-static std::wstring ResolvedPath(const char* szPath)
+int pdfBurstWrites(const char* szName)
 {
-    int nLen = MultiByteToWideChar(CP_ACP, 0, szPath, -1, nullptr, 0);
-    if (nLen <= 1)
-        return std::wstring();
-    std::wstring path((size_t)nLen, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, szPath, -1, &path[0], nLen);
-    DWORD nFull = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(nFull, L'\0');
-    if (nFull == 0 || GetFullPathNameW(path.c_str(), nFull, &full[0], nullptr) >= nFull)
-        return std::wstring();
-    full.resize(wcslen(full.c_str()));
-    DWORD nLong = GetLongPathNameW(full.c_str(), nullptr, 0);
-    std::wstring longer(nLong, L'\0');
-    if (nLong > 0 && GetLongPathNameW(full.c_str(), &longer[0], nLong) < nLong)
-        return longer.substr(0, wcslen(longer.c_str()));
-    return full; // a file yet to be written
+    if (lstrcmpiA(szName, "doc_data.txt") == 0)
+        return 1;
+    size_t nLen = strlen(szName);
+    if (nLen < 8 || _strnicmp(szName, "pg_", 3) || _stricmp(szName + nLen - 4, ".pdf"))
+        return 0;
+    return strspn(szName + 3, "0123456789") == nLen - 7 ? 1 : 0;
 }
 
-int pdfSameFile(const char* szPath1, const char* szPath2)
+int pdfNarrowName(const wchar_t* wszPath, char* szPath, int nPath, unsigned nCodePage)
 {
-    std::wstring path1 = ResolvedPath(szPath1), path2 = ResolvedPath(szPath2);
-    // Letters compared as the file system compares them, not by the language's rules.
-    if (path1.empty())
-        return 0;
-    return CompareStringOrdinal(path1.c_str(), -1, path2.c_str(), -1, TRUE) == CSTR_EQUAL ? 1 : 0;
+    // UTF-8 takes neither flag: every name can be spelt, and only a broken one is refused.
+    BOOL bLost = FALSE;
+    bool bUtf8 = nCodePage == CP_UTF8;
+    int nOut = WideCharToMultiByte(nCodePage, bUtf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS,
+                                   wszPath, -1, szPath, nPath, nullptr, bUtf8 ? nullptr : &bLost);
+    if (nOut > 0 && !bLost)
+        return 1;
+    if (nPath > 0)
+        szPath[0] = 0;
+    return 0;
+}
+
+std::string pdfShownName(const wchar_t* wszPath, unsigned nCodePage)
+{
+    DWORD dwFlags = nCodePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int nLen = WideCharToMultiByte(nCodePage, dwFlags, wszPath, -1, nullptr, 0, nullptr, nullptr);
+    std::string shown(nLen > 0 ? (size_t)nLen : 1, '\0');
+    if (nLen > 0)
+        WideCharToMultiByte(nCodePage, dwFlags, wszPath, -1, &shown[0], nLen, nullptr, nullptr);
+    shown.resize(strlen(shown.c_str()));
+    return shown;
 }
 
 std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args)

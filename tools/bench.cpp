@@ -28,9 +28,9 @@ static double Median(std::vector<double> v)
 }
 
 static std::string answer;
-static BOOL WINAPI AnswerOpen(LPOPENFILENAMEA ofn)
+static BOOL WINAPI AnswerOpen(LPOPENFILENAMEW ofn)
 {
-    lstrcpynA(ofn->lpstrFile, answer.c_str(), (int)ofn->nMaxFile);
+    MultiByteToWideChar(CP_ACP, 0, answer.c_str(), -1, ofn->lpstrFile, (int)ofn->nMaxFile);
     return TRUE;
 }
 static int WINAPI NoMessage(HWND, LPCSTR, LPCSTR, UINT)

@@ -29,6 +29,14 @@ std::string Quote(const std::string& s)
     return "\"" + s + "\"";
 }
 
+std::wstring Wide(const std::string& s)
+{
+    WCHAR w[1024] = {0};
+    if (!MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.c_str(), -1, w, 1024))
+        MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w, 1024);
+    return w;
+}
+
 // Without a cross-reference table, which the tool rebuilds as it does for any damaged file.
 std::string Pdf(int nPages, int nBase, bool bField)
 {

@@ -17,6 +17,9 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool IsFile(const std::string& path);
 std::string Quote(const std::string& s);
+// A name as the tests write it, wide: UTF-8 for one the code page cannot spell, else in the code
+// page.
+std::wstring Wide(const std::string& s);
 // A file of the 64-bit build, such as fake\pdftk.exe.
 std::string BuildPath(const std::string& path);
 // A PDF file of nPages pages, page i (from 1) nBase + 10 i points wide so that pages can be told

@@ -28,34 +28,44 @@ int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT u
     return bAsk ? test->nReply : IDOK;
 }
 
-// Every file dialog: owned by the window, PDF files first, French in both languages, leaving the
+// The file types and titles of the dialogs, in the active language.
+std::wstring Active(int nText)
+{
+    WCHAR w[TANDREL_PATH_MAX] = {0};
+    MultiByteToWideChar(1252, 0, gui.szLang[nText], -1, w, TANDREL_PATH_MAX);
+    return w;
+}
+
+// Every file dialog: owned by the window, PDF files first, in the window's language, leaving the
 // working folder alone; the open dialog wants an existing file, the save dialog asks before
 // replacing one.
-template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEA ofn)
+template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEW ofn)
 {
-    static const char szFilter[] = "Fichiers PDF (*.pdf)\0*.pdf\0Tous les fichiers (*.*)\0*.*\0";
-    EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400A);
+    std::wstring filter = Active(TXT_FILTER_PDF) + std::wstring(L"\0*.pdf\0", 7) +
+                          Active(TXT_FILTER_ALL) + std::wstring(L"\0*.*\0\0", 6);
+    EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400W);
     EXPECT_EQ(ofn->hwndOwner, gui.hWnd);
-    EXPECT_EQ(memcmp(ofn->lpstrFilter, szFilter, sizeof(szFilter)), 0);
+    EXPECT_EQ(std::wstring(ofn->lpstrFilter, filter.size()), filter);
     EXPECT_EQ(ofn->nFilterIndex, 1u);
     EXPECT_EQ(ofn->nMaxFile, (DWORD)TANDREL_PATH_MAX);
     EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR);
-    std::string a = NextAnswer();
-    return !a.empty() && lstrcpynA(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
+    std::wstring a = Wide(NextAnswer());
+    return !a.empty() && lstrcpynW(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
 }
 
 // The chosen folder travels inside a stand-in item list.
-PIDLIST_ABSOLUTE WINAPI ScriptBrowse(LPBROWSEINFOA bi)
+PIDLIST_ABSOLUTE WINAPI ScriptBrowse(LPBROWSEINFOW bi)
 {
-    EXPECT_STREQ(bi->lpszTitle, "Choisissez un r\xE9pertoire :");
-    std::string a = NextAnswer();
-    char* p = a.empty() ? nullptr : (char*)CoTaskMemAlloc(a.size() + 1);
-    return p ? (PIDLIST_ABSOLUTE)strcpy(p, a.c_str()) : nullptr;
+    EXPECT_EQ(std::wstring(bi->lpszTitle), Active(TXT_FOLDER_TITLE));
+    std::wstring a = Wide(NextAnswer());
+    size_t nBytes = (a.size() + 1) * sizeof(WCHAR);
+    void* p = a.empty() ? nullptr : CoTaskMemAlloc(nBytes);
+    return p ? (PIDLIST_ABSOLUTE)memcpy(p, a.c_str(), nBytes) : nullptr;
 }
 
-BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPSTR szPath)
+BOOL WINAPI ScriptPathFromIdList(PCIDLIST_ABSOLUTE pidl, LPWSTR wszPath)
 {
-    return lstrcpynA(szPath, (const char*)pidl, TANDREL_PATH_MAX) != nullptr;
+    return lstrcpynW(wszPath, (const WCHAR*)pidl, MAX_PATH) != nullptr;
 }
 
 } // namespace
@@ -81,6 +91,7 @@ void WindowTest::Start()
     hMain = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                             CW_USEDEFAULT, gui.w, gui.h, nullptr, nullptr, gui.hInst, nullptr);
     ASSERT_TRUE(IsWindow(hMain));
+    EXPECT_FALSE(IsWindowVisible(hMain)) << "shown before it is shown"; // a minimised start
     ShowWindow(hMain, SW_SHOWNORMAL); // as the program's start shows it
     rows = LayoutControls(hMain);
     ASSERT_FALSE(rows.empty());

@@ -90,7 +90,9 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         HWND hDialog = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (hDialog = FindDialog()) != nullptr; }, 5000))
             << "no file dialog for " << a;
-        Send(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)a.c_str());
+        DWORD_PTR r = 0;
+        SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)Wide(a).c_str(),
+                            SMTO_NORMAL, 60000, &r);
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }
     // Done when two syncs, a moment apart, find no dialog and no tool at work: the window

@@ -9,7 +9,7 @@
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0x39FB1442, 0xFDEE294B};
+const uint32_t kTextsCrc[2] = {0x9167DFB9, 0x5EF906C9};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {

@@ -184,7 +184,8 @@ TEST_F(Window, EveryControlReachedAndUsedFromTheKeyboard)
 {
     EXPECT_EQ(Focus(), rows[EDIT_SOURCE]); // at start
     for (int nTab : {TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_SINGLE}) {
-        Tab(nTab);
+        Key(VK_TAB, false, true); // Ctrl+Tab: the next page, the focus on its first control
+        ASSERT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), nTab);
         std::vector<int> order = kPages[nTab];
         order.insert(order.end(), kPanel.begin(), kPanel.end());
         size_t nFirst = kPages[nTab].empty() ? order.size() - 1 : 0, n = order.size();
@@ -202,10 +203,14 @@ TEST_F(Window, EveryControlReachedAndUsedFromTheKeyboard)
     Key(VK_TAB);
     ASSERT_EQ(Focus(), rows[BTN_DECRYPT]);
     Key(VK_SPACE);
-    EXPECT_EQ(shown, std::vector{Message(TXT_MSG_NO_SOURCE)});
+    Key(VK_RETURN);
+    EXPECT_EQ(shown, std::vector<std::string>(2, Message(TXT_MSG_NO_SOURCE)));
     Key(VK_TAB, true, true); // to the About page, the last
     EXPECT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), TAB_ABOUT);
     EXPECT_EQ(Focus(), rows[ROW_TABS]);
+    for (UINT vk : {VK_LEFT, VK_LEFT, VK_RIGHT, VK_RIGHT}) // along the tabs, which keep the focus
+        Key(vk);
+    EXPECT_TRUE(Focus() == rows[ROW_TABS] && IsWindowVisible(rows[LBL_ABOUT]));
     Key(VK_TAB);
     Key(VK_UP);
     EXPECT_TRUE(Focus() == rows[OPT_40] && Checked(OPT_40) && !Checked(OPT_128));
