@@ -104,7 +104,7 @@ int uiAskReplace(T_INTERFACE* gui, const char* szFile)
     std::string text = std::string(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
     // No is the default: replacing is the answer that cannot be undone.
     return uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES ? 1
-                                                                                           : 0;
+                                                                                             : 0;
 }
 
 int uiIsChecked(HWND h)

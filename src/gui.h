@@ -116,12 +116,12 @@ enum {
     TXT_NAME_FILE_LIST,     // the file list's, likewise
     TXT_FILTER_PDF,         // the file dialogs' two file types
     TXT_FILTER_ALL,
-    TXT_FOLDER_TITLE,       // the folder dialog's title
-    TXT_MSG_NAME_CODE_PAGE, // %1 a chosen name the code page cannot spell, as it can show it
-    TXT_MSG_COUNT_FAILED,   // %1 why the pages of the chosen file could not be counted
+    TXT_FOLDER_TITLE,        // the folder dialog's title
+    TXT_MSG_NAME_CODE_PAGE,  // %1 a chosen name the code page cannot spell, as it can show it
+    TXT_MSG_COUNT_FAILED,    // %1 why the pages of the chosen file could not be counted
     TXT_FAIL_REPLACES_INPUT, // its result would replace another listed input
-    TXT_FAIL_NO_TEMP,       // no temporary file can be made
-    TXT_SHUTDOWN_REASON,    // what Windows shows while a shutdown waits for the tool
+    TXT_FAIL_NO_TEMP,        // no temporary file can be made
+    TXT_SHUTDOWN_REASON,     // what Windows shows while a shutdown waits for the tool
     TXT_COUNT
 };
 

@@ -47,8 +47,8 @@ static std::wstring PdfFilter(T_INTERFACE* gui)
         WCHAR wszType[TANDREL_PATH_MAX] = {0};
         uiWideText(gui->szLang[nText], wszType, TANDREL_PATH_MAX);
         filter += wszType;
-        filter += nText == TXT_FILTER_PDF ? std::wstring(L"\0*.pdf\0", 7)
-                                          : std::wstring(L"\0*.*\0", 5);
+        filter +=
+            nText == TXT_FILTER_PDF ? std::wstring(L"\0*.pdf\0", 7) : std::wstring(L"\0*.*\0", 5);
     }
     return filter; // its terminator ends the list
 }

@@ -84,7 +84,8 @@ int appTranslateMessage(MSG* msg)
     // Enter presses the push button with the focus, as Space does; the window has no default
     // button for it to press otherwise.
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
-        (SendMessageA(msg->hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        (SendMessageA(msg->hwnd, WM_GETDLGCODE, 0, 0) &
+         (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
         SendMessageA(gui.hWnd, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), (LPARAM)msg->hwnd);
         return 1;
     }

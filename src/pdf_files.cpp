@@ -39,8 +39,9 @@ static T_FILE_KEY FileKey(const char* szPath)
     LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, key.name.c_str(), (int)key.name.size(),
                  &key.name[0], (int)key.name.size());
     // Opened for its attributes only, shared every way: a file in use is still told apart.
-    HANDLE h = CreateFileW(key.name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h =
+        CreateFileW(key.name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     BY_HANDLE_FILE_INFORMATION info;
     if (h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &info)) {
         key.bFile = true;

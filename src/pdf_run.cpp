@@ -271,7 +271,8 @@ static void ShowProgress(T_INTERFACE* gui, const char* szInput)
 
 std::string pdfRunWhy(T_INTERFACE* gui, const T_RUN_RESULT& r)
 {
-    return !r.said.empty() ? r.said : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
+    return !r.said.empty() ? r.said
+                           : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
 }
 
 static void RunStep(T_INTERFACE* gui, const T_STEP& s)

@@ -1,9 +1,10 @@
 // Stand-in for pdftk in the tests: records how it was started and writes the files the program
 // expects. Its input file tells it the page count of dumps and bursts (the number after the
 // first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
-// it makes every operation need "input_pw pw" or write nothing and exit with 3. The input file
-// also chooses how the run goes: "/FakeDelay N" waits N ms first, "/FakeStatus N" exits with N
-// without writing anything, after writing what "/FakeSays (text)" holds to its error output.
+// it makes every operation need "input_pw pw" or say so, write nothing and exit with 3. The input
+// file also chooses how the run goes: "/FakeDelay N" waits N ms first ("/FakeEarly": after writing
+// part of its output), "/FakeStatus N" exits with N without writing anything, after writing what
+// "/FakeSays (text)" holds to its error output.
 // A run given a password as PROMPT must be left on the console it asks on; any other run must
 // have no console at all (it would wait for an answer nobody sees) and write into a file: else
 // it says so and exits with 5.
@@ -114,6 +115,8 @@ int main()
     }
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const std::string* output = ArgAfter(args, "output");
+    if (output && input.find("/FakeEarly") != std::string::npos) // begun before the wait
+        WriteText(*output, "%PDF-1.4\n% fake, half written\n");
     Sleep((DWORD)atoi(Field(input, "/FakeDelay ", " /\n>").c_str()));
     // Kept: no console at all (none to open), what it writes going into a file.
     HANDLE hConsole = CreateFileA("CONIN$", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -134,8 +137,13 @@ int main()
     std::string password = Field(input, "/Password (", ")");
     if (!password.empty()) {
         const std::string* given = ArgAfter(args, "input_pw");
-        if (!given || *given != password)
+        if (!given || *given != password) {
+            fputs("Error: Failed to open PDF file:\n   OWNER OR USER PASSWORD REQUIRED, but not "
+                  "given "
+                  "(or incorrect)\nDone.  Input errors, so no output created.\n",
+                  stderr);
             return 3;
+        }
     }
     if (HasArg(args, "dumpdata")) {
         if (output)

@@ -1,6 +1,7 @@
 // Every operation's command line on both pages, with and without security options; the messages
 // that stop an operation, in their order of precedence; the source's pages; the list buttons.
 #include "harness.h"
+#include "pdf_text.h"
 
 namespace {
 
@@ -102,6 +103,8 @@ TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
         WriteFile(dir + name, Pdf(1));
     char szShort[MAX_PATH] = {0};
     GetShortPathNameA((dir + "long name b.pdf").c_str(), szShort, sizeof(szShort));
+    // The same file under another name, which the file system alone can tell.
+    CreateHardLinkA((dir + "link.pdf").c_str(), (dir + "a.pdf").c_str(), nullptr);
     std::string shortName = strrchr(szShort, '\\') + 1, refused = Message(TXT_MSG_JOIN_INPUT),
                 replace = Question(dir + "Other.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE]);
     // clang-format off
@@ -109,6 +112,7 @@ TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
         {"A", IDYES, refused, 0},       {"sub\\..\\LONG NAME B.txt", IDYES, refused, 0},
         {shortName.substr(0, shortName.find('.')), IDYES, refused, 0}, // short, no extension
         {"Other", IDNO, replace, 0},    {"Other.txt", IDYES, replace, 1},    {"new", IDNO, "", 1},
+        {"link", IDYES, refused, 0},
     };
     // clang-format on
     Tab(TAB_MULTI);
@@ -179,6 +183,9 @@ TEST_F(Operations, SourcePagesAndPasswords)
     WriteFile(dir + "in.pdf", Pdf(3));
     WriteFile(dir + "empty.pdf", Pdf(0));
     WriteFile(dir + "locked.pdf", Pdf(4) + "/Password (right)"); // opens with "right" only
+    Click(BTN_SOURCE, {dir + "locked.pdf"}); // no password typed: what the tool said is told
+    std::string said = "Error: Failed to open PDF file:\r\nOWNER OR USER PASSWORD REQUIRED, "
+                       "but not given (or incorrect)";
     Click(BTN_SOURCE, {dir + "in.pdf"});
     Click(BTN_SOURCE, {dir + "empty.pdf"}); // no page: told, the box emptied, the old pages kept
     EXPECT_EQ(Text(EDIT_SOURCE), "");
@@ -190,9 +197,10 @@ TEST_F(Operations, SourcePagesAndPasswords)
     Click(BTN_DECRYPT);       // a user password alone does not decrypt
     Type(EDIT_OWNER, "user"); // equal passwords still decrypt with the owner's
     Click(BTN_DECRYPT);
-    EXPECT_EQ(shown,
-              std::vector<std::string>({Message(TXT_MSG_NO_PAGE), Message(TXT_MSG_DELETE_ALL),
-                                        Message(TXT_MSG_NO_OWNER, LNG_FRENCH, false)}));
+    EXPECT_EQ(shown, std::vector<std::string>(
+                         {Message(pdfFillText(szLang_fr[TXT_MSG_COUNT_FAILED], {said})),
+                          Message(TXT_MSG_NO_PAGE), Message(TXT_MSG_DELETE_ALL),
+                          Message(TXT_MSG_NO_OWNER, LNG_FRENCH, false)}));
     EXPECT_NE(Runs().back().find("input_pw \"user\" output"), std::string::npos);
     // A file that opens only with a password is counted again with each typed one; every
     // operation on it then gives the tool that password, whatever the boxes hold by then.
@@ -216,7 +224,42 @@ TEST_F(Operations, SourcePagesAndPasswords)
         EXPECT_EQ(run.find(source), tool.size() + 3) << run;
     Type(EDIT_OWNER, "PROMPT"); // the tool keeps the console it asks on
     Click(BTN_ENCRYPT);
-    EXPECT_TRUE(Runs().size() == 1 && shown.size() == 3) << "the tool took every one";
+    EXPECT_TRUE(Runs().size() == 1 && shown.size() == 4) << "the tool took every one";
+}
+
+// A listed file whose result would replace another listed file is left alone, and named; so is
+// one whose burst would write over a listed page file.
+TEST_F(Operations, AResultNeverReplacesAnotherListedFile)
+{
+    CreateDirectoryA((dir + "a").c_str(), nullptr);
+    for (const char* name : {"a.pdf", "a_compress.pdf", "a\\PG_001.pdf"})
+        WriteFile(dir + name, Pdf(1));
+    Tab(TAB_MULTI);
+    Add({dir + "a.pdf", dir + "a_compress.pdf", dir + "a\\PG_001.pdf"});
+    Click(BTN_COMPRESS);
+    Click(BTN_BURST);
+    EXPECT_EQ(Runs().size(), 4u); // the two others, each time
+    EXPECT_TRUE(ReadFile(dir + "a_compress.pdf") == Pdf(1) &&
+                ReadFile(dir + "a\\PG_001.pdf") == Pdf(1));
+    EXPECT_EQ(shown, std::vector<std::string>(
+                         2, Failed({dir + "a.pdf", szLang_fr[TXT_FAIL_REPLACES_INPUT]})));
+}
+
+// A chosen name the code page cannot spell is refused and named as the code page shows it, never
+// taken for the look-alike name of another file.
+TEST_F(Operations, ANameOutsideTheCodePageIsRefusedNotChanged)
+{
+    std::string name = dir + "\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA.pdf"; // in UTF-8
+    CloseHandle(CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    WriteFile(dir + "Lodz.pdf", Pdf(2));
+    Click(BTN_SOURCE, {name});
+    Tab(TAB_MULTI);
+    Add({name});
+    EXPECT_TRUE(Runs().empty() && Items(LIST_FILES).empty());
+    std::string text = pdfFillText(szLang_fr[TXT_MSG_NAME_CODE_PAGE], {dir + "?\xF3"
+                                                                             "d?.pdf"});
+    EXPECT_EQ(shown, std::vector<std::string>(2, Message(text)));
 }
 
 TEST_F(Operations, ListButtonsMoveTheRightEntries)

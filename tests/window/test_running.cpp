@@ -54,6 +54,102 @@ TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
     EXPECT_EQ(ReadFile(dir + "tandrel.cfg").size(), 2u);
 }
 
+// The temporary files the program makes for the tool's words and the page counts.
+size_t TemporaryFiles()
+{
+    char szDir[MAX_PATH] = {0};
+    GetTempPathA(sizeof(szDir), szDir);
+    WIN32_FIND_DATAA fd;
+    size_t n = 0;
+    HANDLE h = FindFirstFileA((std::string(szDir) + "td?*.tmp").c_str(), &fd);
+    for (BOOL b = h != INVALID_HANDLE_VALUE; b; b = FindNextFileA(h, &fd))
+        ++n;
+    if (h != INVALID_HANDLE_VALUE)
+        FindClose(h);
+    return n;
+}
+
+// Escape on the last input stops nothing. A shutdown asked for during a batch waits for the
+// input being worked on, which finishes, and nothing more runs; when the session ends the
+// settings are written. Ended while the tool works, the run is ended and what it had begun to
+// write removed, and nothing is said. No temporary file stays behind.
+TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
+{
+    using namespace std::string_literals;
+    size_t nTemporary = TemporaryFiles();
+    Pick(CBO_ZOOM, 3);
+    const struct {
+        std::vector<std::string> names;
+        const char* how;
+        int nButton;
+        std::string status; // shown when the action has begun, before the event
+        UINT uMsg;          // the event: a key posted to the list, or a message sent
+        LRESULT nAnswer;    // to the message sent
+        const char* result;
+        bool bWritten;
+        int nStatus; // the status bar's text after the action
+        const char* doneOrStopped;
+    } cases[] = {
+        {{"a.pdf"},
+         "/FakeDelay 1500",
+         BTN_REPAIR,
+         "1 / 1 \x97 a.pdf",
+         WM_KEYDOWN,
+         0,
+         "a_fixed.pdf",
+         true,
+         TXT_STATUS_DONE,
+         "1"},
+        {{"b.pdf", "c.pdf"},
+         "/FakeDelay 1500",
+         BTN_REPAIR,
+         "1 / 2 \x97 b.pdf",
+         WM_QUERYENDSESSION,
+         FALSE,
+         "b_fixed.pdf",
+         true,
+         TXT_STATUS_STOPPED,
+         "1"},
+        {{"d.pdf"},
+         "/FakeEarly /FakeDelay 30000",
+         BTN_COMPRESS,
+         "",
+         WM_ENDSESSION,
+         0,
+         "d_compress.pdf",
+         false,
+         TXT_STATUS_DONE,
+         "0"},
+    };
+    for (const auto& c : cases) {
+        Tab(TAB_ABOUT); // the list emptied
+        List(c.names, c.how);
+        std::thread during([&] {
+            // The session's end is sent once the tool has begun to write.
+            ASSERT_TRUE(WaitFor([&] {
+                return c.status.empty() ? IsFile(dir + c.result)
+                                        : TextOf(rows[ROW_STATUS]) == c.status;
+            }));
+            if (c.uMsg == WM_KEYDOWN)
+                PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
+            else
+                EXPECT_EQ(Send(hMain, c.uMsg, TRUE), c.nAnswer) << c.uMsg;
+        });
+        Click(c.nButton);
+        during.join();
+        EXPECT_EQ(Runs().size(), 1u) << c.result;
+        EXPECT_EQ(IsFile(dir + c.result), c.bWritten) << c.result;
+        std::string total = std::to_string(c.names.size());
+        EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[c.nStatus], {c.doneOrStopped, total}));
+    }
+    EXPECT_EQ(Send(hMain, WM_QUERYENDSESSION), TRUE); // with nothing under way
+    DeleteFileA((dir + "tandrel.cfg").c_str());
+    Send(hMain, WM_ENDSESSION, TRUE);
+    EXPECT_EQ(ReadFile(dir + "tandrel.cfg"), "\x03\x00"s);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(TemporaryFiles(), nTemporary);
+}
+
 // Every input is tried; one message names those without a result, the first eight with what
 // the tool said (or, when it said nothing, its exit status), and counts the others.
 TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
