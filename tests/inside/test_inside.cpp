@@ -74,6 +74,7 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     CloseHandle(CreateFileW((W(sub) + L"\x4E2D\x6587.pdf").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_NEW, 0, nullptr));
     Tab(TAB_MULTI);
+    Pick(CBO_LANG, LNG_ENGLISH); // the dialogs speak the window's language
     // Only an equal entry, in any letter case, is refused; the whole of the longest entry can be
     // scrolled into view in the list's font, at every zoom.
     Add({dir + "a.pdf.pdf", dir + "A.PDF.pdf", dir + "a.pdf", longest, dir + "A.pdf"});
