@@ -103,7 +103,7 @@ enum {
     TXT_STATUS_STOPPED,     // the same, after Escape or the window's closing
     TXT_MSG_FAILED,         // heads the list of the inputs without a result
     TXT_MSG_FAILED_MORE,    // %1 more of them, not listed
-    TXT_MSG_NO_TOOL,        // %1 the folder pdftk.exe belongs in
+    TXT_MSG_NO_TOOL,        // %1 the program's folder, %2 the installer's folders looked in
     TXT_FAIL_NOT_STARTED,   // why an input has no result: the tool did not start
     TXT_FAIL_STATUS,        // it ended with the status %1 and wrote nothing
     TXT_FAIL_TOO_LONG,      // its command line is longer than Windows takes
@@ -111,6 +111,8 @@ enum {
     TXT_FAIL_NO_FOLDER,     // %1 the burst's folder, which cannot be made
     TXT_NAME_DELETE_LIST,   // the page list's name for screen readers: it has no caption
     TXT_NAME_FILE_LIST,     // the file list's, likewise
+    TXT_TOOL_IN_USE,        // the Settings page: %1 the path of the tool in use
+    TXT_TOOL_NONE,          // the same, when none was found
     TXT_COUNT
 };
 
@@ -132,7 +134,8 @@ typedef struct {
     HWND hWnd;
     HINSTANCE hInst;
     int x, y, w, h;
-    char szPathExe[TANDREL_PATH_MAX];
+    char szPathDir[TANDREL_PATH_MAX]; // the program's folder; empty when too deep to name
+    char szPathExe[TANDREL_PATH_MAX]; // the tool in use; empty when none was found
     char szPathCfg[TANDREL_PATH_MAX];
     const char* const* szLang;
     T_WINDOW Status;
@@ -193,6 +196,7 @@ typedef struct {
     T_ELEMENT CboLang;
     T_ELEMENT StaticZoom;
     T_ELEMENT CboZoom;
+    T_ELEMENT StaticTool;
     // The password the source of the Single file page opened with; empty when it needs none.
     char szSourcePasswd[TANDREL_PASSWD_MAX];
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
@@ -235,6 +239,8 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 int uiCreateControls(T_INTERFACE* gui);
 int uiInitControls(T_INTERFACE* gui);
 int uiApplyText(T_INTERFACE* gui, const char* const* szLng);
+// The Settings page's line on the tool in use, in the active language.
+int uiShowTool(T_INTERFACE* gui);
 int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.

@@ -10,27 +10,30 @@
 #include "pdf.h"
 #include "resource.h"
 
-// szPath = the folder of the program's executable, a backslash, szName.
-static void PathBesideProgram(HINSTANCE hInst, char* szPath, const char* szName)
+// szPath = the program's folder, a backslash, szName.
+static void PathBesideProgram(char* szPath, const char* szName)
 {
-    char szModule[TANDREL_PATH_MAX] = {0};
-    GetModuleFileNameA(hInst, szModule, sizeof(szModule));
-    PathRemoveFileSpecA(szModule);
     // Too deep to name: no file, rather than a cut name that could name another one.
-    if (strlen(szModule) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
+    if (!gui.szPathDir[0] || strlen(gui.szPathDir) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
         szPath[0] = 0;
         return;
     }
     // The separator is added even after a drive root; a doubled one names the same file.
-    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", szModule, szName);
+    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", gui.szPathDir, szName);
 }
 
 int appInitRecord(HINSTANCE hInst)
 {
     gui.hInst = hInst;
-    PathBesideProgram(gui.hInst, gui.szPathExe, "pdftk.exe");
-    PathBesideProgram(gui.hInst, gui.szPathCfg, "tandrel.cfg");
     gui.szLang = szLang_fr;
+    // A name cut to the buffer would be another folder's.
+    DWORD nLen = GetModuleFileNameA(hInst, gui.szPathDir, sizeof(gui.szPathDir));
+    if (nLen == 0 || nLen >= sizeof(gui.szPathDir))
+        gui.szPathDir[0] = 0;
+    PathRemoveFileSpecA(gui.szPathDir);
+    PathBesideProgram(gui.szPathCfg, "tandrel.cfg");
+    gui.szPathExe[0] = 0;
+    pdfFindTool(&gui);
     return 0;
 }
 

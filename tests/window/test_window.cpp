@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "harness.h"
+#include "pdf_text.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ class Window : public WindowTest {
             if (nText >= 0) {
                 EXPECT_EQ(Text(n), TextTable(nLang)[nText]) << "row " << n;
             }
+            // The tool found beside the program at start.
+            EXPECT_TRUE(n != LBL_TOOL ||
+                        Text(n) == pdfFillText(TextTable(nLang)[TXT_TOOL_IN_USE], {tool}));
         }
     }
 };
