@@ -6,6 +6,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <string>
+#include <vector>
+
 #define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
 #define TANDREL_PASSWD_LEN 32     // the longest password the tool's encryption keeps
 #define TANDREL_PASSWD_MAX 33     // a password and its terminator
@@ -228,6 +231,9 @@ int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 
 // Start-up (main module).
 int appInitRecord(HINSTANCE hInst);
+// The command line the program was started with; the paths it names after the program's own are
+// opened once the window is shown. Null: none.
+extern const WCHAR* appCommandLine;
 // The window's keys, for a message taken from the queue before it is dispatched: 1 when they
 // used it. Tab, Shift+Tab, the arrow keys and Space move and press as in a dialog; Ctrl+Tab and
 // Ctrl+Shift+Tab switch pages as in property sheets.
@@ -285,5 +291,13 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
 int OpenOnePdfFile(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
-// Files dropped from the shell onto the window, taken as the page shown takes a chosen file.
+// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page the
+// first PDF file as its source, the Multiple files page each PDF file and the PDF files of each
+// folder; anything else, and a name the code page cannot hold, is passed over.
+int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab);
+// Files dropped from the shell onto the window, taken by the page shown.
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);
+// The paths of the command line (relative ones from the current folder): one PDF file becomes the
+// source of the Single file page; several paths, or a folder, go to the Multiple files page,
+// which is shown; one path of anything else is passed over.
+int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args);

@@ -10,6 +10,12 @@
 #include "pdf.h"
 #include "resource.h"
 
+const WCHAR* appCommandLine = nullptr;
+
+// The window's own message, posted as it is created: the paths of the command line are opened
+// once the window is shown, so that a message about them has its window.
+#define WM_APP_OPEN_ARGUMENTS (WM_APP + 1)
+
 // szPath = the program's folder, a backslash, szName.
 static void PathBesideProgram(char* szPath, const char* szName)
 {
@@ -53,7 +59,8 @@ int appRegisterClass(HINSTANCE hInst)
 int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
     (void)hPrevInstance;
-    (void)lpCmdLine;
+    (void)lpCmdLine; // read wide, so that no name is lost to the code page before it is looked at
+    appCommandLine = GetCommandLineW();
     appInitRecord(hThisInstance);
     if (!appRegisterClass(hThisInstance))
         return 0;
@@ -102,6 +109,7 @@ static LRESULT OnCreate(HWND hWnd)
     gui.nDpi = uiWindowDpi(hWnd);
     ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
     DragAcceptFiles(hWnd, TRUE);
+    PostMessageA(hWnd, WM_APP_OPEN_ARGUMENTS, 0, 0);
     return 0;
 }
 
@@ -237,6 +245,19 @@ static LRESULT OnDropFiles(HWND hWnd, WPARAM wParam)
     return 0;
 }
 
+// The paths after the program's own name on its command line.
+static void ArgumentsAction(HWND, WPARAM)
+{
+    int nArgs = 0;
+    LPWSTR* argv = appCommandLine ? CommandLineToArgvW(appCommandLine, &nArgs) : nullptr;
+    std::vector<std::wstring> args;
+    for (int i = 1; i < nArgs; ++i)
+        args.push_back(argv[i]);
+    LocalFree(argv);
+    if (!args.empty())
+        uiOpenPaths(&gui, args);
+}
+
 // The control that had the focus when the window was last left, which gets it back.
 static HWND hFocusKept = nullptr;
 
@@ -319,6 +340,9 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnNotify(lParam);
     case WM_DROPFILES:
         return OnDropFiles(hWnd, wParam);
+    case WM_APP_OPEN_ARGUMENTS:
+        RunAlone(hWnd, ArgumentsAction, nullptr, 0);
+        return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(wParam, lParam);
     case WM_DPICHANGED:

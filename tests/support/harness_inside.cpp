@@ -76,6 +76,10 @@ void WindowTest::Start()
     appRegisterClass(GetModuleHandleA(nullptr));
     lstrcpynA(gui.szPathDir, dir.substr(0, dir.size() - 1).c_str(), TANDREL_PATH_MAX);
     lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
+    // Read as the program reads its own, once the window is shown; the tests' paths are ASCII.
+    static std::wstring commandLine;
+    commandLine = L"tandrel.exe" + std::wstring(args.begin(), args.end());
+    appCommandLine = commandLine.c_str();
     lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
     SetCurrentDirectoryA(dir.c_str());
     guicfg = {0, 0};
