@@ -10,11 +10,12 @@
 #include <string>
 
 #include "obj.h"
+#include "pdf.h"
 
 // Geometry at 100 %, in the field order of the record.
 // clang-format off
 T_INTERFACE gui = {
-    0, 0, 0, 0, 790, 350, "", "", nullptr,
+    0, 0, 0, 0, 790, 350, "", "", "", nullptr,
     {0},                        // Status
     {0, 370, 0, 410, 300},      // Tabs
     {0, 10, 10, 100, 80},       // FrameEncrypt
@@ -73,6 +74,7 @@ T_INTERFACE gui = {
     {0, 470, 30, 80, 100},      // CboLang
     {0, 380, 65, 80, 20},       // StaticZoom
     {0, 470, 60, 80, 100},      // CboZoom
+    {0, 380, 95, 390, 20},      // StaticTool
     "",                         // szSourcePasswd
     USER_DEFAULT_SCREEN_DPI,    // nDpi, until the window knows its screen
 };
@@ -128,6 +130,7 @@ enum {
     KIND_CHECK,
     KIND_BUTTON,
     KIND_LABEL,
+    KIND_TOOL,
     KIND_PASSWORD,
     KIND_PATH,
     KIND_PAGES,
@@ -153,6 +156,9 @@ static const T_KIND kinds[] = {
     /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_AUTOCHECKBOX},
     /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_PUSHBUTTON},
     /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT},
+    // A path on one line, shortened in its middle where it is too long; an & is no mnemonic.
+    /* KIND_TOOL     */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT |
+                                                       SS_NOPREFIX | SS_PATHELLIPSIS},
     /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
                                                        ES_AUTOHSCROLL},
     /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
@@ -240,6 +246,7 @@ static const T_CONTROL controls[] = {
     {&T_INTERFACE::CboLang,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::StaticZoom,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::CboZoom,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticTool,           KIND_TOOL,     HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::StaticAbout,          KIND_LABEL,    HIDDEN,  IN_WINDOW},
 };
 // clang-format on
@@ -439,8 +446,19 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
     for (const T_CAPTION& c : captions) {
         SetWindowTextA((gui->*c.pElement).hdl, szLng[c.nText]);
     }
+    uiShowTool(gui);
     uiNameLists(gui);
     InvalidateRect(gui->hWnd, nullptr, FALSE);
+    return 0;
+}
+
+int uiShowTool(T_INTERFACE* gui)
+{
+    std::string text = gui->szPathExe[0]
+                           ? pdfFillText(gui->szLang[TXT_TOOL_IN_USE], {gui->szPathExe})
+                           : std::string(gui->szLang[TXT_TOOL_NONE]);
+    if (gui->StaticTool.hdl)
+        SetWindowTextA(gui->StaticTool.hdl, text.c_str());
     return 0;
 }
 
@@ -560,8 +578,12 @@ int ShowTabMulti(T_INTERFACE* gui, int nCmdShow)
 
 int ShowTabConfig(T_INTERFACE* gui, int nCmdShow)
 {
-    T_ELEMENT* const page[] = {&gui->StaticLang, &gui->CboLang, &gui->StaticZoom, &gui->CboZoom};
+    T_ELEMENT* const page[] = {&gui->StaticLang, &gui->CboLang, &gui->StaticZoom, &gui->CboZoom,
+                               &gui->StaticTool};
     ShowControls(page, COUNTOF(page), nCmdShow);
+    // A tool installed or removed meanwhile is seen here as well as by the next operation.
+    if (nCmdShow == SW_SHOW)
+        pdfFindTool(gui);
     return 0;
 }
 

@@ -6,6 +6,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <string>
+#include <vector>
+
 #define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
 #define TANDREL_PASSWD_LEN 32     // the longest password the tool's encryption keeps
 #define TANDREL_PASSWD_MAX 33     // a password and its terminator
@@ -106,7 +109,7 @@ enum {
     TXT_STATUS_STOPPED,     // the same, after Escape or the window's closing
     TXT_MSG_FAILED,         // heads the list of the inputs without a result
     TXT_MSG_FAILED_MORE,    // %1 more of them, not listed
-    TXT_MSG_NO_TOOL,        // %1 the folder pdftk.exe belongs in
+    TXT_MSG_NO_TOOL,        // %1 the program's folder, %2 the installer's folders looked in
     TXT_FAIL_NOT_STARTED,   // why an input has no result: the tool did not start
     TXT_FAIL_STATUS,        // it ended with the status %1 and wrote nothing
     TXT_FAIL_TOO_LONG,      // its command line is longer than Windows takes
@@ -122,6 +125,8 @@ enum {
     TXT_FAIL_REPLACES_INPUT, // its result would replace another listed input
     TXT_FAIL_NO_TEMP,        // no temporary file can be made
     TXT_SHUTDOWN_REASON,     // what Windows shows while a shutdown waits for the tool
+    TXT_TOOL_IN_USE,         // the Settings page: %1 the path of the tool in use
+    TXT_TOOL_NONE,           // the same, when none was found
     TXT_COUNT
 };
 
@@ -143,7 +148,8 @@ typedef struct {
     HWND hWnd;
     HINSTANCE hInst;
     int x, y, w, h;
-    char szPathExe[TANDREL_PATH_MAX];
+    char szPathDir[TANDREL_PATH_MAX]; // the program's folder; empty when too deep to name
+    char szPathExe[TANDREL_PATH_MAX]; // the tool in use; empty when none was found
     char szPathCfg[TANDREL_PATH_MAX];
     const char* const* szLang;
     T_WINDOW Status;
@@ -204,6 +210,7 @@ typedef struct {
     T_ELEMENT CboLang;
     T_ELEMENT StaticZoom;
     T_ELEMENT CboZoom;
+    T_ELEMENT StaticTool;
     // The password the source of the Single file page opened with; empty when it needs none.
     char szSourcePasswd[TANDREL_PASSWD_MAX];
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
@@ -240,6 +247,9 @@ int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 
 // Start-up (main module).
 int appInitRecord(HINSTANCE hInst);
+// The command line the program was started with; the paths it names after the program's own are
+// opened once the window is shown. Null: none.
+extern const WCHAR* appCommandLine;
 // The window's keys, for a message taken from the queue before it is dispatched: 1 when they
 // used it. Tab, Shift+Tab, the arrow keys and Space move and press as in a dialog; Ctrl+Tab and
 // Ctrl+Shift+Tab switch pages as in property sheets.
@@ -251,6 +261,8 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 int uiCreateControls(T_INTERFACE* gui);
 int uiInitControls(T_INTERFACE* gui);
 int uiApplyText(T_INTERFACE* gui, const char* const* szLng);
+// The Settings page's line on the tool in use, in the active language.
+int uiShowTool(T_INTERFACE* gui);
 int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.
@@ -299,5 +311,13 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
 int OpenOnePdfFile(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
-// Files dropped from the shell onto the window, taken as the page shown takes a chosen file.
+// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page the
+// first PDF file as its source, the Multiple files page each PDF file and the PDF files of each
+// folder; anything else, and a name the code page cannot hold, is passed over.
+int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab);
+// Files dropped from the shell onto the window, taken by the page shown.
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);
+// The paths of the command line (relative ones from the current folder): one PDF file becomes the
+// source of the Single file page; several paths, or a folder, go to the Multiple files page,
+// which is shown; one path of anything else is passed over.
+int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args);

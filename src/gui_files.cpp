@@ -2,6 +2,7 @@
 // dropped onto the window.
 #include "gui.h"
 
+#include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -226,50 +227,75 @@ int AddDirPdfToList(T_INTERFACE* gui)
     return 0;
 }
 
-// Item i of a drop as a narrow path: 0 when it cannot be named in the code page (NarrowPath).
-static int DroppedPath(HDROP hDrop, UINT i, char* szPath)
-{
-    WCHAR wszPath[TANDREL_PATH_MAX] = {0};
-    UINT nLen = DragQueryFileW(hDrop, i, nullptr, 0);
-    if (nLen == 0 || nLen >= TANDREL_PATH_MAX)
-        return 0;
-    DragQueryFileW(hDrop, i, wszPath, TANDREL_PATH_MAX);
-    return NarrowPath(wszPath, szPath);
-}
-
 static int IsFolder(const char* szPath)
 {
     DWORD dwAttr = GetFileAttributesA(szPath);
     return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
 }
 
-// A dropped PDF file: a file, not a folder, whose name ends in .pdf.
+// A PDF file: a file there, not a folder, whose name ends in .pdf.
 static int IsPdfFile(const char* szPath)
 {
-    return !IsFolder(szPath) && EndsWithPdf(szPath);
+    DWORD dwAttr = GetFileAttributesA(szPath);
+    return dwAttr != INVALID_FILE_ATTRIBUTES && !(dwAttr & FILE_ATTRIBUTE_DIRECTORY) &&
+           EndsWithPdf(szPath);
 }
 
-int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
+int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab)
 {
-    int nTab = uiSelectedTab(gui);
-    UINT nCount = DragQueryFileW(hDrop, 0xFFFFFFFF, nullptr, 0);
     char szPath[TANDREL_PATH_MAX];
     if (nTab == TAB_SINGLE) {
-        for (UINT i = 0; i < nCount; ++i) {
-            if (DroppedPath(hDrop, i, szPath) && IsPdfFile(szPath)) // the page takes one file
+        for (const std::wstring& p : paths) {
+            if (NarrowPath(p.c_str(), szPath) && IsPdfFile(szPath)) // the page takes one file
                 return pdfToolReady(gui) ? uiLoadSource(gui, szPath) : 0;
         }
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);
-        for (UINT i = 0; i < nCount; ++i) {
-            if (!DroppedPath(hDrop, i, szPath))
+        for (const std::wstring& p : paths) {
+            if (!NarrowPath(p.c_str(), szPath))
                 continue;
             if (IsFolder(szPath))
                 uiAddPdfFolder(gui, szPath);
-            else if (EndsWithPdf(szPath))
+            else if (IsPdfFile(szPath))
                 List_AddItem(gui->ListPdfFiles.hdl, szPath);
         }
         HoldListRedraw(gui, 0);
     }
     return 0;
+}
+
+int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
+{
+    std::vector<std::wstring> paths;
+    UINT nCount = DragQueryFileW(hDrop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < nCount; ++i) {
+        std::wstring path(DragQueryFileW(hDrop, i, nullptr, 0), L'\0');
+        if (!path.empty() && DragQueryFileW(hDrop, i, &path[0], (UINT)path.size() + 1))
+            paths.push_back(path);
+    }
+    return uiTakePaths(gui, paths, uiSelectedTab(gui));
+}
+
+int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
+{
+    std::vector<std::wstring> paths;
+    for (const std::wstring& arg : args) {
+        WCHAR wszFull[TANDREL_PATH_MAX];
+        DWORD nLen = GetFullPathNameW(arg.c_str(), TANDREL_PATH_MAX, wszFull, nullptr);
+        if (nLen > 0 && nLen < TANDREL_PATH_MAX) // a longer one is passed over
+            paths.push_back(wszFull);
+    }
+    int nTab = TAB_MULTI;
+    char szPath[TANDREL_PATH_MAX];
+    if (args.size() == 1) {
+        if (paths.empty() || !NarrowPath(paths[0].c_str(), szPath))
+            return 0;
+        if (IsPdfFile(szPath))
+            nTab = TAB_SINGLE;
+        else if (!IsFolder(szPath))
+            return 0;
+    }
+    SendMessageA(gui->Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
+    uiShowSelectedPage(gui);
+    return uiTakePaths(gui, paths, nTab);
 }

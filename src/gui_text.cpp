@@ -101,7 +101,11 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_MSG_FAILED         */ "Aucun r\xE9sultat n'a \xE9t\xE9 \xE9" "crit pour :",
     /* TXT_MSG_FAILED_MORE    */ "... et %1 autres.",
     /* TXT_MSG_NO_TOOL        */ "pdftk.exe est introuvable.\r\n\r\n"
-                                 "Placez pdftk.exe dans le dossier de TANDREL :\r\n%1",
+                                 "Installez PDFtk Server avec son programme d'installation, "
+                                 "ou copiez tout son dossier bin (pdftk.exe et les fichiers "
+                                 "\xE0 c\xF4t\xE9) dans le dossier de TANDREL :\r\n%1\r\n\r\n"
+                                 "TANDREL l'a cherch\xE9 l\xE0, dans les dossiers de la "
+                                 "variable PATH et dans :\r\n%2",
     /* TXT_FAIL_NOT_STARTED   */ "pdftk.exe n'a pas pu \xEAtre lanc\xE9.",
     /* TXT_FAIL_STATUS        */ "pdftk.exe s'est arr\xEAt\xE9 avec le code %1.",
     /* TXT_FAIL_TOO_LONG      */ "La ligne de commande d\xE9passerait la limite de Windows "
@@ -123,6 +127,8 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_FAIL_NO_TEMP       */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
                                  "dossier temporaire.",
     /* TXT_SHUTDOWN_REASON    */ "TANDREL termine le fichier que pdftk est en train de traiter.",
+    /* TXT_TOOL_IN_USE        */ "pdftk utilis\xE9 : %1",
+    /* TXT_TOOL_NONE          */ "pdftk.exe est introuvable.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -214,7 +220,11 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_MSG_FAILED         */ "No result was written for:",
     /* TXT_MSG_FAILED_MORE    */ "... and %1 more.",
     /* TXT_MSG_NO_TOOL        */ "pdftk.exe was not found.\r\n\r\n"
-                                 "Put pdftk.exe in the folder of TANDREL:\r\n%1",
+                                 "Install PDFtk Server with its installer, or copy its whole "
+                                 "bin folder (pdftk.exe and the files beside it) into the "
+                                 "folder of TANDREL:\r\n%1\r\n\r\n"
+                                 "TANDREL looked there, in the folders of the PATH variable "
+                                 "and in:\r\n%2",
     /* TXT_FAIL_NOT_STARTED   */ "pdftk.exe could not be started.",
     /* TXT_FAIL_STATUS        */ "pdftk.exe stopped with the exit status %1.",
     /* TXT_FAIL_TOO_LONG      */ "The command line would be longer than Windows allows "
@@ -233,5 +243,7 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_FAIL_REPLACES_INPUT */ "Its result would replace another listed file.",
     /* TXT_FAIL_NO_TEMP       */ "No temporary file can be made in the temporary folder.",
     /* TXT_SHUTDOWN_REASON    */ "TANDREL is finishing the file pdftk is working on.",
+    /* TXT_TOOL_IN_USE        */ "pdftk in use: %1",
+    /* TXT_TOOL_NONE          */ "pdftk.exe was not found.",
 };
 // clang-format on

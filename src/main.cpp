@@ -10,27 +10,36 @@
 #include "pdf.h"
 #include "resource.h"
 
-// szPath = the folder of the program's executable, a backslash, szName.
-static void PathBesideProgram(HINSTANCE hInst, char* szPath, const char* szName)
+const WCHAR* appCommandLine = nullptr;
+
+// The window's own message, posted as it is created: the paths of the command line are opened
+// once the window is shown, so that a message about them has its window.
+#define WM_APP_OPEN_ARGUMENTS (WM_APP + 1)
+
+// szPath = the program's folder, a backslash, szName.
+static void PathBesideProgram(char* szPath, const char* szName)
 {
-    char szModule[TANDREL_PATH_MAX] = {0};
-    GetModuleFileNameA(hInst, szModule, sizeof(szModule));
-    PathRemoveFileSpecA(szModule);
     // Too deep to name: no file, rather than a cut name that could name another one.
-    if (strlen(szModule) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
+    if (!gui.szPathDir[0] || strlen(gui.szPathDir) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
         szPath[0] = 0;
         return;
     }
     // The separator is added even after a drive root; a doubled one names the same file.
-    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", szModule, szName);
+    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", gui.szPathDir, szName);
 }
 
 int appInitRecord(HINSTANCE hInst)
 {
     gui.hInst = hInst;
-    PathBesideProgram(gui.hInst, gui.szPathExe, "pdftk.exe");
-    PathBesideProgram(gui.hInst, gui.szPathCfg, "tandrel.cfg");
     gui.szLang = szLang_fr;
+    // A name cut to the buffer would be another folder's.
+    DWORD nLen = GetModuleFileNameA(hInst, gui.szPathDir, sizeof(gui.szPathDir));
+    if (nLen == 0 || nLen >= sizeof(gui.szPathDir))
+        gui.szPathDir[0] = 0;
+    PathRemoveFileSpecA(gui.szPathDir);
+    PathBesideProgram(gui.szPathCfg, "tandrel.cfg");
+    gui.szPathExe[0] = 0;
+    pdfFindTool(&gui);
     return 0;
 }
 
@@ -50,7 +59,8 @@ int appRegisterClass(HINSTANCE hInst)
 int WINAPI WinMain(HINSTANCE hThisInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
     (void)hPrevInstance;
-    (void)lpCmdLine;
+    (void)lpCmdLine; // read wide, so that no name is lost to the code page before it is looked at
+    appCommandLine = GetCommandLineW();
     appInitRecord(hThisInstance);
     if (!appRegisterClass(hThisInstance))
         return 0;
@@ -108,6 +118,7 @@ static LRESULT OnCreate(HWND hWnd)
     gui.nDpi = uiWindowDpi(hWnd);
     ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
     DragAcceptFiles(hWnd, TRUE);
+    PostMessageA(hWnd, WM_APP_OPEN_ARGUMENTS, 0, 0);
     return 0;
 }
 
@@ -254,6 +265,19 @@ static LRESULT OnDropFiles(HWND hWnd, WPARAM wParam)
     return 0;
 }
 
+// The paths after the program's own name on its command line.
+static void ArgumentsAction(HWND, WPARAM)
+{
+    int nArgs = 0;
+    LPWSTR* argv = appCommandLine ? CommandLineToArgvW(appCommandLine, &nArgs) : nullptr;
+    std::vector<std::wstring> args;
+    for (int i = 1; i < nArgs; ++i)
+        args.push_back(argv[i]);
+    LocalFree(argv);
+    if (!args.empty())
+        uiOpenPaths(&gui, args);
+}
+
 // The control that had the focus when the window was last left, which gets it back.
 static HWND hFocusKept = nullptr;
 
@@ -362,6 +386,9 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return OnNotify(lParam);
     case WM_DROPFILES:
         return OnDropFiles(hWnd, wParam);
+    case WM_APP_OPEN_ARGUMENTS:
+        RunAlone(hWnd, ArgumentsAction, nullptr, 0);
+        return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(wParam, lParam);
     case WM_DPICHANGED:

@@ -13,9 +13,10 @@ typedef struct {
 } T_RUN_RESULT;
 
 // Runs one complete command line and waits for it to end while the window's messages are
-// handled; szWorkDir null means the program's own current directory. szOutput, when given, is
-// what the run writes (a file, or the folder it writes into), removed if the session ends in the
-// middle of the run. 0 when the tool ended with status 0, else 1 (pResult, when given, says why).
+// handled; szWorkDir null means the tool's own folder when it is not beside the program, else
+// the program's current directory. szOutput, when given, is what the run writes (a file, or the
+// folder it writes into), removed if the session ends in the middle of the run. 0 when the tool
+// ended with status 0, else 1 (pResult, when given, says why).
 int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
                    T_RUN_RESULT* pResult = nullptr, const char* szOutput = nullptr);
 
@@ -48,7 +49,11 @@ typedef struct {
     std::string detail;
 } T_STEP;
 
-// 1 when pdftk.exe is beside the program; else 0, and the user is told where to put it.
+// The tool in gui->szPathExe: kept while it is there, else looked for where pdfToolCandidates
+// says, from the program's folder, the registry, the program folders and PATH; empty when none
+// is found. 1 when there is one. The Settings page shows it.
+int pdfFindTool(T_INTERFACE* gui);
+// 1 when there is a tool (pdfFindTool); else 0, and the user is told where it was looked for.
 int pdfToolReady(T_INTERFACE* gui);
 // Runs the steps of an operation in order, each input's place in the status bar, until the
 // last or a stop; then the status bar says what was written and one message names the inputs

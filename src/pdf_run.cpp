@@ -1,5 +1,5 @@
-// Running the tool with the window alive, the operation's progress and outcome, and counting the
-// pages of a PDF file.
+// Running the tool with the window alive, where the tool is, the operation's progress and
+// outcome, and counting the pages of a PDF file.
 #include "pdf.h"
 
 #include <shlwapi.h>
@@ -126,10 +126,22 @@ static struct {
     FILETIME ftStart;
 } running = {nullptr, nullptr, {0, 0}};
 
+// The folder the tool runs from: its own when it is not beside the program, where an installed
+// tool has the files it needs; else null, the program's current folder.
+static const char* ToolWorkDir(char* szDir)
+{
+    lstrcpynA(szDir, gui.szPathExe, TANDREL_PATH_MAX);
+    PathRemoveFileSpecA(szDir);
+    return szDir[0] && lstrcmpiA(szDir, gui.szPathDir) ? szDir : nullptr;
+}
+
 int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult,
                    const char* szOutput)
 {
     T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string()};
+    char szToolDir[TANDREL_PATH_MAX];
+    if (!szWorkDir)
+        szWorkDir = ToolWorkDir(szToolDir);
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
     // cut command could name another file, so it never runs.
     size_t nLen = strlen(szCommand);
@@ -181,23 +193,86 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* p
 }
 
 // ---------------------------------------------------------------------------------------------
-// The operation's progress and outcome
+// Where the tool is
+
+// The uninstall entry the tool's installer writes, which holds the folder it installed into.
+static const char szToolUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+                                         "{E3617D29-6D71-4B5C-B9E2-C927C705E317}_is1";
+
+static int IsFile(const char* szPath)
+{
+    DWORD dwAttr = GetFileAttributesA(szPath);
+    return szPath[0] && dwAttr != INVALID_FILE_ATTRIBUTES && !(dwAttr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The installer's folder as the key hRoot, seen in the registry view samView, records it.
+static void AddInstallLocation(HKEY hRoot, REGSAM samView, std::vector<std::string>& dirs)
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(hRoot, szToolUninstallKey, 0, KEY_QUERY_VALUE | samView, &hKey))
+        return;
+    char szDir[TANDREL_PATH_MAX];
+    DWORD cb = sizeof(szDir); // a longer value is passed over
+    if (!RegGetValueA(hKey, nullptr, "InstallLocation", RRF_RT_REG_SZ, nullptr, szDir, &cb))
+        dirs.push_back(szDir);
+    RegCloseKey(hKey);
+}
+
+static void ToolPlaces(T_INTERFACE* gui, T_TOOL_PLACES& places)
+{
+    places.programDir = gui->szPathDir;
+    // The installer is a 32-bit program, whose entry a 64-bit Windows keeps in its 32-bit view;
+    // installed for one user only, it is the user's.
+    AddInstallLocation(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, places.installed);
+    AddInstallLocation(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, places.installed);
+    AddInstallLocation(HKEY_CURRENT_USER, 0, places.installed);
+    // On a 64-bit Windows a 32-bit program is told the 32-bit folder for both: the one the
+    // 32-bit installer chooses.
+    for (int nFolder : {CSIDL_PROGRAM_FILESX86, CSIDL_PROGRAM_FILES}) {
+        char szDir[MAX_PATH] = {0};
+        if (SHGetFolderPathA(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szDir) == S_OK)
+            places.programFiles.push_back(szDir);
+    }
+    DWORD nPath = GetEnvironmentVariableA("PATH", nullptr, 0);
+    std::string path(nPath, '\0');
+    if (nPath && GetEnvironmentVariableA("PATH", &path[0], nPath) == nPath - 1)
+        places.path = path.c_str();
+}
+
+static int FindTool(T_INTERFACE* gui, T_TOOL_PLACES& places)
+{
+    if (!IsFile(gui->szPathExe)) {
+        gui->szPathExe[0] = 0;
+        ToolPlaces(gui, places);
+        for (const T_TOOL_CANDIDATE& c : pdfToolCandidates(places)) {
+            if (IsFile(c.path.c_str())) {
+                memcpy(gui->szPathExe, c.path.c_str(), c.path.size() + 1);
+                break;
+            }
+        }
+        uiShowTool(gui);
+    }
+    return gui->szPathExe[0] ? 1 : 0;
+}
+
+int pdfFindTool(T_INTERFACE* gui)
+{
+    T_TOOL_PLACES places;
+    return FindTool(gui, places);
+}
 
 int pdfToolReady(T_INTERFACE* gui)
 {
-    if (gui->szPathExe[0] && PathFileExistsA(gui->szPathExe) && !PathIsDirectoryA(gui->szPathExe))
+    T_TOOL_PLACES places;
+    if (FindTool(gui, places))
         return 1;
-    // The program's own folder; the tool's path is empty when that folder is too deep to name it.
-    char szDir[TANDREL_PATH_MAX] = {0};
-    if (gui->szPathExe[0])
-        lstrcpynA(szDir, gui->szPathExe, sizeof(szDir));
-    else
-        GetModuleFileNameA(gui->hInst, szDir, sizeof(szDir));
-    PathRemoveFileSpecA(szDir);
-    std::string text = pdfFillText(gui->szLang[TXT_MSG_NO_TOOL], {szDir});
+    std::string text = pdfNoToolText(gui->szLang[TXT_MSG_NO_TOOL], places);
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The operation's progress and outcome
 
 // What a run ended early had begun to write, so that no half-written result stays under a
 // result's name: the file szOutput, or the files of the folder szOutput, written since ftStart;

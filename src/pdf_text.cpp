@@ -1,9 +1,12 @@
 #include "pdf_text.h"
 
+#include <ctype.h>
 #include <string.h>
 #include <wchar.h>
 #include <windows.h>
 #include <shlwapi.h>
+
+#include "gui.h" // the path limit
 
 std::string pdfQuoteArg(const std::string& s)
 {
@@ -235,4 +238,76 @@ int pdfParseDump(FILE* f)
         }
     }
     return 0;
+}
+
+// "C:\..." or "\\server\...": a path that names the same place whatever the current folder.
+static bool IsFullPath(const std::string& s)
+{
+    bool bDrive = s.size() >= 3 && isalpha((unsigned char)s[0]) && s[1] == ':' &&
+                  (s[2] == '\\' || s[2] == '/');
+    return bDrive || s.compare(0, 2, "\\\\") == 0;
+}
+
+// szName in the folder dir, with one separator between them.
+static std::string InFolder(const std::string& dir, const char* szName)
+{
+    bool bEnds = !dir.empty() && (dir.back() == '\\' || dir.back() == '/');
+    return dir + (bEnds ? "" : "\\") + szName;
+}
+
+// The entries of a PATH value: separated by semicolons, except within double quotes, which are
+// dropped.
+static std::vector<std::string> PathEntries(const std::string& path)
+{
+    std::vector<std::string> entries(1);
+    bool bQuoted = false;
+    for (char c : path) {
+        if (c == '"')
+            bQuoted = !bQuoted;
+        else if (c == ';' && !bQuoted)
+            entries.emplace_back();
+        else
+            entries.back() += c;
+    }
+    return entries;
+}
+
+static void AddCandidate(std::vector<T_TOOL_CANDIDATE>& out, const std::string& dir,
+                         const char* szName, int nPlace)
+{
+    if (!IsFullPath(dir))
+        return;
+    std::string path = InFolder(dir, szName);
+    if (path.size() >= TANDREL_PATH_MAX)
+        return;
+    for (const T_TOOL_CANDIDATE& c : out) {
+        if (_stricmp(c.path.c_str(), path.c_str()) == 0)
+            return;
+    }
+    out.push_back({path, nPlace});
+}
+
+std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places)
+{
+    std::vector<T_TOOL_CANDIDATE> out;
+    AddCandidate(out, places.programDir, "pdftk.exe", TOOL_BESIDE);
+    for (const std::string& dir : places.installed)
+        AddCandidate(out, dir, "bin\\pdftk.exe", TOOL_INSTALLED);
+    for (const std::string& dir : places.programFiles) {
+        AddCandidate(out, dir, "PDFtk Server\\bin\\pdftk.exe", TOOL_DEFAULT);
+        AddCandidate(out, dir, "PDFtk\\bin\\pdftk.exe", TOOL_DEFAULT);
+    }
+    for (const std::string& dir : PathEntries(places.path))
+        AddCandidate(out, dir, "pdftk.exe", TOOL_ON_PATH);
+    return out;
+}
+
+std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places)
+{
+    std::string folders;
+    for (const T_TOOL_CANDIDATE& c : pdfToolCandidates(places)) {
+        if (c.nPlace == TOOL_INSTALLED || c.nPlace == TOOL_DEFAULT)
+            folders += (folders.empty() ? "" : "\r\n") + c.path.substr(0, c.path.rfind('\\'));
+    }
+    return pdfFillText(szTemplate, {places.programDir, folders});
 }

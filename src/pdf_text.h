@@ -77,6 +77,34 @@ int pdfAsksOnConsole(const std::string& cmd);
 // its own; pdftk's closing lines that only say that nothing was written are passed over.
 std::string pdfLastLines(const std::string& text, int nLines);
 
+// Where the tool is looked for: what the program knows of the places the tool's installer and
+// the user may have put it.
+typedef struct {
+    std::string programDir;                // the program's own folder
+    std::vector<std::string> installed;    // the folders the tool's installer recorded
+    std::vector<std::string> programFiles; // the folders programs are installed in
+    std::string path;                      // the PATH environment value
+} T_TOOL_PLACES;
+
+// The kinds of candidates, in the order they are tried.
+enum { TOOL_BESIDE, TOOL_INSTALLED, TOOL_DEFAULT, TOOL_ON_PATH };
+
+typedef struct {
+    std::string path; // a full path of pdftk.exe, shorter than a path buffer
+    int nPlace;       // TOOL_BESIDE to TOOL_ON_PATH
+} T_TOOL_CANDIDATE;
+
+// The paths where pdftk.exe may be, in the order they are tried, the first that exists being the
+// one used: beside the program; bin under each folder the installer recorded; PDFtk Server\bin
+// and PDFtk\bin under each program folder; each folder of PATH (quotes dropped; empty, relative
+// and current-folder entries passed over). Only full paths count, each path once (letter case
+// aside), and a path that would not fit a path buffer is passed over.
+std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places);
+
+// The message that no tool was found: szTemplate with %1 the program's folder and %2 the folders
+// of the installer's places that were looked in, one per line.
+std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
+
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.
 int pdfParseDump(FILE* f);

@@ -5,6 +5,7 @@
 // "pictures --measure" photographs nothing: it prints, for the same languages and zooms, whether
 // each caption fits its control in the font the controls get (see MeasureControl).
 #include "gui.h"
+#include "pdf_text.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -59,6 +60,10 @@ static void FillPage(int nTab)
                                "C:\\Documents\\annexes\\tableaux \xE9t\xE9 2026.pdf"};
         for (const char* f : files)
             SendMessageA(gui.ListPdfFiles.hdl, LB_ADDSTRING, 0, (LPARAM)f);
+    } else if (nTab == TAB_CONFIG) { // the tool where its installer puts it
+        std::string tool = pdfFillText(gui.szLang[TXT_TOOL_IN_USE],
+                                       {"C:\\Program Files (x86)\\PDFtk Server\\bin\\pdftk.exe"});
+        SetWindowTextA(gui.StaticTool.hdl, tool.c_str());
     }
 }
 

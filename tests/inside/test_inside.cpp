@@ -85,9 +85,10 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     Pick(CBO_ZOOM, 10);
     ExpectExtent(dir + "a.pdf.pdf", 10);
     Pick(CBO_ZOOM, 0);
-    Click(BTN_ADD_DIR, {dir + "scans"}); // no trailing separator
-    Click(BTN_ADD_DIR, {sub});           // listed already: nothing new
-    WriteFile(dir + "b.PDF", Pdf(4));
+    Click(BTN_ADD_DIR, {dir + "scans"});        // no trailing separator
+    Click(BTN_ADD_DIR, {sub});                  // listed already: nothing new
+    for (const char* name : {"b.PDF", "c.pdf"}) // a missing one would be passed over
+        WriteFile(dir + name, Pdf(4));
     Drop({W(dir + "notes.txt"), W(dir + "b.PDF"), W(dir + "scans"), W(dir + "A.pdf"),
           W(dir) + std::wstring(255 - dir.size(), L'y') + L".pdf.long.pdf",
           W(dir) + L"\x4E2D\x6587.pdf", W(dir + "c.pdf")});

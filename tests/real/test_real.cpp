@@ -90,7 +90,7 @@ TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)
     EXPECT_EQ(Widths(dir + "form_bg.pdf"), std::vector<int>({210, 220}));
     EXPECT_NE(ReadFile(dir + "form_dump.txt").find("NumberOfPages: 2"), std::string::npos);
     EXPECT_NE(ReadFile(dir + "form_fields.txt").find("FieldName: tandrel_name"), std::string::npos);
-    EXPECT_EQ(shown.size(), 1u); // the re-compress command only: nothing failed
+    EXPECT_TRUE(shown.empty()); // nothing failed, and no command line was shown
 }
 
 TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)

@@ -66,7 +66,7 @@ class WindowTest : public testing::Test {
   public:
     void SetUp() override;
     void TearDown() override;
-    void Start(); // the program, with the tool beside it and its settings file in dir
+    void Start(); // the program, with the tool beside it and its settings file in dir, given args
     void Close(); // through WM_CLOSE, as the close box does
     bool Ended(); // the window is gone, and with the release its process
 
@@ -93,6 +93,7 @@ class WindowTest : public testing::Test {
     size_t nRunsSeen = 0;
 
     std::string toolKind = "fake"; // or "bridge": Debian's pdftk
+    std::string args;              // its command line after its path, each one after a blank
     std::string dir;               // scratch folder of the test, ending in a separator
     std::string tool;              // the tool as the program names it
     HWND hMain = nullptr;

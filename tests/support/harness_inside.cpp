@@ -77,14 +77,19 @@ void WindowTest::Start()
     // a terminal a console that its programs cannot share. What the tests print goes on as before.
     static const BOOL bConsole = FreeConsole() && AllocConsole();
     (void)bConsole;
-    tool = dir + "pdftk.exe"; // beside the program, as the program takes it
+    tool = dir + "pdftk.exe"; // beside the program, which is taken to be in dir
     CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), FALSE);
     test = this;
     dialogs = {ScriptMessageBox, ScriptFileDialog<OFN_FILEMUSTEXIST>,
                ScriptFileDialog<OFN_OVERWRITEPROMPT>, ScriptBrowse, ScriptPathFromIdList};
     appInitRecord(GetModuleHandleA(nullptr));
     appRegisterClass(GetModuleHandleA(nullptr));
+    lstrcpynA(gui.szPathDir, dir.substr(0, dir.size() - 1).c_str(), TANDREL_PATH_MAX);
     lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
+    // Read as the program reads its own, once the window is shown; the tests' paths are ASCII.
+    static std::wstring commandLine;
+    commandLine = L"tandrel.exe" + std::wstring(args.begin(), args.end());
+    appCommandLine = commandLine.c_str();
     lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
     SetCurrentDirectoryA(dir.c_str());
     guicfg = {0, 0};

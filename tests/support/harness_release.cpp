@@ -63,7 +63,7 @@ HWND FileNameBox(HWND hDialog)
 void WindowTest::Start()
 {
     tool = dir + "pdftk.exe";
-    std::string exe = dir + "tandrel.exe", cmd = Quote(exe);
+    std::string exe = dir + "tandrel.exe", cmd = Quote(exe) + args;
     fs::copy_file(BuildPath("..\\i686\\tandrel.exe"), exe, fs::copy_options::skip_existing);
     fs::copy_file(BuildPath(toolKind + "\\pdftk.exe"), tool, fs::copy_options::skip_existing);
     STARTUPINFOA si = {};

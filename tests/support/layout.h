@@ -77,6 +77,7 @@ constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
     X(CBO_LANG,        "ComboBox",        470,  30,  80, 100, -1) \
     X(LBL_ZOOM,        "Static",          380,  65,  80,  20, TXT_ZOOM) \
     X(CBO_ZOOM,        "ComboBox",        470,  60,  80, 100, -1) \
+    X(LBL_TOOL,        "Static",          380,  95, 390,  20, -1) \
     X(LBL_ABOUT,       "Static",          410,  70, 320, 200, TXT_ABOUT)
 // clang-format on
 
@@ -91,7 +92,7 @@ enum Row { // the status bar, then the rows of the layout
 struct LayoutRow {
     const char* szClass; // as GetClassName answers it, in any letter case
     int x, y, w, h;
-    int nText; // -1 for none
+    int nText; // -1 for none, or for a text the program forms
 };
 inline const LayoutRow kLayout[] = {
 #define X(name, ...) {__VA_ARGS__},

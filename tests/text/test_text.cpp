@@ -9,7 +9,7 @@
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0x9167DFB9, 0x5EF906C9};
+const uint32_t kTextsCrc[2] = {0xB198B659, 0xF7CE474C};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {
@@ -205,4 +205,37 @@ TEST(DumpParsing, OnlyTheExactKeyCounts)
         EXPECT_EQ(pdfParseDump(f), c.pages) << c.dump;
         fclose(f);
     }
+}
+
+// Where the tool is looked for, in order: beside the program, the folders the installer
+// recorded, its default folders, then PATH; only full paths, each once, that fit a path buffer.
+TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
+{
+    const std::string deep = "C:\\" + std::string(246, 'd'); // 249 + "\pdftk.exe" fits, just
+    // clang-format off
+    const struct { T_TOOL_PLACES places; std::vector<std::string> found; } cases[] = {
+        {{"C:\\Apps", {"D:\\PDFtk Server\\"}, {"C:\\PF86"}, "C:\\Bin"},
+         {"C:\\Apps\\pdftk.exe", "D:\\PDFtk Server\\bin\\pdftk.exe",
+          "C:\\PF86\\PDFtk Server\\bin\\pdftk.exe", "C:\\PF86\\PDFtk\\bin\\pdftk.exe",
+          "C:\\Bin\\pdftk.exe"}},
+        // The same entry in both views and the user's; a relative or empty one is no folder.
+        {{"", {"D:\\Tools\\", "d:\\tools", "Tools", ""}, {}, ""}, {"D:\\Tools\\bin\\pdftk.exe"}},
+        {{"", {}, {"C:\\PF86", "C:\\PF86"}, ""}, // a 32-bit program is told the same one twice
+         {"C:\\PF86\\PDFtk Server\\bin\\pdftk.exe", "C:\\PF86\\PDFtk\\bin\\pdftk.exe"}},
+        {{deep + "dd", {}, {}, ".;;Tools\\bin;C:rel;\\top;\"C:\\A;B\";\\\\srv\\bin\\;C:/x/;" +
+                               deep + "d;" + deep},
+         {"C:\\A;B\\pdftk.exe", "\\\\srv\\bin\\pdftk.exe", "C:/x/pdftk.exe", deep + "\\pdftk.exe"}},
+        {{}, {}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::vector<std::string> found;
+        for (const T_TOOL_CANDIDATE& t : pdfToolCandidates(c.places))
+            found.push_back(t.path);
+        EXPECT_EQ(found, c.found) << c.places.path;
+    }
+    // Nothing found: the message names the program's folder, then the installer's folders.
+    T_TOOL_PLACES places = {"C:\\Apps", {"D:\\PDFtk\\"}, {"C:\\PF"}, "C:\\Bin"};
+    EXPECT_EQ(pdfNoToolText("[%1] [%2]", places),
+              "[C:\\Apps] [D:\\PDFtk\\bin\r\nC:\\PF\\PDFtk Server\\bin\r\nC:\\PF\\PDFtk\\bin]");
 }

@@ -173,15 +173,45 @@ TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
     EXPECT_EQ(Text(ROW_STATUS), szLang_fr[TXT_STATUS]);
 }
 
-// Without pdftk.exe beside the program every operation, and the choice of a source, says where
-// it belongs at once, and nothing else happens.
-TEST_F(Running, AMissingToolIsNamedAtOnce)
+// Without pdftk.exe beside the program every operation, and the choice of a source, says at once
+// where it was looked for, and nothing else happens. Recorded by its installer (in either view
+// of the machine's registry, or in the user's) it is found there and run from its own folder.
+TEST_F(Running, TheToolIsLookedForWhereItsInstallerPutsIt)
 {
+    const char* szKey = "Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+                        "{E3617D29-6D71-4B5C-B9E2-C927C705E317}_is1";
+    // The machine's 32-bit view, as this 64-bit program names it, its own, and the user's.
+    const std::pair<HKEY, std::string> records[] = {{HKEY_LOCAL_MACHINE, "SOFTWARE\\WOW6432Node\\"},
+                                                    {HKEY_LOCAL_MACHINE, "SOFTWARE\\"},
+                                                    {HKEY_CURRENT_USER, "SOFTWARE\\"}};
     ASSERT_TRUE(DeleteFileA(tool.c_str()));
-    for (int n : {BTN_SOURCE, BTN_DUMP_DATA, BTN_BACKGROUND, BTN_CAT})
-        Click(n);
-    std::string where = pdfFillText(szLang_fr[TXT_MSG_NO_TOOL], {dir.substr(0, dir.size() - 1)});
-    EXPECT_EQ(shown, std::vector<std::string>(4, Message(where)));
+    WriteFile(dir + "in.pdf", Pdf(2));
+    for (size_t i = 0; i < 3; ++i) {
+        std::string key = records[i].second + szKey, folder = dir + std::to_string(i) + "\\";
+        std::string bin = folder + "bin", found = bin + "\\pdftk.exe";
+        RegSetKeyValueA(records[i].first, key.c_str(), "InstallLocation", REG_SZ, folder.c_str(),
+                        (DWORD)folder.size() + 1);
+        shown.clear();
+        for (int n : {BTN_SOURCE, BTN_CAT}) // the tool is not there yet
+            Click(n);
+        // The installer's folders close the message, the one recorded first.
+        std::string where = Message(
+            pdfFillText(szLang_fr[TXT_MSG_NO_TOOL], {dir.substr(0, dir.size() - 1), bin + "\r\n"}));
+        ASSERT_EQ(shown.size(), 2u);
+        for (const std::string& said : shown)
+            EXPECT_EQ(said.substr(0, where.size()), where);
+        EXPECT_TRUE(Text(LBL_TOOL) == szLang_fr[TXT_TOOL_NONE] && Runs().empty());
+        for (const std::string& d : {folder, bin})
+            CreateDirectoryA(d.c_str(), nullptr);
+        CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), found.c_str(), FALSE);
+        Click(BTN_SOURCE, {dir + "in.pdf"});
+        std::vector<std::string> cwds, runs = Runs(&cwds);
+        EXPECT_EQ(runs.size() == 1 ? runs[0].substr(0, found.size() + 3) : "", Quote(found) + " ");
+        EXPECT_TRUE(cwds == std::vector{bin} && shown.size() == 2u);
+        EXPECT_EQ(Text(LBL_TOOL), pdfFillText(szLang_fr[TXT_TOOL_IN_USE], {found}));
+        DeleteFileA(found.c_str());
+        RegDeleteKeyA(records[i].first, key.c_str());
+    }
 }
 
 } // namespace

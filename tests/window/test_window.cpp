@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "harness.h"
+#include "pdf_text.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ class Window : public WindowTest {
             if (nText >= 0) {
                 EXPECT_EQ(Text(n), TextTable(nLang)[nText]) << "row " << n;
             }
+            // The tool found beside the program at start.
+            EXPECT_TRUE(n != LBL_TOOL ||
+                        Text(n) == pdfFillText(TextTable(nLang)[TXT_TOOL_IN_USE], {tool}));
         }
     }
 };
@@ -162,6 +166,37 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoomAndKeepsThem)
     Close();
     EXPECT_EQ(shown, std::vector<std::string>({Message(TXT_MSG_SAVE_SETTINGS)}));
     RemoveDirectoryA(cfg.c_str());
+}
+
+// Paths on the command line, as Explorer's "Open with" and "Send to" give them, relative ones
+// from the folder the program starts in: one PDF file becomes the source, several paths or one
+// folder fill the Multiple files page, which is shown; anything else is passed over.
+TEST_F(Window, PathsOnTheCommandLine)
+{
+    CreateDirectoryA((dir + "scans").c_str(), nullptr);
+    for (const char* name : {"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt"})
+        WriteFile(dir + name, Pdf(3));
+    // clang-format off
+    const struct { std::string args; int nTab; std::string source;
+                   std::vector<std::string> listed; } cases[] = {
+        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}},  {" notes.txt", TAB_SINGLE, "", {}},
+        {" \"missing.pdf\"", TAB_SINGLE, "", {}},
+        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}}, // a folder's PDF files
+        {" scans\\..\\a.pdf notes.txt missing.pdf \"" + dir + "b c.pdf\"", TAB_MULTI, "",
+         {dir + "a.pdf", dir + "b c.pdf"}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        args = c.args;
+        Close();
+        Start();
+        Act(hMain, WM_NULL, {}); // once the window is shown
+        EXPECT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), c.nTab) << c.args;
+        EXPECT_TRUE(IsWindowVisible(rows[c.nTab == TAB_SINGLE ? EDIT_SOURCE : LIST_FILES]));
+        EXPECT_EQ(Text(EDIT_SOURCE), c.source); // its pages counted, or a message would say
+        EXPECT_EQ(Items(LIST_FILES), c.listed);
+    }
+    EXPECT_TRUE(shown.empty());
 }
 
 // clang-format off
