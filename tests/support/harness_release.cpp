@@ -78,6 +78,9 @@ void WindowTest::Start()
     })) << "the release shows no window";
     rows = LayoutControls(hMain);
     ASSERT_FALSE(rows.empty());
+    // Shown, it is activated a moment later, and hands the focus it gets on to a control.
+    EXPECT_TRUE(WaitFor([&] { return IsChild(hMain, Focus()) != FALSE; }, 5000))
+        << "no control has the focus";
 }
 
 // Sent without waiting, since the release may stop in a dialog; then each answer typed into the
