@@ -124,35 +124,22 @@ TEST(OutputName, NeverTheInputsOwn)
 TEST(Names, SpeltExactlyInTheCodePageOrRefused)
 {
     const std::wstring tooLong = L"C:\\" + std::wstring(300, L'x') + L".pdf";
-    const struct {
-        const wchar_t* name;
-        unsigned nCodePage;
-        const char* narrow; // null: refused
-    } cases[] = {
-        {L"C:\\caf\xE9.pdf", 1252, "C:\\caf\xE9.pdf"},
-        {L"C:\\\x141\xF3"
-         L"d\x17A.pdf",
-         1252, nullptr}, // not the look-alike Lodz.pdf
-        {L"C:\\\x141\xF3"
-         L"d\x17A.pdf",
-         CP_UTF8,
-         "C:\\\xC5\x81\xC3\xB3"
-         "d\xC5\xBA.pdf"},
+    const wchar_t* lodz = L"C:\\\x141\xF3\x64\x17A.pdf"; // not the look-alike Lodz.pdf
+    // clang-format off
+    const struct { const wchar_t* name; unsigned nCodePage; const char* narrow; } cases[] = {
+        {L"C:\\caf\xE9.pdf", 1252, "C:\\caf\xE9.pdf"},  {lodz, 1252, nullptr}, // null: refused
+        {lodz, CP_UTF8, "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA.pdf"},
         {L"C:\\\x4E2D.pdf", CP_UTF8, "C:\\\xE4\xB8\xAD.pdf"},
         {L"C:\\\xD800.pdf", CP_UTF8, nullptr}, // half a letter
-        {tooLong.c_str(), 1252, nullptr},
-        {tooLong.c_str(), CP_UTF8, nullptr},
+        {tooLong.c_str(), 1252, nullptr},       {tooLong.c_str(), CP_UTF8, nullptr},
     };
+    // clang-format on
     for (const auto& c : cases) {
         char out[TANDREL_PATH_MAX] = "untouched";
         EXPECT_EQ(pdfNarrowName(c.name, out, sizeof(out), c.nCodePage), c.narrow ? 1 : 0);
         EXPECT_STREQ(out, c.narrow ? c.narrow : "") << c.nCodePage;
     }
-    EXPECT_EQ(pdfShownName(L"\x141\xF3"
-                           L"d\x17A.pdf",
-                           1252),
-              "?\xF3"
-              "d?.pdf");
+    EXPECT_EQ(pdfShownName(lodz, 1252), "C:\\?\xF3\x64?.pdf");
     for (const char* name : {"pg_001.pdf", "PG_12345.PDF", "Doc_Data.txt"})
         EXPECT_TRUE(pdfBurstWrites(name)) << name;
     for (const char* name : {"pg_.pdf", "pg_01a.pdf", "a_pg_001.pdf", "pg_001.pdf.txt"})

@@ -3,6 +3,7 @@
 #include "harness.h"
 #include "pdf_text.h"
 
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -57,15 +58,11 @@ TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
 // The temporary files the program makes for the tool's words and the page counts.
 size_t TemporaryFiles()
 {
-    char szDir[MAX_PATH] = {0};
-    GetTempPathA(sizeof(szDir), szDir);
-    WIN32_FIND_DATAA fd;
     size_t n = 0;
-    HANDLE h = FindFirstFileA((std::string(szDir) + "td?*.tmp").c_str(), &fd);
-    for (BOOL b = h != INVALID_HANDLE_VALUE; b; b = FindNextFileA(h, &fd))
-        ++n;
-    if (h != INVALID_HANDLE_VALUE)
-        FindClose(h);
+    for (const auto& e :
+         std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
+        n +=
+            e.path().filename().string().compare(0, 2, "td") == 0 && e.path().extension() == ".tmp";
     return n;
 }
 
@@ -75,77 +72,50 @@ size_t TemporaryFiles()
 // write removed, and nothing is said. No temporary file stays behind.
 TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
 {
-    using namespace std::string_literals;
     size_t nTemporary = TemporaryFiles();
     Pick(CBO_ZOOM, 3);
+    // clang-format off
     const struct {
         std::vector<std::string> names;
-        const char* how;
+        const char *how, *status; // the status shown when the action has begun, before the event
         int nButton;
-        std::string status; // shown when the action has begun, before the event
-        UINT uMsg;          // the event: a key posted to the list, or a message sent
-        LRESULT nAnswer;    // to the message sent
+        UINT uMsg;       // the event: Escape posted to the list, or a message sent
         const char* result;
-        bool bWritten;
-        int nStatus; // the status bar's text after the action
-        const char* doneOrStopped;
+        int nStatus; // the status bar's text after the action, with the results written
+        const char* written;
     } cases[] = {
-        {{"a.pdf"},
-         "/FakeDelay 1500",
-         BTN_REPAIR,
-         "1 / 1 \x97 a.pdf",
-         WM_KEYDOWN,
-         0,
-         "a_fixed.pdf",
-         true,
-         TXT_STATUS_DONE,
-         "1"},
-        {{"b.pdf", "c.pdf"},
-         "/FakeDelay 1500",
-         BTN_REPAIR,
-         "1 / 2 \x97 b.pdf",
-         WM_QUERYENDSESSION,
-         FALSE,
-         "b_fixed.pdf",
-         true,
-         TXT_STATUS_STOPPED,
-         "1"},
-        {{"d.pdf"},
-         "/FakeEarly /FakeDelay 30000",
-         BTN_COMPRESS,
-         "",
-         WM_ENDSESSION,
-         0,
-         "d_compress.pdf",
-         false,
-         TXT_STATUS_DONE,
-         "0"},
+        {{"a.pdf"}, "/FakeDelay 1500", "1 / 1 \x97 a.pdf", BTN_REPAIR, WM_KEYDOWN,
+         "a_fixed.pdf", TXT_STATUS_DONE, "1"},
+        {{"b.pdf", "c.pdf"}, "/FakeDelay 1500", "1 / 2 \x97 b.pdf", BTN_REPAIR, WM_QUERYENDSESSION,
+         "b_fixed.pdf", TXT_STATUS_STOPPED, "1"},
+        {{"d.pdf"}, "/FakeEarly /FakeDelay 30000", "", BTN_COMPRESS, WM_ENDSESSION,
+         "d_compress.pdf", TXT_STATUS_DONE, "0"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Tab(TAB_ABOUT); // the list emptied
         List(c.names, c.how);
         std::thread during([&] {
             // The session's end is sent once the tool has begun to write.
             ASSERT_TRUE(WaitFor([&] {
-                return c.status.empty() ? IsFile(dir + c.result)
-                                        : TextOf(rows[ROW_STATUS]) == c.status;
+                return *c.status ? TextOf(rows[ROW_STATUS]) == c.status : IsFile(dir + c.result);
             }));
             if (c.uMsg == WM_KEYDOWN)
                 PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
             else
-                EXPECT_EQ(Send(hMain, c.uMsg, TRUE), c.nAnswer) << c.uMsg;
+                EXPECT_EQ(Send(hMain, c.uMsg, TRUE), FALSE) << c.uMsg; // not yet, or nothing
         });
         Click(c.nButton);
         during.join();
         EXPECT_EQ(Runs().size(), 1u) << c.result;
-        EXPECT_EQ(IsFile(dir + c.result), c.bWritten) << c.result;
-        std::string total = std::to_string(c.names.size());
-        EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[c.nStatus], {c.doneOrStopped, total}));
+        EXPECT_EQ(IsFile(dir + c.result), *c.written == '1') << c.result;
+        EXPECT_EQ(Text(ROW_STATUS),
+                  pdfFillText(szLang_fr[c.nStatus], {c.written, std::to_string(c.names.size())}));
     }
     EXPECT_EQ(Send(hMain, WM_QUERYENDSESSION), TRUE); // with nothing under way
     DeleteFileA((dir + "tandrel.cfg").c_str());
     Send(hMain, WM_ENDSESSION, TRUE);
-    EXPECT_EQ(ReadFile(dir + "tandrel.cfg"), "\x03\x00"s);
+    EXPECT_EQ(ReadFile(dir + "tandrel.cfg"), std::string("\x03\x00", 2));
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(TemporaryFiles(), nTemporary);
 }
