@@ -3,13 +3,15 @@
 // first "/Count ", as in a real PDF file's page tree; 0 without one), and a "/Password (pw)" in
 // it makes every operation need "input_pw pw" or say so, write nothing and exit with 3. The input
 // file also chooses how the run goes: "/FakeDelay N" waits N ms first ("/FakeEarly": after writing
-// part of its output), "/FakeStatus N" exits with N without writing anything, after writing what
-// "/FakeSays (text)" holds to its error output.
+// part of its output), "/FakeWork N" then works for N ms of processor time, "/FakeStatus N" exits
+// with N without writing anything, after writing what "/FakeSays (text)" holds to its error
+// output.
 // A run given a password as PROMPT must be left on the console it asks on; any other run must
 // have no console at all (it would wait for an answer nobody sees) and write into a file: else
 // it says so and exits with 5.
 // The environment variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and
-// "CWD:<folder>\n" to.
+// "CWD:<folder>\n" to as it starts, and "RAN:<start> <end> <input>\n" as it ends, the times in
+// 100 ns units of the system clock: runs at once each append whole lines.
 #include <windows.h>
 
 #include <stdio.h>
@@ -44,21 +46,52 @@ bool WriteText(const std::string& path, const std::string& text)
     return fclose(f) == 0 && ok;
 }
 
-void Log(const char* szCmdLine)
+// Written whole at the log's end, whoever else appends to it meanwhile: runs at once take
+// turns (appending alone is not one step on every platform).
+void Log(const std::string& lines)
 {
     std::string path = Env("TANDREL_FAKE_LOG");
     if (path.empty())
         return;
-    char szCwd[MAX_PATH + 1] = {0};
-    DWORD n = GetCurrentDirectoryA(sizeof(szCwd), szCwd);
-    if (n >= sizeof(szCwd))
-        szCwd[0] = '\0';
-    FILE* f = fopen(path.c_str(), "ab");
-    if (!f)
-        return;
-    std::string text = std::string("CMD:") + szCmdLine + "\nCWD:" + szCwd + "\n";
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
+    HANDLE hTurn = CreateMutexA(nullptr, FALSE, "TandrelFakeToolLog");
+    if (hTurn)
+        WaitForSingleObject(hTurn, INFINITE);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_ALWAYS, 0, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        DWORD nWritten;
+        SetFilePointer(h, 0, nullptr, FILE_END);
+        WriteFile(h, lines.data(), (DWORD)lines.size(), &nWritten, nullptr);
+        CloseHandle(h);
+    }
+    if (hTurn) {
+        ReleaseMutex(hTurn);
+        CloseHandle(hTurn);
+    }
+}
+
+unsigned long long Now()
+{
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    return ((unsigned long long)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
+}
+
+// Busy for nMs of this process's processor time.
+void Work(int nMs)
+{
+    volatile unsigned nSum = 0;
+    for (;;) {
+        FILETIME t0, t1, tKernel, tUser;
+        GetProcessTimes(GetCurrentProcess(), &t0, &t1, &tKernel, &tUser);
+        unsigned long long nUsed = ((unsigned long long)tUser.dwHighDateTime << 32) +
+                                   tUser.dwLowDateTime + tKernel.dwLowDateTime +
+                                   ((unsigned long long)tKernel.dwHighDateTime << 32);
+        if (nUsed >= (unsigned long long)nMs * 10000)
+            return;
+        for (unsigned i = 0; i < 100000; ++i)
+            nSum = nSum + i * i;
+    }
 }
 
 bool HasArg(const std::vector<std::string>& args, const char* szWord)
@@ -100,10 +133,17 @@ std::string DumpText(int nPages)
 
 } // namespace
 
+// What the tool does with its input; its exit status.
+static int Run(const std::vector<std::string>& args, const std::string& input);
+
 int main()
 {
+    const unsigned long long nStart = Now();
     const char* szCmdLine = GetCommandLineA();
-    Log(szCmdLine);
+    char szCwd[MAX_PATH + 1] = {0};
+    if (GetCurrentDirectoryA(sizeof(szCwd), szCwd) >= sizeof(szCwd))
+        szCwd[0] = '\0';
+    Log(std::string("CMD:") + szCmdLine + "\nCWD:" + szCwd + "\n");
 
     std::vector<std::string> args = SplitCommandLine(szCmdLine);
     std::string input;
@@ -113,11 +153,20 @@ int main()
             input.append(buf, n);
         fclose(f);
     }
+    int nStatus = Run(args, input);
+    Log("RAN:" + std::to_string(nStart) + " " + std::to_string(Now()) + " " +
+        (args.size() > 1 ? args[1] : std::string()) + "\n");
+    return nStatus;
+}
+
+static int Run(const std::vector<std::string>& args, const std::string& input)
+{
     const int nPages = atoi(Field(input, "/Count ", " /\n>").c_str());
     const std::string* output = ArgAfter(args, "output");
     if (output && input.find("/FakeEarly") != std::string::npos) // begun before the wait
         WriteText(*output, "%PDF-1.4\n% fake, half written\n");
     Sleep((DWORD)atoi(Field(input, "/FakeDelay ", " /\n>").c_str()));
+    Work(atoi(Field(input, "/FakeWork ", " /\n>").c_str()));
     // Kept: no console at all (none to open), what it writes going into a file.
     HANDLE hConsole = CreateFileA("CONIN$", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, 0, nullptr);
