@@ -215,6 +215,7 @@ static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPA
     if (operation.bBusy)
         return;
     operation.bBusy = 1;
+    operation.bStop = 0; // a stop asked for from now on is this action's
     pAction(hSender, wParam);
     operation.bBusy = 0;
     if (bEndBlocked) { // the session may end now

@@ -329,20 +329,23 @@ static void SkipResultsThatAreInputs(std::vector<T_STEP>& steps)
 {
     if (steps.size() < 2)
         return;
-    std::vector<std::string> inputs, folders;
-    for (const T_STEP& s : steps) {
-        inputs.push_back(s.input);
-        char szFolder[TANDREL_PATH_MAX];
-        lstrcpynA(szFolder, s.input.c_str(), sizeof(szFolder));
-        PathRemoveFileSpecA(szFolder);
-        // Only a file of a name the burst writes is replaced in its folder.
-        folders.push_back(pdfBurstWrites(PathFindFileNameA(s.input.c_str())) ? szFolder : "");
-    }
+    // Each input is looked up as the window goes on answering: a long list takes a while.
     T_SAME_FILES listed, burstFolders;
-    pdfSameFilesOf(inputs, &listed);
-    pdfSameFilesOf(folders, &burstFolders);
+    for (size_t i = 0; i < steps.size(); ++i) {
+        pdfKeepAlive();
+        const std::string& input = steps[i].input;
+        pdfAddSameFile(&listed, input.c_str(), (int)i);
+        // Only a file of a name the burst writes is replaced in its folder.
+        if (pdfBurstWrites(PathFindFileNameA(input.c_str()))) {
+            char szFolder[TANDREL_PATH_MAX];
+            lstrcpynA(szFolder, input.c_str(), sizeof(szFolder));
+            PathRemoveFileSpecA(szFolder);
+            pdfAddSameFile(&burstFolders, szFolder, (int)i);
+        }
+    }
     for (size_t i = 0; i < steps.size(); ++i) {
         T_STEP& s = steps[i];
+        pdfKeepAlive();
         if (s.nSkip)
             continue;
         const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;

@@ -20,21 +20,26 @@ typedef struct {
 int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
                    T_RUN_RESULT* pResult = nullptr, const char* szOutput = nullptr);
 
+// Lets the window paint, move and answer (as while the tool runs) during long work of an
+// operation before or between runs, every KEEP_ALIVE_MS at most.
+int pdfKeepAlive(void);
+
 // Why a run made no result, in the active language: what the tool said, else its outcome.
 std::string pdfRunWhy(T_INTERFACE* gui, const T_RUN_RESULT& r);
 
 // The window's action under way, and the operation's progress. While bBusy no other action
 // starts: the window procedure ignores the controls, the runner drops their clicks and keys.
 typedef struct {
-    int bBusy;            // an action of the window is under way
-    int bStop;            // stop before the next input: Escape, the window closing, a shutdown
-    int bClose;           // close the window once the action has ended
-    int bEnding;          // the session ends: nothing more runs, nothing more is said
-    int nSteps;           // inputs of the operation
-    int nStep;            // the input being worked on, from 1
-    int nWritten;         // results written
-    int nFailed;          // inputs without a result
-    std::string failures; // the first few of them, with what the tool said
+    int bBusy;    // an action of the window is under way
+    int bStop;    // start no further input: Escape, the window closing, a shutdown; cleared as
+                  // an action starts
+    int bClose;   // close the window once the action has ended
+    int bEnding;  // the session ends: nothing more runs, nothing more is said
+    int nSteps;   // inputs of the operation
+    int nStarted; // inputs begun
+    int nDone;    // inputs finished
+    int nWritten; // results written
+    int nFailed;  // inputs without a result
 } T_OPERATION;
 
 extern T_OPERATION operation;
@@ -55,12 +60,19 @@ typedef struct {
 int pdfFindTool(T_INTERFACE* gui);
 // 1 when there is a tool (pdfFindTool); else 0, and the user is told where it was looked for.
 int pdfToolReady(T_INTERFACE* gui);
-// Runs the steps of an operation in order, each input's place in the status bar, until the
-// last or a stop; then the status bar says what was written and one message names the inputs
-// that got no result. The commands are wiped afterwards: they may hold passwords.
+// Runs the steps of an operation, several at once as the machine allows (pdfWorkers) and started
+// in their order, the progress in the status bar, until the last or a stop: a stop starts no
+// further input and lets those under way finish. Then the status bar says what was written and
+// one message names the inputs that got no result, in the order of the steps. Two steps of one
+// input file or of one result file never run at once; the steps run one at a time where the
+// tool asks for a password on its console. The commands are wiped afterwards: they may hold
+// passwords.
 int pdfRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps);
-// The session is ending in the middle of a run: the tool is ended, what it had begun to write
-// and the temporary files are removed, and nothing more runs.
+// For measurements: at most nWorkers inputs run at once from now on (up to WORKERS_MAX); 0 for
+// as many as the machine allows.
+int pdfSetWorkers(int nWorkers);
+// The session is ending in the middle of a run: every run of the tool is ended, what each had
+// begun to write and the temporary files are removed, and nothing more runs.
 int pdfEndSession(void);
 
 // Page count of filepdf from a data dump written by the tool fileexe: the count, 0 when the dump

@@ -2,6 +2,8 @@
 
 #include <wchar.h>
 
+#include <algorithm>
+
 // The path made absolute, "." and ".." resolved, and its short names made long where it exists;
 // empty when it cannot be resolved.
 static std::wstring ResolvedPath(const char* szPath)
@@ -16,6 +18,10 @@ static std::wstring ResolvedPath(const char* szPath)
     if (nFull == 0 || GetFullPathNameW(path.c_str(), nFull, &full[0], nullptr) >= nFull)
         return std::wstring();
     full.resize(wcslen(full.c_str()));
+    // Only a short name holds a tilde; without one the long name is the name (and looking it up
+    // costs a directory search a folder).
+    if (full.find(L'~') == std::wstring::npos)
+        return full;
     DWORD nLong = GetLongPathNameW(full.c_str(), nullptr, 0);
     std::wstring longer(nLong, L'\0');
     if (nLong > 0 && GetLongPathNameW(full.c_str(), &longer[0], nLong) < nLong)
@@ -60,16 +66,22 @@ int pdfSameFile(const char* szPath1, const char* szPath2)
     return pdfFindSameFile(&files, szPath2) == 0 ? 1 : 0;
 }
 
+int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex)
+{
+    T_FILE_KEY key = szPath[0] ? FileKey(szPath) : T_FILE_KEY();
+    if (key.name.empty())
+        return -1;
+    // A name seen before, or else the file under another name.
+    int nByName = files->byName.emplace(key.name, nIndex).first->second;
+    if (!key.bFile)
+        return nByName;
+    return std::min(nByName, files->byFile.emplace(key.id, nByName).first->second);
+}
+
 int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files)
 {
-    for (size_t i = 0; i < paths.size(); ++i) {
-        T_FILE_KEY key = paths[i].empty() ? T_FILE_KEY() : FileKey(paths[i].c_str());
-        if (key.name.empty())
-            continue;
-        files->byName.emplace(key.name, (int)i);
-        if (key.bFile)
-            files->byFile.emplace(key.id, (int)i);
-    }
+    for (size_t i = 0; i < paths.size(); ++i)
+        pdfAddSameFile(files, paths[i].c_str(), (int)i);
     return 0;
 }
 

@@ -20,6 +20,10 @@ typedef struct {
     std::map<std::pair<DWORD, ULONGLONG>, int> byFile; // volume serial number, file index
 } T_SAME_FILES;
 
+// Adds szPath to files as the path of index nIndex, unless one before names the same file; the
+// index of the first path that names it (nIndex when none did), -1 when it names none (empty, or
+// it cannot be resolved).
+int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex);
 // The lookup of paths (an empty one is passed over; of equal ones the first is kept).
 int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files);
 // The index of a path of files that names the same file as szPath, or -1.

@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,15 @@ T_OPERATION operation;
 #define TOOL_OUTPUT_TAIL 4096
 // How long the session's end waits for the tool it ends, in ms.
 #define TOOL_END_WAIT_MS 5000
+// How often long work of an operation lets the window answer, in ms: less than a user notices.
+#define KEEP_ALIVE_MS 30
 // Two seconds in file time (100 ns units): the step of a FAT volume's file times.
 #define FAT_TIME_STEP 20000000ULL
 
 // Input held back while the tool works, so that nothing the user clicks or types meanwhile runs
 // now or later: every click and key meant for the controls. The window itself can still be
-// moved, minimised and closed, and so can the Close button be pressed; Escape stops the
-// operation after the input being worked on.
+// moved, minimised and closed, and so can the Close button be pressed; Escape starts no further
+// input of the operation.
 static int HeldBack(const MSG* m)
 {
     int bKey = m->message >= WM_KEYFIRST && m->message <= WM_KEYLAST;
@@ -54,77 +57,88 @@ static void HandleMessages(void)
     }
 }
 
-// Waits for the process while the window paints, moves and answers; what was clicked or typed
-// during the run is dropped once it has ended.
-static void WaitAlive(HANDLE hProcess)
+int pdfKeepAlive(void)
 {
-    while (MsgWaitForMultipleObjectsEx(1, &hProcess, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
-           WAIT_OBJECT_0)
+    static DWORD dwLast;
+    if (GetTickCount() - dwLast >= KEEP_ALIVE_MS) {
         HandleMessages();
-    HandleMessages();
+        dwLast = GetTickCount();
+    }
+    return 0;
 }
 
-// What a run of the tool that keeps no console is given: an empty input, and a file for what it
-// writes, read when it fails. Opened once for all the runs of an operation.
-static struct {
-    HANDLE hInput, hOutput;
-    char szOutput[TANDREL_PATH_MAX];
-} redirect = {INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE, ""};
+// One run of the tool under way, in one of the places the operation's inputs run in at once.
+// Each has its own file for what the tool writes, opened for its first run of the operation.
+typedef struct {
+    HANDLE hProcess;               // null while the place is free
+    HANDLE hSaid;                  // what the tool writes, read when it fails
+    char szSaid[TANDREL_PATH_MAX]; // that file's name, removed at the operation's end
+    const char* szOutput;          // what the run writes, removed if the session ends meanwhile
+    FILETIME ftStart;
+    size_t nStep; // the operation's input it works on
+    int bConsole; // it asks on its console, and writes nothing into the file
+} T_RUN;
 
-static int OpenRedirect(void)
+static T_RUN runs[WORKERS_MAX];
+static HANDLE hNoInput = INVALID_HANDLE_VALUE; // the empty input every run without console reads
+static int nWorkersSet;                        // pdfSetWorkers
+
+static void CloseRedirects(void)
 {
-    if (redirect.hInput != INVALID_HANDLE_VALUE)
-        return 0;                                         // already open for the operation
+    if (hNoInput != INVALID_HANDLE_VALUE)
+        CloseHandle(hNoInput);
+    hNoInput = INVALID_HANDLE_VALUE;
+    for (T_RUN& run : runs) {
+        if (run.hSaid && run.hSaid != INVALID_HANDLE_VALUE)
+            CloseHandle(run.hSaid);
+        run.hSaid = INVALID_HANDLE_VALUE;
+        if (run.szSaid[0])
+            DeleteFileA(run.szSaid);
+        run.szSaid[0] = 0;
+    }
+}
+
+// What a run of the tool that keeps no console is given: an empty input, and a file of the
+// place's own for what it writes, emptied for each run.
+static void OpenRedirect(T_RUN* run)
+{
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE}; // handles the tool inherits
-    redirect.hInput = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                                  OPEN_EXISTING, 0, nullptr);
+    if (hNoInput == INVALID_HANDLE_VALUE)
+        hNoInput = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                               OPEN_EXISTING, 0, nullptr);
+    if (run->hSaid && run->hSaid != INVALID_HANDLE_VALUE) {
+        SetFilePointer(run->hSaid, 0, nullptr, FILE_BEGIN);
+        SetEndOfFile(run->hSaid);
+        return;
+    }
     char szDir[TANDREL_PATH_MAX];
     DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
-    if (nLen > 0 && nLen < sizeof(szDir) && GetTempFileNameA(szDir, "tdo", 0, redirect.szOutput))
-        redirect.hOutput = CreateFileA(redirect.szOutput, GENERIC_READ | GENERIC_WRITE,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
-                                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (redirect.hOutput == INVALID_HANDLE_VALUE) // still no console, and nothing kept
-        redirect.hOutput = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       &sa, OPEN_EXISTING, 0, nullptr);
-    return 1;
-}
-
-static void CloseRedirect(void)
-{
-    for (HANDLE* h : {&redirect.hInput, &redirect.hOutput}) {
-        if (*h != INVALID_HANDLE_VALUE)
-            CloseHandle(*h);
-        *h = INVALID_HANDLE_VALUE;
-    }
-    if (redirect.szOutput[0])
-        DeleteFileA(redirect.szOutput);
-    redirect.szOutput[0] = 0;
+    run->hSaid = INVALID_HANDLE_VALUE;
+    if (nLen > 0 && nLen < sizeof(szDir) && GetTempFileNameA(szDir, "tdo", 0, run->szSaid))
+        run->hSaid = CreateFileA(run->szSaid, GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (run->hSaid == INVALID_HANDLE_VALUE) // still no console, and nothing kept
+        run->hSaid = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                                 OPEN_EXISTING, 0, nullptr);
 }
 
 // The last lines of what the tool wrote, from the start of the file.
-static std::string RedirectedLines(void)
+static std::string RedirectedLines(const T_RUN* run)
 {
     LARGE_INTEGER size;
-    if (!redirect.szOutput[0] || !GetFileSizeEx(redirect.hOutput, &size))
+    if (!run->szSaid[0] || !GetFileSizeEx(run->hSaid, &size))
         return std::string();
     LARGE_INTEGER from;
     from.QuadPart = size.QuadPart > TOOL_OUTPUT_TAIL ? size.QuadPart - TOOL_OUTPUT_TAIL : 0;
     std::string tail(TOOL_OUTPUT_TAIL, '\0');
     DWORD nRead = 0;
-    if (!SetFilePointerEx(redirect.hOutput, from, nullptr, FILE_BEGIN) ||
-        !ReadFile(redirect.hOutput, &tail[0], TOOL_OUTPUT_TAIL, &nRead, nullptr))
+    if (!SetFilePointerEx(run->hSaid, from, nullptr, FILE_BEGIN) ||
+        !ReadFile(run->hSaid, &tail[0], TOOL_OUTPUT_TAIL, &nRead, nullptr))
         return std::string();
     tail.resize(nRead);
     return pdfLastLines(tail, TOOL_LINES_SHOWN);
 }
-
-// The run under way, for the session's end: the tool's process, what it writes and since when.
-static struct {
-    HANDLE hProcess;
-    const char* szOutput;
-    FILETIME ftStart;
-} running = {nullptr, nullptr, {0, 0}};
 
 // The folder the tool runs from: its own when it is not beside the program, where an installed
 // tool has the files it needs; else null, the program's current folder.
@@ -135,63 +149,109 @@ static const char* ToolWorkDir(char* szDir)
     return szDir[0] && lstrcmpiA(szDir, gui.szPathDir) ? szDir : nullptr;
 }
 
-int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult,
-                   const char* szOutput)
+// Starts one complete command line in the free place run; 1 when it runs, else 0 with pResult
+// saying why.
+static int StartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, const char* szOutput,
+                    T_RUN_RESULT* pResult)
 {
-    T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string()};
+    *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string()};
     char szToolDir[TANDREL_PATH_MAX];
     if (!szWorkDir)
         szWorkDir = ToolWorkDir(szToolDir);
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
     // cut command could name another file, so it never runs.
     size_t nLen = strlen(szCommand);
-    if (nLen >= TANDREL_CMDLINE_MAX)
-        result.nText = TXT_FAIL_TOO_LONG;
+    if (nLen >= TANDREL_CMDLINE_MAX) {
+        pResult->nText = TXT_FAIL_TOO_LONG;
+        return 0;
+    }
     // Once the session ends, nothing starts that it could cut short.
-    bool bRun = result.nText != TXT_FAIL_TOO_LONG && !operation.bEnding;
-
+    if (operation.bEnding)
+        return 0;
     // Asked for a password on its console, the tool keeps its console. Otherwise it runs without
     // one, reads an empty input (it can never wait for an answer nobody sees) and writes into a
     // file kept for the message.
-    int bConsole = pdfAsksOnConsole(szCommand), bOwnRedirect = 0;
+    int bConsole = pdfAsksOnConsole(szCommand);
     STARTUPINFOA si;
     ZeroMemory(&si, sizeof(si));
     si.cb = sizeof(si);
     if (!bConsole) {
-        bOwnRedirect = OpenRedirect();
-        // What the last run wrote is gone: the file is read from its start.
-        SetFilePointer(redirect.hOutput, 0, nullptr, FILE_BEGIN);
-        SetEndOfFile(redirect.hOutput);
+        OpenRedirect(run);
         si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = redirect.hInput;
-        si.hStdOutput = si.hStdError = redirect.hOutput;
+        si.hStdInput = hNoInput;
+        si.hStdOutput = si.hStdError = run->hSaid;
     }
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
     std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
-    GetSystemTimeAsFileTime(&running.ftStart);
-    if (bRun && CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
-                               bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi)) {
-        CloseHandle(pi.hThread);
-        running.hProcess = pi.hProcess;
-        running.szOutput = szOutput;
-        WaitAlive(pi.hProcess);
-        running.hProcess = nullptr;
-        running.szOutput = nullptr;
-        if (GetExitCodeProcess(pi.hProcess, &result.dwStatus))
-            result.nText = result.dwStatus == 0 ? 0 : TXT_FAIL_STATUS;
-        CloseHandle(pi.hProcess);
-        if (result.nText && !bConsole)
-            result.said = RedirectedLines();
-    }
-    if (bOwnRedirect)
-        CloseRedirect();
+    GetSystemTimeAsFileTime(&run->ftStart);
+    BOOL bStarted = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
+                                   bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi);
     SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
+    if (!bStarted)
+        return 0;
+    CloseHandle(pi.hThread);
+    run->hProcess = pi.hProcess;
+    run->szOutput = szOutput;
+    run->bConsole = bConsole;
+    return 1;
+}
+
+// The outcome of a run that has ended; its place is free again.
+static void FinishRun(T_RUN* run, T_RUN_RESULT* pResult)
+{
+    *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string()};
+    if (GetExitCodeProcess(run->hProcess, &pResult->dwStatus))
+        pResult->nText = pResult->dwStatus == 0 ? 0 : TXT_FAIL_STATUS;
+    CloseHandle(run->hProcess);
+    run->hProcess = nullptr;
+    run->szOutput = nullptr;
+    if (pResult->nText && !run->bConsole)
+        pResult->said = RedirectedLines(run);
+}
+
+// Waits until one of the runs under way ends, while the window paints, moves and answers; that
+// run, or null when none is under way. What was clicked or typed meanwhile is dropped.
+static T_RUN* WaitAny(void)
+{
+    HANDLE handles[WORKERS_MAX];
+    T_RUN* of[WORKERS_MAX];
+    DWORD nRuns = 0;
+    for (T_RUN& run : runs) {
+        if (run.hProcess) {
+            handles[nRuns] = run.hProcess;
+            of[nRuns++] = &run;
+        }
+    }
+    if (nRuns == 0)
+        return nullptr;
+    DWORD nEnded;
+    while ((nEnded = MsgWaitForMultipleObjectsEx(nRuns, handles, INFINITE, QS_ALLINPUT,
+                                                 MWMO_INPUTAVAILABLE) -
+                     WAIT_OBJECT_0) >= nRuns) {
+        if (nEnded + WAIT_OBJECT_0 == WAIT_FAILED) { // taken as ended rather than spun on
+            nEnded = 0;
+            break;
+        }
+        HandleMessages();
+    }
+    HandleMessages();
+    return of[nEnded];
+}
+
+int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult,
+                   const char* szOutput)
+{
+    T_RUN_RESULT result;
+    if (StartRun(&runs[0], szCommand, szWorkDir, szOutput, &result)) {
+        WaitAny(); // the only run under way
+        FinishRun(&runs[0], &result);
+    }
+    CloseRedirects();
     if (pResult)
         *pResult = result;
     return result.nText ? 1 : 0;
 }
-
 // ---------------------------------------------------------------------------------------------
 // Where the tool is
 
@@ -307,39 +367,47 @@ static void RemoveWrittenSince(const char* szOutput, FILETIME ftStart)
     RemoveDirectoryA(szOutput); // only when empty
 }
 
-int pdfEndSession(void)
+int pdfSetWorkers(int nWorkers)
 {
-    operation.bStop = operation.bEnding = 1;
-    if (running.hProcess) {
-        TerminateProcess(running.hProcess, ERROR_SHUTDOWN_IN_PROGRESS);
-        WaitForSingleObject(running.hProcess, TOOL_END_WAIT_MS);
-        if (running.szOutput)
-            RemoveWrittenSince(running.szOutput, running.ftStart);
-    }
-    CloseRedirect();
+    nWorkersSet = nWorkers < 0 ? 0 : nWorkers > WORKERS_MAX ? WORKERS_MAX : nWorkers;
     return 0;
 }
 
-static void BeginOperation(int nSteps)
+// How many inputs run at once: as many as the machine's processors and free memory allow.
+static int Workers(void)
 {
-    OpenRedirect();
-    operation.bStop = 0;
-    operation.nSteps = nSteps;
-    operation.nStep = operation.nWritten = operation.nFailed = 0;
-    operation.failures.clear();
+    if (nWorkersSet)
+        return nWorkersSet;
+    SYSTEM_INFO si;
+    GetSystemInfo(&si);
+    MEMORYSTATUSEX ms;
+    ms.dwLength = sizeof(ms);
+    return pdfWorkers(si.dwNumberOfProcessors, GlobalMemoryStatusEx(&ms) ? ms.ullAvailPhys : 0);
 }
 
-// An input without a result, and why.
-static void AddFailure(const std::string& input, const std::string& why)
+int pdfEndSession(void)
 {
-    if (operation.nFailed++ < FAILURES_SHOWN)
-        operation.failures += "\r\n\r\n" + input + "\r\n" + why;
+    operation.bStop = operation.bEnding = 1;
+    for (T_RUN& run : runs) {
+        if (run.hProcess)
+            TerminateProcess(run.hProcess, ERROR_SHUTDOWN_IN_PROGRESS);
+    }
+    for (T_RUN& run : runs) {
+        if (!run.hProcess)
+            continue;
+        WaitForSingleObject(run.hProcess, TOOL_END_WAIT_MS);
+        if (run.szOutput)
+            RemoveWrittenSince(run.szOutput, run.ftStart);
+    }
+    CloseRedirects();
+    return 0;
 }
 
+// The status bar: inputs finished of all, and the last one started.
 static void ShowProgress(T_INTERFACE* gui, const char* szInput)
 {
     std::string text = pdfFillText(gui->szLang[TXT_STATUS_PROGRESS],
-                                   {std::to_string(operation.nStep),
+                                   {std::to_string(operation.nDone),
                                     std::to_string(operation.nSteps), PathFindFileNameA(szInput)});
     SetWindowTextA(gui->Status.hdl, text.c_str());
 }
@@ -350,36 +418,41 @@ std::string pdfRunWhy(T_INTERFACE* gui, const T_RUN_RESULT& r)
                            : pdfFillText(gui->szLang[r.nText], {std::to_string(r.dwStatus)});
 }
 
-static void RunStep(T_INTERFACE* gui, const T_STEP& s)
+// Starts input i of the operation in the free place run; 1 when it runs, else 0 with why it got
+// no result in why.
+static int StartStep(T_INTERFACE* gui, const T_STEP& s, size_t i, T_RUN* run, std::string& why)
 {
-    ++operation.nStep;
     if (s.nSkip) {
-        AddFailure(s.input, pdfFillText(gui->szLang[s.nSkip], {s.detail}));
-        return;
+        why = pdfFillText(gui->szLang[s.nSkip], {s.detail});
+        return 0;
     }
     // A folder to run in is made first; without it (a file of its name is there, or it cannot
     // be made) the input is left alone.
     if (!s.workDir.empty() && !CreateDirectoryA(s.workDir.c_str(), nullptr) &&
         !PathIsDirectoryA(s.workDir.c_str())) {
-        AddFailure(s.input, pdfFillText(gui->szLang[TXT_FAIL_NO_FOLDER], {s.workDir}));
-        return;
+        why = pdfFillText(gui->szLang[TXT_FAIL_NO_FOLDER], {s.workDir});
+        return 0;
     }
-    ShowProgress(gui, s.input.c_str());
     T_RUN_RESULT r;
-    if (ExecuteCommand(s.cmd.c_str(), s.workDir.empty() ? nullptr : s.workDir.c_str(), &r,
-                       s.output.c_str()) == 0)
-        ++operation.nWritten;
-    else
-        AddFailure(s.input, pdfRunWhy(gui, r));
+    if (!StartRun(run, s.cmd.c_str(), s.workDir.empty() ? nullptr : s.workDir.c_str(),
+                  s.output.c_str(), &r)) {
+        why = pdfRunWhy(gui, r);
+        return 0;
+    }
+    run->nStep = i;
+    return 1;
 }
 
-static void EndOperation(T_INTERFACE* gui)
+// The status bar says what was written, and one message names the inputs without a result, in
+// the order of the list.
+static void EndOperation(T_INTERFACE* gui, const std::vector<T_STEP>& steps,
+                         const std::vector<std::string>& whys)
 {
-    CloseRedirect();
+    CloseRedirects();
     if (operation.nSteps == 0)
         return;
     // Stopped only when an input was left unrun.
-    bool bStopped = operation.bStop && operation.nStep < operation.nSteps;
+    bool bStopped = operation.bStop && operation.nStarted < operation.nSteps;
     std::string status =
         pdfFillText(gui->szLang[bStopped ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
                     {std::to_string(operation.nWritten), std::to_string(operation.nSteps)});
@@ -387,19 +460,117 @@ static void EndOperation(T_INTERFACE* gui)
     // Nothing is said to a user who is closing the window, nor while the session ends.
     if (operation.nFailed == 0 || operation.bClose || operation.bEnding)
         return;
-    std::string text = gui->szLang[TXT_MSG_FAILED] + operation.failures;
+    std::string text = gui->szLang[TXT_MSG_FAILED];
+    int nNamed = 0;
+    for (size_t i = 0; i < steps.size() && nNamed < FAILURES_SHOWN; ++i) {
+        if (!whys[i].empty()) {
+            text += "\r\n\r\n" + steps[i].input + "\r\n" + whys[i];
+            ++nNamed;
+        }
+    }
     if (operation.nFailed > FAILURES_SHOWN)
         text += "\r\n\r\n" + pdfFillText(gui->szLang[TXT_MSG_FAILED_MORE],
                                          {std::to_string(operation.nFailed - FAILURES_SHOWN)});
     uiShowText(gui, text.c_str(), MB_ICONERROR);
 }
 
+// Which of the operation's inputs may run beside those under way: never two of one input file,
+// nor two of one result, however they are named. Each step is looked up as it comes up, so that
+// the window answers meanwhile.
+typedef struct {
+    T_SAME_FILES inputs, outputs;
+    std::vector<int> first;            // each step's first step of its input and of its result
+    std::vector<char> inBusy, outBusy; // by first step: one of that file runs
+} T_FILES_IN_USE;
+
+static void LookUpStep(T_FILES_IN_USE* u, const std::vector<T_STEP>& steps, size_t i)
+{
+    pdfKeepAlive();
+    const T_STEP& s = steps[i];
+    u->first[2 * i] = s.nSkip ? -1 : pdfAddSameFile(&u->inputs, s.input.c_str(), (int)i);
+    u->first[2 * i + 1] = s.nSkip ? -1 : pdfAddSameFile(&u->outputs, s.output.c_str(), (int)i);
+}
+
+static bool InUse(const T_FILES_IN_USE* u, size_t i)
+{
+    int nIn = u->first[2 * i], nOut = u->first[2 * i + 1];
+    return (nIn >= 0 && u->inBusy[nIn]) || (nOut >= 0 && u->outBusy[nOut]);
+}
+
+static void SetInUse(T_FILES_IN_USE* u, size_t i, char bBusy)
+{
+    int nIn = u->first[2 * i], nOut = u->first[2 * i + 1];
+    if (nIn >= 0)
+        u->inBusy[nIn] = bBusy;
+    if (nOut >= 0)
+        u->outBusy[nOut] = bBusy;
+}
+
 int pdfRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
 {
-    BeginOperation((int)steps.size());
-    for (size_t i = 0; i < steps.size() && !operation.bStop; ++i)
-        RunStep(gui, steps[i]);
-    EndOperation(gui);
+    operation.nSteps = (int)steps.size();
+    operation.nStarted = operation.nDone = operation.nWritten = operation.nFailed = 0;
+    // One input at a time where the tool asks on its console (one question at a time), and
+    // where there is nothing to run beside another.
+    bool bAsks = std::any_of(steps.begin(), steps.end(),
+                             [](const T_STEP& s) { return pdfAsksOnConsole(s.cmd) != 0; });
+    int nWorkers = steps.size() < 2 || bAsks ? 1 : Workers();
+    T_FILES_IN_USE files;
+    if (nWorkers > 1) {
+        files.first.assign(2 * steps.size(), -1);
+        files.inBusy.assign(steps.size(), 0);
+        files.outBusy.assign(steps.size(), 0);
+    }
+    std::vector<char> bStarted(steps.size(), 0);
+    std::vector<std::string> whys(steps.size()); // why an input got no result
+    size_t nFirst = 0, nLookedUp = 0;            // no input before nFirst is still to start
+    const char* szLastStarted = nullptr;
+    auto Finished = [&](size_t i, bool bWritten, const std::string& why) {
+        ++operation.nDone;
+        operation.nWritten += bWritten;
+        operation.nFailed += !bWritten;
+        whys[i] = why;
+        if (nWorkers > 1)
+            SetInUse(&files, i, 0);
+    };
+    for (int nRunning = 0;;) {
+        // The free places take the first inputs that may start; an input waits while another
+        // of its file or its result runs.
+        for (size_t i = nFirst; i < steps.size() && nRunning < nWorkers && !operation.bStop; ++i) {
+            if (nWorkers > 1 && i == nLookedUp)
+                LookUpStep(&files, steps, nLookedUp++);
+            if (operation.bStop) // asked for meanwhile
+                break;
+            if (bStarted[i] || (nWorkers > 1 && InUse(&files, i)))
+                continue;
+            bStarted[i] = 1;
+            ++operation.nStarted;
+            T_RUN* run = runs;
+            while (run->hProcess)
+                ++run;
+            std::string why;
+            if (StartStep(gui, steps[i], i, run, why)) {
+                ++nRunning;
+                szLastStarted = steps[i].input.c_str();
+                if (nWorkers > 1)
+                    SetInUse(&files, i, 1);
+            } else {
+                Finished(i, false, why);
+            }
+        }
+        while (nFirst < steps.size() && bStarted[nFirst])
+            ++nFirst;
+        if (nRunning == 0)
+            break;
+        if (szLastStarted)
+            ShowProgress(gui, szLastStarted);
+        T_RUN* run = WaitAny();
+        T_RUN_RESULT r;
+        FinishRun(run, &r);
+        --nRunning;
+        Finished(run->nStep, r.nText == 0, r.nText ? pdfRunWhy(gui, r) : std::string());
+    }
+    EndOperation(gui, steps, whys);
     for (T_STEP& s : steps) // they may hold passwords
         SecureZeroMemory(&s.cmd[0], s.cmd.size());
     return 0;

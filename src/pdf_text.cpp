@@ -192,6 +192,14 @@ int pdfAsksOnConsole(const std::string& cmd)
     return cmd.find("_pw \"PROMPT\"") != std::string::npos ? 1 : 0;
 }
 
+int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes)
+{
+    unsigned long long n = nFreeBytes / WORKER_MEMORY;
+    n = n < nProcessors ? n : nProcessors;
+    n = n < WORKERS_MAX ? n : WORKERS_MAX;
+    return n > 1 ? (int)n : 1;
+}
+
 std::string pdfLastLines(const std::string& text, int nLines)
 {
     std::vector<std::string> lines;

@@ -73,6 +73,15 @@ std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& 
 // 1 when the command gives the tool a password as PROMPT: it then asks for it on its console.
 int pdfAsksOnConsole(const std::string& cmd);
 
+// The most inputs of an operation run at once on any machine: more gains little against the disk
+// and the memory a Java tool takes.
+#define WORKERS_MAX 4
+// The free physical memory each tool running at once is given room for.
+#define WORKER_MEMORY (512ULL << 20)
+// How many inputs run at once on a machine of nProcessors logical processors and nFreeBytes of
+// free physical memory: one per processor, at most WORKERS_MAX, one per WORKER_MEMORY; at least 1.
+int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes);
+
 // The last nLines lines of what the tool wrote that say something, trimmed, each on a line of
 // its own; pdftk's closing lines that only say that nothing was written are passed over.
 std::string pdfLastLines(const std::string& text, int nLines);

@@ -120,6 +120,20 @@ TEST(OutputName, NeverTheInputsOwn)
     EXPECT_STREQ(out, "C:\\a.b\\v1_cat.pdf");
 }
 
+// One input at a time per processor, per 512 MB free and at most four; never none.
+TEST(Workers, ProcessorsMemoryAndTheCap)
+{
+    const unsigned long long nMB = 1ULL << 20;
+    // clang-format off
+    const struct { unsigned nCpus; unsigned long long nFree; int nWorkers; } cases[] = {
+        {2, 24000 * nMB, 2}, {16, 24000 * nMB, 4}, {8, 1535 * nMB, 2}, {8, 1536 * nMB, 3},
+        {1, 8000 * nMB, 1},  {8, 100 * nMB, 1},    {0, 0, 1},          {4, ~0ULL, 4},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(pdfWorkers(c.nCpus, c.nFree), c.nWorkers) << c.nCpus << " " << c.nFree;
+}
+
 // A chosen name passes to the tool exactly as the code page spells it, or not at all.
 TEST(Names, SpeltExactlyInTheCodePageOrRefused)
 {

@@ -3,7 +3,10 @@
 #include "harness.h"
 #include "pdf_text.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -20,15 +23,75 @@ class Running : public WindowTest {
             Add({dir + name});
         }
     }
+
+    // The most runs of the tool under way at one time since the last call, each run's time as
+    // the tool logs it; *pAlone is made false when runs of the inputs oneFile overlap.
+    size_t MostAtOnce(const std::vector<std::string>& oneFile = {}, bool* pAlone = nullptr)
+    {
+        std::vector<std::pair<unsigned long long, int>> ends; // start +1, end -1
+        std::vector<std::pair<unsigned long long, unsigned long long>> ofInput;
+        std::ifstream log(dir + "log.txt", std::ios::binary);
+        size_t nLine = 0;
+        for (std::string line; std::getline(log, line);) {
+            if (line.compare(0, 4, "RAN:") != 0 || nLine++ < nSpansSeen)
+                continue;
+            std::istringstream in(line.substr(4));
+            unsigned long long nStart = 0, nEnd = 0;
+            std::string name;
+            in >> nStart >> nEnd >> std::ws;
+            std::getline(in, name);
+            ends.insert(ends.end(), {{nStart, 1}, {nEnd, -1}});
+            if (std::find(oneFile.begin(), oneFile.end(), name) != oneFile.end())
+                ofInput.push_back({nStart, nEnd});
+        }
+        nSpansSeen = nLine;
+        std::sort(ends.begin(), ends.end()); // an end before a start at the same time
+        size_t nMost = 0, nNow = 0;
+        for (const auto& e : ends)
+            nMost = std::max(nMost, nNow += e.second);
+        std::sort(ofInput.begin(), ofInput.end());
+        for (size_t i = 1; pAlone && i < ofInput.size(); ++i)
+            *pAlone = *pAlone && ofInput[i].first >= ofInput[i - 1].second;
+        return nMost;
+    }
+    size_t nSpansSeen = 0;
 };
 
-// Escape stops after the input being worked on; closing too, and the window then closes as
-// usual, settings written.
+// How many inputs run at once on this machine.
+size_t AtOnce()
+{
+    SYSTEM_INFO si;
+    GetSystemInfo(&si);
+    MEMORYSTATUSEX ms;
+    ms.dwLength = sizeof(ms);
+    GlobalMemoryStatusEx(&ms);
+    return (size_t)pdfWorkers(si.dwNumberOfProcessors, ms.ullAvailPhys);
+}
+
+// Named a.pdf, b.pdf, ...
+std::vector<std::string> Letters(size_t n)
+{
+    std::vector<std::string> names;
+    for (size_t i = 0; i < n; ++i)
+        names.push_back(std::string(1, (char)('a' + i)) + ".pdf");
+    return names;
+}
+
+// What the status bar shows once the first n of names have begun.
+std::string Begun(const std::vector<std::string>& names, size_t n)
+{
+    return "0 / " + std::to_string(names.size()) + " \x97 " + names[n - 1];
+}
+
+// Escape starts no further input and lets those under way finish; closing too, and the window
+// then closes as usual, settings written.
 TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
 {
-    List({"a.pdf", "b.pdf", "c.pdf"}, "/FakeDelay 3000");
+    const size_t nAtOnce = AtOnce();
+    const std::vector<std::string> names = Letters(nAtOnce + 1);
+    List(names, "/FakeDelay 3000");
     std::thread during([&] { // while the click's batch runs
-        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == "1 / 3 \x97 a.pdf"; }));
+        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == Begun(names, nAtOnce); }));
         DWORD_PTR r = 0;
         EXPECT_TRUE(SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &r)) << "late";
         // No key or click reaches a control, now or later; a button's command starts nothing.
@@ -40,18 +103,20 @@ TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
     });
     Click(BTN_REPAIR);
     during.join();
-    EXPECT_EQ(Runs().size(), 1u);
+    EXPECT_EQ(Runs().size(), nAtOnce);
     EXPECT_TRUE(Text(EDIT_OWNER).empty() && !Send(rows[LIST_FILES], LB_GETSELCOUNT));
-    EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[TXT_STATUS_STOPPED], {"1", "3"}));
+    std::string nWritten = std::to_string(nAtOnce), nListed = std::to_string(names.size());
+    EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[TXT_STATUS_STOPPED], {nWritten, nListed}));
     std::thread closing([&] {
-        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == "1 / 3 \x97 a.pdf"; }));
+        ASSERT_TRUE(WaitFor([&] { return TextOf(rows[ROW_STATUS]) == Begun(names, nAtOnce); }));
         PostMessageA(rows[BTN_CLOSE], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         PostMessageA(rows[BTN_CLOSE], WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     });
     Click(BTN_COMPRESS);
     closing.join();
-    EXPECT_TRUE(Ended() && Runs().size() == 1u);
-    EXPECT_TRUE(IsFile(dir + "a_compress.pdf"));
+    EXPECT_TRUE(Ended() && Runs().size() == nAtOnce);
+    for (size_t i = 0; i <= nAtOnce; ++i) // those begun, finished
+        EXPECT_EQ(IsFile(dir + names[i].substr(0, 1) + "_compress.pdf"), i < nAtOnce) << i;
     EXPECT_EQ(ReadFile(dir + "tandrel.cfg").size(), 2u);
 }
 
@@ -67,38 +132,42 @@ size_t TemporaryFiles()
 }
 
 // Escape on the last input stops nothing. A shutdown asked for during a batch waits for the
-// input being worked on, which finishes, and nothing more runs; when the session ends the
-// settings are written. Ended while the tool works, the run is ended and what it had begun to
-// write removed, and nothing is said. No temporary file stays behind.
+// inputs under way, which finish, and nothing more starts; when the session ends the settings
+// are written. Ended while the tool works, every run is ended and what each had begun to write
+// removed, and nothing is said. No temporary file stays behind.
 TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
 {
-    size_t nTemporary = TemporaryFiles();
+    const size_t nTemporary = TemporaryFiles(), nAtOnce = AtOnce();
     Pick(CBO_ZOOM, 3);
     // clang-format off
     const struct {
-        std::vector<std::string> names;
-        const char *how, *status; // the status shown when the action has begun, before the event
+        size_t nInputs;
+        const char* how;
         int nButton;
-        UINT uMsg;       // the event: Escape posted to the list, or a message sent
-        const char* result;
-        int nStatus; // the status bar's text after the action, with the results written
-        const char* written;
+        UINT uMsg; // the event: Escape posted to the list, or a message sent
+        const char* suffix;
     } cases[] = {
-        {{"a.pdf"}, "/FakeDelay 1500", "1 / 1 \x97 a.pdf", BTN_REPAIR, WM_KEYDOWN,
-         "a_fixed.pdf", TXT_STATUS_DONE, "1"},
-        {{"b.pdf", "c.pdf"}, "/FakeDelay 1500", "1 / 2 \x97 b.pdf", BTN_REPAIR, WM_QUERYENDSESSION,
-         "b_fixed.pdf", TXT_STATUS_STOPPED, "1"},
-        {{"d.pdf"}, "/FakeEarly /FakeDelay 30000", "", BTN_COMPRESS, WM_ENDSESSION,
-         "d_compress.pdf", TXT_STATUS_DONE, "0"},
+        {1, "/FakeDelay 1500", BTN_REPAIR, WM_KEYDOWN, "_fixed.pdf"},
+        {nAtOnce + 1, "/FakeDelay 1500", BTN_REPAIR, WM_QUERYENDSESSION, "_fixed.pdf"},
+        {nAtOnce, "/FakeEarly /FakeDelay 30000", BTN_COMPRESS, WM_ENDSESSION, "_compress.pdf"},
     };
     // clang-format on
     for (const auto& c : cases) {
         Tab(TAB_ABOUT); // the list emptied
-        List(c.names, c.how);
+        const std::vector<std::string> names = Letters(c.nInputs);
+        List(names, c.how);
+        const size_t nBegun = std::min(nAtOnce, c.nInputs);
+        auto Result = [&](size_t i) { return dir + names[i].substr(0, 1) + c.suffix; };
+        const bool bEnded = c.uMsg == WM_ENDSESSION;
+        for (size_t i = 0; i < c.nInputs; ++i)
+            DeleteFileA(Result(i).c_str());
         std::thread during([&] {
-            // The session's end is sent once the tool has begun to write.
+            // The event comes once the inputs have begun; the session's end once they write.
             ASSERT_TRUE(WaitFor([&] {
-                return *c.status ? TextOf(rows[ROW_STATUS]) == c.status : IsFile(dir + c.result);
+                for (size_t i = 0; bEnded && i < nBegun; ++i)
+                    if (!IsFile(Result(i)))
+                        return false;
+                return bEnded || TextOf(rows[ROW_STATUS]) == Begun(names, nBegun);
             }));
             if (c.uMsg == WM_KEYDOWN)
                 PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
@@ -107,10 +176,13 @@ TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
         });
         Click(c.nButton);
         during.join();
-        EXPECT_EQ(Runs().size(), 1u) << c.result;
-        EXPECT_EQ(IsFile(dir + c.result), *c.written == '1') << c.result;
+        EXPECT_EQ(Runs().size(), nBegun) << c.uMsg;
+        for (size_t i = 0; i < c.nInputs; ++i)
+            EXPECT_EQ(IsFile(Result(i)), !bEnded && i < nBegun) << Result(i);
+        int nStatus = nBegun < c.nInputs ? TXT_STATUS_STOPPED : TXT_STATUS_DONE;
         EXPECT_EQ(Text(ROW_STATUS),
-                  pdfFillText(szLang_fr[c.nStatus], {c.written, std::to_string(c.names.size())}));
+                  pdfFillText(szLang_fr[nStatus],
+                              {std::to_string(bEnded ? 0 : nBegun), std::to_string(c.nInputs)}));
     }
     EXPECT_EQ(Send(hMain, WM_QUERYENDSESSION), TRUE); // with nothing under way
     DeleteFileA((dir + "tandrel.cfg").c_str());
@@ -120,8 +192,36 @@ TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
     EXPECT_EQ(TemporaryFiles(), nTemporary);
 }
 
-// Every input is tried; one message names those without a result, the first eight with what
-// the tool said (or, when it said nothing, its exit status), and counts the others.
+// Inputs run side by side, as many as the machine allows and never more; never two of one file,
+// under whatever names it is listed; one at a time where the tool asks on its console.
+TEST_F(Running, SeveralInputsAtOnceNeverTwoOfOneFile)
+{
+    const size_t nAtOnce = AtOnce();
+    const std::string folder = dir + "long folder";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WriteFile(folder + "\\a.pdf", Pdf(1) + "/FakeDelay 1000");
+    char szShort[MAX_PATH] = {0};
+    GetShortPathNameA(folder.c_str(), szShort, sizeof(szShort));
+    const std::vector<std::string> oneFile = {folder + "\\a.pdf", szShort + std::string("\\a.pdf")};
+    ASSERT_NE(oneFile[0], oneFile[1]);
+    Tab(TAB_MULTI);
+    for (const std::string& path : oneFile)
+        Send(rows[LIST_FILES], LB_ADDSTRING, 0, (LPARAM)path.c_str());
+    List(Letters(4), "/FakeDelay 1000");
+    Click(BTN_REPAIR);
+    bool bAlone = true;
+    EXPECT_EQ(MostAtOnce(oneFile, &bAlone), nAtOnce);
+    EXPECT_TRUE(bAlone);
+    EXPECT_EQ(Runs().size(), 6u);
+    Type(EDIT_OWNER, "PROMPT");
+    Click(BTN_ENCRYPT);
+    EXPECT_EQ(MostAtOnce(), 1u);
+    EXPECT_TRUE(Runs().size() == 6u && shown.empty());
+}
+
+// Every input is tried; one message names those without a result in the order of the list,
+// whatever order they ended in, the first eight with what the tool said (or, when it said
+// nothing, its exit status), and counts the others.
 TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
 {
     const char* fail = szLang_fr[TXT_FAIL_STATUS];
@@ -132,7 +232,8 @@ TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
             failed.insert(failed.end(), {dir + bad.back(), pdfFillText(fail, {"2"})});
     }
     List({"good.pdf"}, "");
-    List({"said.pdf"}, "/FakeStatus 3 /FakeSays (a\r\n\r\n Error: damaged \r\nlast\nDone. None.)");
+    List({"said.pdf"}, "/FakeDelay 1500 /FakeStatus 3 " // ends last, named first
+                       "/FakeSays (a\r\n\r\n Error: damaged \r\nlast\nDone. None.)");
     List(bad, "/FakeStatus 2");
     Click(BTN_UNCOMPRESS);
     EXPECT_EQ(Runs().size(), 12u);
