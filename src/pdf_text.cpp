@@ -64,6 +64,144 @@ std::string pdfKeepList(const int* pSel, int nSel, int nItems)
     return s;
 }
 
+// One page of a range as typed: a number, "end" or "rN"; 0 when it is none, -1 when it is outside
+// the document.
+static int RangePage(const std::string& word, int nPages, std::string& tool)
+{
+    size_t nDigits = word[0] == 'r' ? 1 : 0;
+    if (word == "end") {
+        tool += word;
+        return nPages;
+    }
+    if (word.size() == nDigits || word.size() > nDigits + 6 ||
+        word.find_first_not_of("0123456789", nDigits) != std::string::npos)
+        return 0;
+    int n = atoi(word.c_str() + nDigits);
+    tool += word.substr(0, nDigits) + std::to_string(n);
+    if (n < 1 || n > nPages)
+        return -1;
+    return nDigits ? nPages + 1 - n : n;
+}
+
+// A word of text at nPos, in small letters, with the offset after it.
+static std::string RangeWord(const std::string& text, size_t nPos, size_t* pEnd)
+{
+    size_t nEnd = text.find_first_of(" \t,", nPos);
+    nEnd = nEnd == std::string::npos ? text.size() : nEnd;
+    std::string word = text.substr(nPos, nEnd - nPos);
+    for (char& c : word)
+        c = (char)tolower((unsigned char)c);
+    *pEnd = nEnd;
+    return word;
+}
+
+// One range "a", "a-b", each with "even" or "odd" after it; false when it is none or outside
+// the document, or takes no page.
+static bool ReadRange(std::string word, int nPages, T_PAGE_RANGE* r)
+{
+    r->nParity = PAGES_EVERY;
+    for (const char* szParity : {"odd", "even"}) {
+        size_t n = strlen(szParity);
+        if (word.size() > n && word.compare(word.size() - n, n, szParity) == 0) {
+            r->nParity = szParity[0] == 'o' ? PAGES_ODD : PAGES_EVEN;
+            word.resize(word.size() - n);
+            break;
+        }
+    }
+    size_t nDash = word.find('-');
+    r->tool.clear();
+    r->nFirst = RangePage(word.substr(0, nDash), nPages, r->tool);
+    r->nLast = r->nFirst;
+    if (nDash != std::string::npos && nDash > 0) {
+        r->tool += "-";
+        r->nLast = RangePage(word.substr(nDash + 1), nPages, r->tool);
+    } else if (nDash != std::string::npos) {
+        return false;
+    }
+    if (r->nFirst <= 0 || r->nLast <= 0)
+        return false;
+    if (r->nParity != PAGES_EVERY) {
+        // Its pages of that parity: none when it is one page of the other.
+        int nWanted = r->nParity == PAGES_ODD ? 1 : 0;
+        if (r->nFirst == r->nLast && r->nFirst % 2 != nWanted)
+            return false;
+        if (nDash == std::string::npos) // the tool takes a parity after a range only
+            r->tool += "-" + r->tool;
+        r->tool += r->nParity == PAGES_ODD ? "odd" : "even";
+    }
+    return true;
+}
+
+int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE>& ranges)
+{
+    ranges.clear();
+    for (size_t nPos = 0; nPos < text.size();) {
+        if (strchr(" \t,", text[nPos])) {
+            ++nPos;
+            continue;
+        }
+        size_t nEnd;
+        std::string word = RangeWord(text, nPos, &nEnd);
+        T_PAGE_RANGE r;
+        // "even" or "odd" on its own belongs to the range before it.
+        if ((word == "even" || word == "odd") && !ranges.empty() &&
+            ranges.back().nParity == PAGES_EVERY) {
+            T_PAGE_RANGE& last = ranges.back();
+            if (!ReadRange(last.tool + word, nPages, &r))
+                return (int)nPos;
+            last = r;
+        } else if (ReadRange(word, nPages, &r)) {
+            ranges.push_back(r);
+        } else {
+            return (int)nPos;
+        }
+        nPos = nEnd;
+    }
+    return ranges.empty() ? RANGES_NONE : RANGES_RIGHT;
+}
+
+std::string pdfRangePart(const std::string& text, int nPos)
+{
+    if (nPos < 0 || (size_t)nPos >= text.size())
+        return std::string();
+    size_t nEnd = text.find_first_of(" \t,", (size_t)nPos);
+    return text.substr((size_t)nPos, nEnd == std::string::npos ? nEnd : nEnd - (size_t)nPos);
+}
+
+std::string pdfTakeList(const std::vector<T_PAGE_RANGE>& ranges)
+{
+    std::string s;
+    for (const T_PAGE_RANGE& r : ranges)
+        s += " " + r.tool;
+    return s;
+}
+
+std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, int nPages, const char* szTurn)
+{
+    std::vector<char> bTurned((size_t)nPages + 1, 0);
+    for (const T_PAGE_RANGE& r : ranges) {
+        int nStep = r.nFirst <= r.nLast ? 1 : -1;
+        for (int n = r.nFirst;; n += nStep) {
+            bool bOdd = n % 2 == 1;
+            if (n >= 1 && n <= nPages &&
+                (r.nParity == PAGES_EVERY || bOdd == (r.nParity == PAGES_ODD)))
+                bTurned[(size_t)n] = 1;
+            if (n == r.nLast)
+                break;
+        }
+    }
+    // Each stretch of pages turned alike, in page order.
+    std::string s;
+    for (int nFirst = 1, n = 1; n <= nPages; ++n) {
+        if (n < nPages && bTurned[(size_t)n + 1] == bTurned[(size_t)n])
+            continue;
+        s += " " + std::to_string(nFirst) + "-" + std::to_string(n) +
+             (bTurned[(size_t)n] ? szTurn : "");
+        nFirst = n + 1;
+    }
+    return s;
+}
+
 std::string pdfPageLabel(int nPage)
 {
     char szLabel[32];
