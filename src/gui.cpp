@@ -69,6 +69,22 @@ T_INTERFACE gui = {
     {0, 690, 230, 80, 24},      // BtnRemovePdfFromList
     {0, 602, 264, 80, 24},      // BtnUpPdfInList
     {0, 690, 264, 80, 24},      // BtnDownPdfInList
+    {0, 380, 30, 100, 20},      // StaticPagesSource
+    {0, 450, 28, 280, 20},      // EditPagesSource
+    {0, 740, 28, 30, 20},       // BtnPagesSource
+    {0, 380, 60, 390, 100},     // FrameInterleave
+    {0, 390, 82, 55, 20},       // StaticBacks
+    {0, 450, 80, 270, 20},      // EditBacks
+    {0, 730, 80, 30, 20},       // BtnBacks
+    {0, 390, 108, 250, 20},     // ChkBacksReverse
+    {0, 390, 130, 90, 24},      // BtnInterleave
+    {0, 380, 170, 390, 120},    // FrameRanges
+    {0, 390, 192, 55, 20},      // StaticRanges
+    {0, 450, 190, 310, 20},     // EditRanges
+    {0, 390, 222, 55, 20},      // StaticTurn
+    {0, 450, 220, 150, 100},    // CboTurn
+    {0, 610, 218, 90, 24},      // BtnRotate
+    {0, 390, 255, 90, 24},      // BtnTakePages
     {0, 410, 70, 320, 200},     // StaticAbout
     {0, 380, 35, 80, 20},       // StaticLang
     {0, 470, 30, 80, 100},      // CboLang
@@ -76,6 +92,7 @@ T_INTERFACE gui = {
     {0, 470, 60, 80, 100},      // CboZoom
     {0, 380, 95, 390, 20},      // StaticTool
     "",                         // szSourcePasswd
+    "", "", 0, 0,               // the Pages page's passwords and page counts
     USER_DEFAULT_SCREEN_DPI,    // nDpi, until the window knows its screen
 };
 // clang-format on
@@ -132,6 +149,7 @@ enum {
     KIND_LABEL,
     KIND_TOOL,
     KIND_PASSWORD,
+    KIND_RANGES,
     KIND_PATH,
     KIND_PAGES,
     KIND_SETTING,
@@ -160,6 +178,8 @@ static const T_KIND kinds[] = {
     /* KIND_TOOL     */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT |
                                                        SS_NOPREFIX | SS_PATHELLIPSIS},
     /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
+                                                       ES_AUTOHSCROLL},
+    /* KIND_RANGES   */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
                                                        ES_AUTOHSCROLL},
     /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
                                                        ES_AUTOHSCROLL | ES_READONLY},
@@ -242,6 +262,22 @@ static const T_CONTROL controls[] = {
     {&T_INTERFACE::BtnRemovePdfFromList, KIND_BUTTON,   HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::BtnUpPdfInList,       KIND_BUTTON,   HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::BtnDownPdfInList,     KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticPagesSource,    KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::EditPagesSource,      KIND_PATH,     HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnPagesSource,       KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::FrameInterleave,      KIND_GROUP,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticBacks,          KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::EditBacks,            KIND_PATH,     HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnBacks,             KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::ChkBacksReverse,      KIND_CHECK,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnInterleave,        KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::FrameRanges,          KIND_GROUP,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticRanges,         KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::EditRanges,           KIND_RANGES,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::StaticTurn,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::CboTurn,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnRotate,            KIND_BUTTON,   HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::BtnTakePages,         KIND_BUTTON,   HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::StaticLang,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::CboLang,              KIND_SETTING,  HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::StaticZoom,           KIND_LABEL,    HIDDEN,  IN_WINDOW},
@@ -322,6 +358,8 @@ int uiCreateControls(T_INTERFACE* gui)
         if (c.nKind == KIND_PASSWORD) {
             // What is typed reaches the tool whole: no more than its encryption keeps.
             SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_PASSWD_LEN, 0);
+        } else if (c.nKind == KIND_RANGES) {
+            SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_RANGE_MAX - 1, 0); // read whole
         } else if (e == &gui->CboLang) {
             for (const char* szLanguage : szLanguages)
                 SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szLanguage);
@@ -346,6 +384,7 @@ int uiInitControls(T_INTERFACE* gui)
 {
     SendMessageA(gui->OptEncrypt128.hdl, BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(gui->OptCatAll.hdl, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(gui->ChkBacksReverse.hdl, BM_SETCHECK, BST_CHECKED, 0); // as a feeder scans
     return 0;
 }
 
@@ -404,6 +443,18 @@ static const T_CAPTION captions[] = {
     {TXT_BTN_UP,          &T_INTERFACE::BtnUpPdfInList},
     {TXT_BTN_DOWN,        &T_INTERFACE::BtnDownPdfInList},
     {TXT_BTN_JOIN,        &T_INTERFACE::BtnJoin},
+    {TXT_PDF_SOURCE,      &T_INTERFACE::StaticPagesSource},
+    {TXT_BTN_PDF_SOURCE,  &T_INTERFACE::BtnPagesSource},
+    {TXT_FRAME_INTERLEAVE, &T_INTERFACE::FrameInterleave},
+    {TXT_BACKS,           &T_INTERFACE::StaticBacks},
+    {TXT_BTN_PDF_SOURCE,  &T_INTERFACE::BtnBacks},
+    {TXT_BACKS_REVERSE,   &T_INTERFACE::ChkBacksReverse},
+    {TXT_BTN_INTERLEAVE,  &T_INTERFACE::BtnInterleave},
+    {TXT_FRAME_RANGES,    &T_INTERFACE::FrameRanges},
+    {TXT_RANGES,          &T_INTERFACE::StaticRanges},
+    {TXT_TURN,            &T_INTERFACE::StaticTurn},
+    {TXT_BTN_ROTATE,      &T_INTERFACE::BtnRotate},
+    {TXT_BTN_TAKE,        &T_INTERFACE::BtnTakePages},
     {TXT_LANG,            &T_INTERFACE::StaticLang},
     {TXT_ZOOM,            &T_INTERFACE::StaticZoom},
     {TXT_ABOUT,           &T_INTERFACE::StaticAbout},
@@ -446,6 +497,12 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
     for (const T_CAPTION& c : captions) {
         SetWindowTextA((gui->*c.pElement).hdl, szLng[c.nText]);
     }
+    // The angles in this language, the one chosen kept (the first at the start).
+    LRESULT nTurn = SendMessageA(gui->CboTurn.hdl, CB_GETCURSEL, 0, 0);
+    SendMessageA(gui->CboTurn.hdl, CB_RESETCONTENT, 0, 0);
+    for (int n : {TXT_TURN_EAST, TXT_TURN_SOUTH, TXT_TURN_WEST})
+        SendMessageA(gui->CboTurn.hdl, CB_ADDSTRING, 0, (LPARAM)szLng[n]);
+    SendMessageA(gui->CboTurn.hdl, CB_SETCURSEL, nTurn < 0 ? 0 : (WPARAM)nTurn, 0);
     uiShowTool(gui);
     uiNameLists(gui);
     InvalidateRect(gui->hWnd, nullptr, FALSE);
@@ -530,6 +587,7 @@ int uiShowPage(T_INTERFACE* gui)
     SetWindowTextA(gui->Status.hdl, gui->szLang[TXT_STATUS]); // the last outcome told, it goes
     ShowTabSingle(gui, nTab == TAB_SINGLE ? SW_SHOW : SW_HIDE);
     ShowTabMulti(gui, nTab == TAB_MULTI ? SW_SHOW : SW_HIDE);
+    ShowTabPages(gui, nTab == TAB_PAGES ? SW_SHOW : SW_HIDE);
     ShowTabConfig(gui, nTab == TAB_CONFIG ? SW_SHOW : SW_HIDE);
     ShowTabAbout(gui, nTab == TAB_ABOUT ? SW_SHOW : SW_HIDE);
     return 0;
@@ -572,6 +630,26 @@ int ShowTabMulti(T_INTERFACE* gui, int nCmdShow)
     if (nCmdShow == SW_SHOW) {
         SendMessageA(gui->ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
         SendMessageA(gui->ListPdfFiles.hdl, LB_SETHORIZONTALEXTENT, 0, 0);
+    }
+    return 0;
+}
+
+int ShowTabPages(T_INTERFACE* gui, int nCmdShow)
+{
+    T_ELEMENT* const page[] = {
+        &gui->StaticPagesSource, &gui->EditPagesSource, &gui->BtnPagesSource, &gui->FrameInterleave,
+        &gui->StaticBacks,       &gui->EditBacks,       &gui->BtnBacks,       &gui->ChkBacksReverse,
+        &gui->BtnInterleave,     &gui->FrameRanges,     &gui->StaticRanges,   &gui->EditRanges,
+        &gui->StaticTurn,        &gui->CboTurn,         &gui->BtnRotate,      &gui->BtnTakePages};
+    ShowControls(page, COUNTOF(page), nCmdShow);
+    if (nCmdShow == SW_SHOW) { // a page fresh each time it is shown, as the Single file page
+        for (T_ELEMENT* e : {&gui->EditPagesSource, &gui->EditBacks, &gui->EditRanges})
+            SetWindowTextA(e->hdl, nullptr);
+        SecureZeroMemory(gui->szPagesPasswd, sizeof(gui->szPagesPasswd));
+        SecureZeroMemory(gui->szBacksPasswd, sizeof(gui->szBacksPasswd));
+        gui->nPagesCount = gui->nBacksCount = 0;
+        SendMessageA(gui->ChkBacksReverse.hdl, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(gui->CboTurn.hdl, CB_SETCURSEL, 0, 0);
     }
     return 0;
 }

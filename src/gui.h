@@ -32,7 +32,7 @@
 #endif
 
 // The pages of the tab control, by tab index.
-enum { TAB_SINGLE, TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
+enum { TAB_SINGLE, TAB_MULTI, TAB_PAGES, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
 
 // The languages, by their index in the language list and the settings file.
 enum { LNG_FRENCH, LNG_ENGLISH };
@@ -43,8 +43,9 @@ enum {
     TXT_APP_NAME, // window title and caption of every message box
     TXT_STATUS,
     TXT_ABOUT,
-    TXT_TAB_SINGLE, // the four tab labels, in tab order
+    TXT_TAB_SINGLE, // the five tab labels, in tab order
     TXT_TAB_MULTI,
+    TXT_TAB_PAGES,
     TXT_TAB_CONFIG,
     TXT_TAB_ABOUT,
     TXT_FRAME_ENCRYPT,
@@ -127,6 +128,23 @@ enum {
     TXT_SHUTDOWN_REASON,     // what Windows shows while a shutdown waits for the tool
     TXT_TOOL_IN_USE,         // the Settings page: %1 the path of the tool in use
     TXT_TOOL_NONE,           // the same, when none was found
+    TXT_FRAME_INTERLEAVE,    // the Pages page
+    TXT_BACKS,
+    TXT_BACKS_REVERSE,
+    TXT_BTN_INTERLEAVE,
+    TXT_FRAME_RANGES,
+    TXT_RANGES,
+    TXT_TURN,
+    TXT_TURN_EAST, // the three angles, in the order of their list
+    TXT_TURN_SOUTH,
+    TXT_TURN_WEST,
+    TXT_BTN_ROTATE,
+    TXT_BTN_TAKE,
+    TXT_MSG_NO_BACKS,      // no backs chosen to interleave
+    TXT_MSG_NO_RANGES,     // nothing typed in the range box
+    TXT_MSG_BAD_RANGE,     // %1 the first part of the range box that is wrong
+    TXT_MSG_COUNTS_DIFFER, // %1 pages of the fronts, %2 of the backs: interleave all the same?
+    TXT_MSG_SHUFFLE_INPUT, // the interleaved file would replace the fronts or the backs
     TXT_COUNT
 };
 
@@ -205,6 +223,22 @@ typedef struct {
     T_ELEMENT BtnRemovePdfFromList;
     T_ELEMENT BtnUpPdfInList;
     T_ELEMENT BtnDownPdfInList;
+    T_ELEMENT StaticPagesSource;
+    T_ELEMENT EditPagesSource;
+    T_ELEMENT BtnPagesSource;
+    T_ELEMENT FrameInterleave;
+    T_ELEMENT StaticBacks;
+    T_ELEMENT EditBacks;
+    T_ELEMENT BtnBacks;
+    T_ELEMENT ChkBacksReverse;
+    T_ELEMENT BtnInterleave;
+    T_ELEMENT FrameRanges;
+    T_ELEMENT StaticRanges;
+    T_ELEMENT EditRanges;
+    T_ELEMENT StaticTurn;
+    T_ELEMENT CboTurn;
+    T_ELEMENT BtnRotate;
+    T_ELEMENT BtnTakePages;
     T_ELEMENT StaticAbout;
     T_ELEMENT StaticLang;
     T_ELEMENT CboLang;
@@ -213,6 +247,10 @@ typedef struct {
     T_ELEMENT StaticTool;
     // The password the source of the Single file page opened with; empty when it needs none.
     char szSourcePasswd[TANDREL_PASSWD_MAX];
+    // The same for the Pages page's source and backs, and their page counts (0: none chosen).
+    char szPagesPasswd[TANDREL_PASSWD_MAX];
+    char szBacksPasswd[TANDREL_PASSWD_MAX];
+    int nPagesCount, nBacksCount;
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
     int nDpi;
 } T_INTERFACE;
@@ -275,6 +313,7 @@ int uiShowSelectedPage(T_INTERFACE* gui);
 HWND uiFirstControlOfPage(T_INTERFACE* gui);
 int ShowTabSingle(T_INTERFACE* gui, int nCmdShow);
 int ShowTabMulti(T_INTERFACE* gui, int nCmdShow);
+int ShowTabPages(T_INTERFACE* gui, int nCmdShow);
 int ShowTabConfig(T_INTERFACE* gui, int nCmdShow);
 int ShowTabAbout(T_INTERFACE* gui, int nCmdShow);
 // The selected tab, TAB_SINGLE to TAB_ABOUT (-1 for none).
@@ -309,11 +348,15 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
 
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);
+// The same for the Pages page's source and for its backs: chosen, counted, opened with a typed
+// password where it needs one.
+int uiChoosePagesSource(T_INTERFACE* gui);
+int uiChooseBacks(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
-// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page the
-// first PDF file as its source, the Multiple files page each PDF file and the PDF files of each
-// folder; anything else, and a name the code page cannot hold, is passed over.
+// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page (and
+// the Pages page) the first PDF file as its source, the Multiple files page each PDF file and the
+// PDF files of each folder; anything else, and a name the code page cannot hold, is passed over.
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab);
 // Files dropped from the shell onto the window, taken by the page shown.
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);

@@ -83,41 +83,50 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
 }
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
-// the typed owner password, then with the user password. The password it opened with is kept
-// for the operations on it. pResult says how the last count went.
-static int uiCountPages(T_INTERFACE* gui, const char* szFile, T_RUN_RESULT* pResult)
+// the typed owner password, then with the user password. The password it opened with is kept in
+// szPasswd for the operations on it. pResult says how the last count went.
+static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_RUN_RESULT* pResult)
 {
-    SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
+    SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
     int nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, nullptr, pResult);
     T_ELEMENT* passwords[] = {&gui->EditPasswdOwner, &gui->EditPasswdUser};
     for (T_ELEMENT* e : passwords) {
         if (nNbPages > 0)
             break;
-        char szPasswd[TANDREL_PASSWD_MAX];
-        uiReadText(e->hdl, szPasswd, sizeof(szPasswd));
-        if (szPasswd[0])
-            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szPasswd, pResult);
+        char szTyped[TANDREL_PASSWD_MAX];
+        uiReadText(e->hdl, szTyped, sizeof(szTyped));
+        if (szTyped[0])
+            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szTyped, pResult);
         if (nNbPages > 0)
-            memcpy(gui->szSourcePasswd, szPasswd, sizeof(szPasswd));
-        SecureZeroMemory(szPasswd, sizeof(szPasswd));
+            memcpy(szPasswd, szTyped, sizeof(szTyped));
+        SecureZeroMemory(szTyped, sizeof(szTyped));
     }
     return nNbPages;
+}
+
+// Makes szFile the file of the box hBox, opened with the password kept in szPasswd: its page
+// count, or 0 with the box emptied and the user told why.
+static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, char* szPasswd)
+{
+    SetWindowTextA(hBox, szFile);
+    T_RUN_RESULT r;
+    int nNbPages = uiCountPages(gui, szFile, szPasswd, &r);
+    if (nNbPages > 0)
+        return nNbPages;
+    // "No page" only for a file the tool read; else what it said, or why it did not run.
+    std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui, r)});
+    uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
+    SetWindowTextA(hBox, "");
+    SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
+    return 0;
 }
 
 // Makes szFile the source: its path in the source box, one entry per page in the page lists.
 static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
-    SetWindowTextA(gui->EditPDFSource.hdl, szFile);
-    T_RUN_RESULT r;
-    int nNbPages = uiCountPages(gui, szFile, &r);
-    if (nNbPages <= 0) {
-        // "No page" only for a file the tool read; else what it said, or why it did not run.
-        std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui, r)});
-        uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
-        SetWindowTextA(gui->EditPDFSource.hdl, "");
-        SecureZeroMemory(gui->szSourcePasswd, sizeof(gui->szSourcePasswd));
+    int nNbPages = uiChooseInto(gui, szFile, gui->EditPDFSource.hdl, gui->szSourcePasswd);
+    if (nNbPages <= 0)
         return 0;
-    }
 
     HWND lists[] = {gui->ListDelete.hdl, gui->CboCatFrom.hdl, gui->CboCatTo.hdl};
     for (HWND h : lists)
@@ -140,13 +149,41 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
     return 0;
 }
 
-int OpenOnePdfFile(T_INTERFACE* gui)
+static int uiLoadPagesSource(T_INTERFACE* gui, const char* szFile)
+{
+    gui->nPagesCount = uiChooseInto(gui, szFile, gui->EditPagesSource.hdl, gui->szPagesPasswd);
+    return 0;
+}
+
+static int uiLoadBacks(T_INTERFACE* gui, const char* szFile)
+{
+    gui->nBacksCount = uiChooseInto(gui, szFile, gui->EditBacks.hdl, gui->szBacksPasswd);
+    return 0;
+}
+
+// A file chosen in the open dialog, made what pLoad makes it.
+static int uiChooseWith(T_INTERFACE* gui, int (*pLoad)(T_INTERFACE*, const char*))
 {
     char szFile[TANDREL_PATH_MAX] = {0};
     // The pages are counted by the tool: without it, no file can be chosen.
     if (pdfToolReady(gui) && uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
-        uiLoadSource(gui, szFile);
+        pLoad(gui, szFile);
     return 0;
+}
+
+int OpenOnePdfFile(T_INTERFACE* gui)
+{
+    return uiChooseWith(gui, uiLoadSource);
+}
+
+int uiChoosePagesSource(T_INTERFACE* gui)
+{
+    return uiChooseWith(gui, uiLoadPagesSource);
+}
+
+int uiChooseBacks(T_INTERFACE* gui)
+{
+    return uiChooseWith(gui, uiLoadBacks);
 }
 
 int AddPdfToList(T_INTERFACE* gui)
@@ -244,10 +281,13 @@ static int IsPdfFile(const char* szPath)
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab)
 {
     char szPath[TANDREL_PATH_MAX];
-    if (nTab == TAB_SINGLE) {
+    if (nTab == TAB_SINGLE || nTab == TAB_PAGES) {
         for (const std::wstring& p : paths) {
-            if (NarrowPath(p.c_str(), szPath) && IsPdfFile(szPath)) // the page takes one file
-                return pdfToolReady(gui) ? uiLoadSource(gui, szPath) : 0;
+            if (!NarrowPath(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
+                continue;
+            if (!pdfToolReady(gui))
+                return 0;
+            return nTab == TAB_SINGLE ? uiLoadSource(gui, szPath) : uiLoadPagesSource(gui, szPath);
         }
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);

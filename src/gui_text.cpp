@@ -26,6 +26,7 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "Compil\xE9 avec MinGW-w64",
     /* TXT_TAB_SINGLE         */ "Fichier unique",
     /* TXT_TAB_MULTI          */ "Plusieurs fichiers",
+    /* TXT_TAB_PAGES          */ "Pages",
     /* TXT_TAB_CONFIG         */ "Configuration",
     /* TXT_TAB_ABOUT          */ "A propos",
     /* TXT_FRAME_ENCRYPT      */ "Chiffrement",
@@ -129,6 +130,27 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_SHUTDOWN_REASON    */ "TANDREL termine le fichier que pdftk est en train de traiter.",
     /* TXT_TOOL_IN_USE        */ "pdftk utilis\xE9 : %1",
     /* TXT_TOOL_NONE          */ "pdftk.exe est introuvable.",
+    /* TXT_FRAME_INTERLEAVE   */ "Entrelacer rectos et versos",
+    /* TXT_BACKS              */ "Versos :",
+    /* TXT_BACKS_REVERSE      */ "Versos en ordre inverse",
+    /* TXT_BTN_INTERLEAVE     */ "Entrelacer",
+    /* TXT_FRAME_RANGES       */ "Pages choisies",
+    /* TXT_RANGES             */ "Pages :",
+    /* TXT_TURN               */ "Angle :",
+    /* TXT_TURN_EAST          */ "90\xB0 horaire",
+    /* TXT_TURN_SOUTH         */ "180\xB0",
+    /* TXT_TURN_WEST          */ "90\xB0 antihoraire",
+    /* TXT_BTN_ROTATE         */ "Pivoter",
+    /* TXT_BTN_TAKE           */ "Extraire",
+    /* TXT_MSG_NO_BACKS       */ "Vous devez d'abord choisir le fichier PDF des versos.",
+    /* TXT_MSG_NO_RANGES      */ "Vous devez d'abord saisir des pages, par exemple : 1-3 7 9-end",
+    /* TXT_MSG_BAD_RANGE      */ "\xAB %1 \xBB n'est pas une plage de pages de ce document."
+                                 "\r\n\r\nExemples : 1-3 7 9-end r1 1-endodd",
+    /* TXT_MSG_COUNTS_DIFFER  */ "Les rectos ont %1 pages et les versos %2.\r\n\r\n"
+                                 "Entrelacer quand m\xEAme ? Les pages en trop seront plac\xE9" "es "
+                                 "\xE0 la fin.",
+    /* TXT_MSG_SHUFFLE_INPUT  */ "Le fichier entrelac\xE9 ne peut pas remplacer les rectos ni les "
+                                 "versos.\r\n\r\nChoisissez un autre nom.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -151,6 +173,7 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "Built with MinGW-w64",
     /* TXT_TAB_SINGLE         */ "Single file",
     /* TXT_TAB_MULTI          */ "Multiple files",
+    /* TXT_TAB_PAGES          */ "Pages",
     /* TXT_TAB_CONFIG         */ "Settings",
     /* TXT_TAB_ABOUT          */ "About",
     /* TXT_FRAME_ENCRYPT      */ "Encryption",
@@ -245,5 +268,25 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_SHUTDOWN_REASON    */ "TANDREL is finishing the file pdftk is working on.",
     /* TXT_TOOL_IN_USE        */ "pdftk in use: %1",
     /* TXT_TOOL_NONE          */ "pdftk.exe was not found.",
+    /* TXT_FRAME_INTERLEAVE   */ "Interleave fronts and backs",
+    /* TXT_BACKS              */ "Backs:",
+    /* TXT_BACKS_REVERSE      */ "Backs in reverse order",
+    /* TXT_BTN_INTERLEAVE     */ "Interleave",
+    /* TXT_FRAME_RANGES       */ "Chosen pages",
+    /* TXT_RANGES             */ "Pages:",
+    /* TXT_TURN               */ "Angle:",
+    /* TXT_TURN_EAST          */ "90\xB0 clockwise",
+    /* TXT_TURN_SOUTH         */ "180\xB0",
+    /* TXT_TURN_WEST          */ "90\xB0 anticlockwise",
+    /* TXT_BTN_ROTATE         */ "Rotate",
+    /* TXT_BTN_TAKE           */ "Take pages",
+    /* TXT_MSG_NO_BACKS       */ "Choose the PDF file of the backs first.",
+    /* TXT_MSG_NO_RANGES      */ "Type the pages first, for instance: 1-3 7 9-end",
+    /* TXT_MSG_BAD_RANGE      */ "\"%1\" is not a range of pages of this document.\r\n\r\n"
+                                 "For instance: 1-3 7 9-end r1 1-endodd",
+    /* TXT_MSG_COUNTS_DIFFER  */ "The fronts have %1 pages and the backs %2.\r\n\r\n"
+                                 "Interleave all the same? The pages left over come at the end.",
+    /* TXT_MSG_SHUFFLE_INPUT  */ "The interleaved file cannot replace the fronts or the backs."
+                                 "\r\n\r\nChoose another name.",
 };
 // clang-format on

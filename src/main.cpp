@@ -148,6 +148,11 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnPDFSource, OpenOnePdfFile},
     {&T_INTERFACE::BtnAddPdfToList, AddPdfToList},
     {&T_INTERFACE::BtnAddDirToList, AddDirPdfToList},
+    {&T_INTERFACE::BtnPagesSource, uiChoosePagesSource},
+    {&T_INTERFACE::BtnBacks, uiChooseBacks},
+    {&T_INTERFACE::BtnInterleave, InterleavePDF},
+    {&T_INTERFACE::BtnRotate, RotatePagesPDF},
+    {&T_INTERFACE::BtnTakePages, TakePagesPDF},
 };
 // clang-format on
 

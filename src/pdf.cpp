@@ -195,6 +195,31 @@ int DecryptPDF(T_INTERFACE* gui)
 // ---------------------------------------------------------------------------------------------
 // Join
 
+// The output of an operation on several inputs, named in the save dialog into szNewPdf, its
+// extension made ".pdf": never one of the inputs, however written (nRefusal says so), and a file
+// there is replaced only when the user says so. 0 when there is none to write.
+static int ChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs, int nRefusal,
+                           char* szNewPdf)
+{
+    if (!uiSavePdfDialog(gui, szNewPdf, TANDREL_PATH_MAX))
+        return 0;
+    char szChosen[TANDREL_PATH_MAX];
+    memcpy(szChosen, szNewPdf, sizeof(szChosen));
+    PathRenameExtensionA(szNewPdf, ".pdf");
+    // The tool would read a file while writing it over, whatever name it goes by.
+    T_SAME_FILES listed;
+    pdfSameFilesOf(inputs, &listed);
+    if (pdfFindSameFile(&listed, szNewPdf) >= 0) {
+        uiMessage(gui, nRefusal, MB_ICONERROR);
+        return 0;
+    }
+    // The dialog asked about the name typed, which the extension may have changed.
+    if (PathFileExistsA(szNewPdf) && !pdfSameFile(szNewPdf, szChosen) &&
+        !uiAskReplace(gui, szNewPdf))
+        return 0;
+    return 1;
+}
+
 int JoinPDF(T_INTERFACE* gui)
 {
     HWND hList = gui->ListPdfFiles.hdl;
@@ -212,13 +237,6 @@ int JoinPDF(T_INTERFACE* gui)
         return 0;
     }
 
-    char szNewPdf[TANDREL_PATH_MAX] = {0};
-    if (!uiSavePdfDialog(gui, szNewPdf, sizeof(szNewPdf)))
-        return 0;
-    char szChosen[TANDREL_PATH_MAX];
-    memcpy(szChosen, szNewPdf, sizeof(szChosen));
-    PathRenameExtensionA(szNewPdf, ".pdf");
-
     std::string inputs;
     std::vector<std::string> items;
     for (int i = 0; i < nNbItems; ++i) {
@@ -228,16 +246,8 @@ int JoinPDF(T_INTERFACE* gui)
         inputs += Q(item.c_str()) + " ";
         items.push_back(item);
     }
-    // The tool would read a file while writing it over, whatever name it goes by.
-    T_SAME_FILES listed;
-    pdfSameFilesOf(items, &listed);
-    if (pdfFindSameFile(&listed, szNewPdf) >= 0) {
-        uiMessage(gui, TXT_MSG_JOIN_INPUT, MB_ICONERROR);
-        return 0;
-    }
-    // The dialog asked about the name typed, which the extension may have changed.
-    if (PathFileExistsA(szNewPdf) && !pdfSameFile(szNewPdf, szChosen) &&
-        !uiAskReplace(gui, szNewPdf))
+    char szNewPdf[TANDREL_PATH_MAX] = {0};
+    if (!ChooseOutputPdf(gui, items, TXT_MSG_JOIN_INPUT, szNewPdf))
         return 0;
     char szAuth[TANDREL_AUTH_MAX] = {0};
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
@@ -461,4 +471,142 @@ int BurstPDF(T_INTERFACE* gui)
     SkipResultsThatAreInputs(steps);
     pdfRunSteps(gui, steps);
     return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pages page: two single-sided scans interleaved, chosen pages turned, chosen pages taken.
+
+// A file of the Pages page as the tool takes it: quoted, after szHandle= when it has a handle,
+// and the password it opened with, if any, added to *pPasswords as the tool's input_pw takes it.
+static std::string PagesInput(const char* szHandle, const char* szFile, const char* szPasswd,
+                              std::string* pPasswords)
+{
+    if (szPasswd[0])
+        *pPasswords +=
+            std::string(" ") + (szHandle[0] ? std::string(szHandle) + "=" : "") + Q(szPasswd);
+    return (szHandle[0] ? std::string(szHandle) + "=" : "") + Q(szFile);
+}
+
+// The Pages page's source into szFile; 0, with the message shown, when there is none.
+static int PagesSource(T_INTERFACE* gui, char* szFile)
+{
+    uiReadText(gui->EditPagesSource.hdl, szFile, TANDREL_PATH_MAX);
+    if (PathFileExistsA(szFile))
+        return 1;
+    uiMessage(gui, TXT_MSG_NO_SOURCE, MB_ICONERROR);
+    return 0;
+}
+
+// The security options into szAuth; 0, with the message shown, when the passwords are equal.
+static int PagesSecurity(T_INTERFACE* gui, char* szAuth, size_t nAuth)
+{
+    if (BuildEncryptCommand(gui, szAuth, nAuth) != -1)
+        return 1;
+    uiMessage(gui, TXT_MSG_SAME_PASSWORDS, MB_ICONERROR);
+    return 0;
+}
+
+int InterleavePDF(T_INTERFACE* gui)
+{
+    char szFronts[TANDREL_PATH_MAX], szBacks[TANDREL_PATH_MAX];
+    char szAuth[TANDREL_AUTH_MAX] = {0};
+    if (!pdfToolReady(gui) || !PagesSource(gui, szFronts))
+        return 0;
+    uiReadText(gui->EditBacks.hdl, szBacks, sizeof(szBacks));
+    if (!PathFileExistsA(szBacks)) {
+        uiMessage(gui, TXT_MSG_NO_BACKS, MB_ICONERROR);
+        return 0;
+    }
+    if (!PagesSecurity(gui, szAuth, sizeof(szAuth)))
+        return 0;
+    // The tool puts the pages left over at the end: allowed, but not by surprise.
+    if (gui->nPagesCount != gui->nBacksCount) {
+        std::string text =
+            pdfFillText(gui->szLang[TXT_MSG_COUNTS_DIFFER],
+                        {std::to_string(gui->nPagesCount), std::to_string(gui->nBacksCount)});
+        if (uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return 0;
+    }
+    char szNewPdf[TANDREL_PATH_MAX] = {0};
+    if (!ChooseOutputPdf(gui, {szFronts, szBacks}, TXT_MSG_SHUFFLE_INPUT, szNewPdf))
+        return 0;
+    std::string passwords, inputs = PagesInput("A", szFronts, gui->szPagesPasswd, &passwords) +
+                                    " " + PagesInput("B", szBacks, gui->szBacksPasswd, &passwords);
+    if (!passwords.empty())
+        inputs += " input_pw" + passwords;
+    // Scanned from the last back to the first, the backs are taken from their end.
+    const char* szBacksOrder = uiIsChecked(gui->ChkBacksReverse.hdl) ? "Bend-1" : "B";
+    std::string cmd = Q(gui->szPathExe) + " " + inputs + " shuffle A " + szBacksOrder + " output " +
+                      Q(szNewPdf) + " " + szAuth;
+    SecureZeroMemory(&passwords[0], passwords.size());
+    SecureZeroMemory(&inputs[0], inputs.size());
+    SecureZeroMemory(szAuth, sizeof(szAuth));
+    RunOne(gui, szFronts, 1, cmd, szNewPdf);
+    return 0;
+}
+
+// The ranges of the Pages page's box into ranges; 0, with the message shown, when there are none
+// or one is wrong.
+static int PagesRanges(T_INTERFACE* gui, std::vector<T_PAGE_RANGE>& ranges)
+{
+    char szRanges[TANDREL_RANGE_MAX];
+    uiReadText(gui->EditRanges.hdl, szRanges, sizeof(szRanges));
+    int nResult = pdfParseRanges(szRanges, gui->nPagesCount, ranges);
+    if (nResult == RANGES_RIGHT)
+        return 1;
+    if (nResult == RANGES_NONE) {
+        uiMessage(gui, TXT_MSG_NO_RANGES, MB_ICONERROR);
+        return 0;
+    }
+    std::string text =
+        pdfFillText(gui->szLang[TXT_MSG_BAD_RANGE], {pdfRangePart(szRanges, nResult)});
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
+    return 0;
+}
+
+// The pages of the Pages page's source as the tool's cat takes them (pageList), into the file
+// beside it named with szSuffix.
+static int CatPages(T_INTERFACE* gui, const char* szFile, const std::string& pageList,
+                    const char* szSuffix)
+{
+    char szNewFile[TANDREL_PATH_MAX] = {0};
+    char szAuth[TANDREL_AUTH_MAX] = {0};
+    if (!PagesSecurity(gui, szAuth, sizeof(szAuth)))
+        return 0;
+    int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
+    std::string passwords, input = PagesInput("", szFile, gui->szPagesPasswd, &passwords);
+    if (!passwords.empty())
+        input += " input_pw" + passwords;
+    std::string cmd = Q(gui->szPathExe) + " " + input + " cat" + pageList + " output " +
+                      Q(szNewFile) + " " + szAuth;
+    SecureZeroMemory(&passwords[0], passwords.size());
+    SecureZeroMemory(&input[0], input.size());
+    SecureZeroMemory(szAuth, sizeof(szAuth));
+    RunOne(gui, szFile, bNamed, cmd, szNewFile);
+    return 0;
+}
+
+// The tool's names of the angles of the Pages page's list, in its order.
+static const char* const szTurns[] = {"east", "south", "west"};
+
+int RotatePagesPDF(T_INTERFACE* gui)
+{
+    char szFile[TANDREL_PATH_MAX];
+    std::vector<T_PAGE_RANGE> ranges;
+    if (!pdfToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
+        return 0;
+    LRESULT nTurn = SendMessageA(gui->CboTurn.hdl, CB_GETCURSEL, 0, 0);
+    if (nTurn < 0 || nTurn >= (LRESULT)COUNTOF(szTurns))
+        nTurn = 0;
+    return CatPages(gui, szFile, pdfRotateList(ranges, gui->nPagesCount, szTurns[nTurn]),
+                    "_rotate.pdf");
+}
+
+int TakePagesPDF(T_INTERFACE* gui)
+{
+    char szFile[TANDREL_PATH_MAX];
+    std::vector<T_PAGE_RANGE> ranges;
+    if (!pdfToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
+        return 0;
+    return CatPages(gui, szFile, pdfTakeList(ranges), "_pages.pdf");
 }

@@ -103,3 +103,9 @@ int pdfBackground(T_INTERFACE* gui);
 int DumpPDFData(T_INTERFACE* gui);
 int pdfDumpDataFields(T_INTERFACE* gui);
 int BurstPDF(T_INTERFACE* gui);
+// The Pages page: its source (the fronts) and backs interleaved, into a file named in the save
+// dialog; the pages of the range box turned by the chosen angle, the others in place; those
+// pages alone, in the order typed.
+int InterleavePDF(T_INTERFACE* gui);
+int RotatePagesPDF(T_INTERFACE* gui);
+int TakePagesPDF(T_INTERFACE* gui);

@@ -60,6 +60,10 @@ static void FillPage(int nTab)
                                "C:\\Documents\\annexes\\tableaux \xE9t\xE9 2026.pdf"};
         for (const char* f : files)
             SendMessageA(gui.ListPdfFiles.hdl, LB_ADDSTRING, 0, (LPARAM)f);
+    } else if (nTab == TAB_PAGES) {
+        SetWindowTextA(gui.EditPagesSource.hdl, "C:\\Documents\\scan recto.pdf");
+        SetWindowTextA(gui.EditBacks.hdl, "C:\\Documents\\scan verso.pdf");
+        SetWindowTextA(gui.EditRanges.hdl, "1-3 7 9-end");
     } else if (nTab == TAB_CONFIG) { // the tool where its installer puts it
         std::string tool = pdfFillText(gui.szLang[TXT_TOOL_IN_USE],
                                        {"C:\\Program Files (x86)\\PDFtk Server\\bin\\pdftk.exe"});

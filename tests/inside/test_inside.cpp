@@ -97,14 +97,17 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
                                         dir + "b.PDF", dir + "c.pdf"}));
     EXPECT_TRUE(shown.empty()); // one action: no message per file
 
-    // The Single file page takes the first PDF file as its source; the others pages nothing.
+    // The Single file page takes the first PDF file as its source; the other pages nothing.
     Tab(TAB_CONFIG);
     Drop({W(dir + "b.PDF")});
     Tab(TAB_SINGLE);
     Drop({W(dir + "notes.txt"), W(dir + "scans"), W(dir + "b.PDF"), W(dir + "c.pdf")});
     EXPECT_EQ(Text(EDIT_SOURCE), dir + "b.PDF");
     EXPECT_EQ(Items(CBO_TO).size(), 4u);
-    EXPECT_EQ(Runs().size(), 1u); // one count, nothing for the Settings page
+    Tab(TAB_PAGES); // so does the Pages page, its backs untouched
+    Drop({W(dir + "scans"), W(dir + "c.pdf"), W(dir + "b.PDF")});
+    EXPECT_TRUE(Text(EDIT_PAGES_SRC) == dir + "c.pdf" && Text(EDIT_BACKS).empty());
+    EXPECT_EQ(Runs().size(), 2u); // one count each, nothing for the Settings page
 }
 
 TEST_F(Inside, InputsAtTheirLimits)
@@ -140,6 +143,9 @@ TEST_F(Inside, InputsAtTheirLimits)
     Click(BTN_JOIN, {dir + "all.pdf"});
     EXPECT_TRUE(Runs().empty());
     EXPECT_EQ(shown, std::vector{Failed({dir + "all.pdf", szLang_fr[TXT_FAIL_TOO_LONG]})});
+    Tab(TAB_PAGES); // the range box stops where its text is read whole
+    Keys(EDIT_RANGES, std::string(TANDREL_RANGE_MAX + 10, '1'));
+    EXPECT_EQ(Text(EDIT_RANGES), std::string(TANDREL_RANGE_MAX - 1, '1'));
 }
 
 } // namespace

@@ -10,10 +10,11 @@ class RealTool : public WindowTest {
     {
         toolKind = "bridge";
     }
-    // The widths of the pages of pdf, in order, as the tool reports them.
-    std::vector<int> Widths(const std::string& pdf, const std::string& options = "")
+    // The widths of the pages of pdf, in order, as the tool reports them (or what key says).
+    std::vector<int> Widths(const std::string& pdf, const std::string& options = "",
+                            const std::string& key = "PageMediaDimensions: ")
     {
-        std::string dump = dir + "widths.txt", key = "PageMediaDimensions: ";
+        std::string dump = dir + "widths.txt";
         DeleteFileA(dump.c_str());
         ExecuteCommand(
             (Quote(tool) + " " + Quote(pdf) + options + " dumpdata output " + Quote(dump)).c_str());
@@ -47,6 +48,27 @@ TEST_F(RealTool, PagesCopiedDeletedAndJoinedInOrder)
     Click(BTN_JOIN, {dir + "joined"});
     EXPECT_EQ(Widths(dir + "joined.pdf"),
               std::vector<int>({510, 210, 220, 230, 240, 250, 260, 270}));
+}
+
+// Two scans of three pages, the backs from the last: interleaved in page order. A page turned
+// reads as turned, the others not; pages taken in the order typed.
+TEST_F(RealTool, ScansInterleavedPagesTurnedAndTaken)
+{
+    WriteFile(dir + "fronts.pdf", Pdf(3));
+    WriteFile(dir + "backs.pdf", Pdf(3, 500));
+    Tab(TAB_PAGES);
+    Click(BTN_PAGES_SRC, {dir + "fronts.pdf"});
+    Click(BTN_BACKS, {dir + "backs.pdf"});
+    Click(BTN_INTERLEAVE, {dir + "both"});
+    EXPECT_EQ(Widths(dir + "both.pdf"), std::vector<int>({210, 530, 220, 520, 230, 510}));
+    Type(EDIT_RANGES, "2");
+    Click(BTN_ROTATE);
+    EXPECT_EQ(Widths(dir + "fronts_rotate.pdf", "", "PageMediaRotation: "),
+              std::vector<int>({0, 90, 0}));
+    Type(EDIT_RANGES, "r1 1-2");
+    Click(BTN_TAKE);
+    EXPECT_EQ(Widths(dir + "fronts_pages.pdf"), std::vector<int>({230, 210, 220}));
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)

@@ -88,10 +88,30 @@ void WindowTest::Start()
 // release has handled the message.
 void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
 {
+    // A message box's text is its static 0xFFFF; its icon, the static stc1, is empty for none;
+    // a question has a Yes button.
+    auto Answer = [&](HWND hBox) {
+        EXPECT_EQ(TextOf(hBox), "TANDREL");
+        bool bIcon = Send(GetDlgItem(hBox, 0x440), STM_GETICON) > 0;
+        std::string text = TextOf(GetDlgItem(hBox, 0xFFFF));
+        bool bAsk = GetDlgItem(hBox, IDYES) != nullptr;
+        shown.push_back(bAsk ? Question(text) : Message(text, bIcon));
+        Press(hBox, bAsk ? nReply : IDOK);
+    };
     SendNotifyMessageA(h, uMsg, 0, 0);
     for (const std::string& a : answers) {
         HWND hDialog = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (hDialog = FindDialog()) != nullptr; }, 5000))
+        // A question may come before the file dialog.
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                hDialog = FindDialog();
+                if (hDialog && !FileNameBox(hDialog)) {
+                    Answer(hDialog);
+                    hDialog = nullptr;
+                }
+                return hDialog != nullptr;
+            },
+            5000))
             << "no file dialog for " << a;
         DWORD_PTR r = 0;
         SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)Wide(a).c_str(),
@@ -100,8 +120,7 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
     }
     // Done when two syncs, a moment apart, find no dialog and no tool at work: the window
     // answers while the tool works, and a sync may be answered while the release waits inside
-    // the click for another thread, before the operation has run. A message box's text is its
-    // static 0xFFFF; its icon, the static stc1, is empty for none.
+    // the click for another thread, before the operation has run.
     for (int nQuiet = 0; nQuiet < 2;) {
         Send(hMain, WM_NULL);
         HWND hBox = FindDialog();
@@ -110,13 +129,8 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
             Sleep(10);
         } else if (FileNameBox(hBox)) {
             Press(hBox, IDCANCEL);
-        } else { // a question when it has a Yes button
-            EXPECT_EQ(TextOf(hBox), "TANDREL");
-            bool bIcon = Send(GetDlgItem(hBox, 0x440), STM_GETICON) > 0;
-            std::string text = TextOf(GetDlgItem(hBox, 0xFFFF));
-            bool bAsk = GetDlgItem(hBox, IDYES) != nullptr;
-            shown.push_back(bAsk ? Question(text) : Message(text, bIcon));
-            Press(hBox, bAsk ? nReply : IDOK);
+        } else {
+            Answer(hBox);
         }
     }
 }

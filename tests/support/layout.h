@@ -73,6 +73,22 @@ constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
     X(BTN_REMOVE,      "Button",          690, 230,  80,  24, TXT_BTN_REMOVE) \
     X(BTN_UP,          "Button",          602, 264,  80,  24, TXT_BTN_UP) \
     X(BTN_DOWN,        "Button",          690, 264,  80,  24, TXT_BTN_DOWN) \
+    X(LBL_PAGES_SRC,   "Static",          380,  30, 100,  20, TXT_PDF_SOURCE) \
+    X(EDIT_PAGES_SRC,  "Edit",            450,  28, 280,  20, -1) \
+    X(BTN_PAGES_SRC,   "Button",          740,  28,  30,  20, TXT_BTN_PDF_SOURCE) \
+    X(FRAME_SHUFFLE,   "Button",          380,  60, 390, 100, TXT_FRAME_INTERLEAVE) \
+    X(LBL_BACKS,       "Static",          390,  82,  55,  20, TXT_BACKS) \
+    X(EDIT_BACKS,      "Edit",            450,  80, 270,  20, -1) \
+    X(BTN_BACKS,       "Button",          730,  80,  30,  20, TXT_BTN_PDF_SOURCE) \
+    X(CHK_REVERSE,     "Button",          390, 108, 250,  20, TXT_BACKS_REVERSE) \
+    X(BTN_INTERLEAVE,  "Button",          390, 130,  90,  24, TXT_BTN_INTERLEAVE) \
+    X(FRAME_RANGES,    "Button",          380, 170, 390, 120, TXT_FRAME_RANGES) \
+    X(LBL_RANGES,      "Static",          390, 192,  55,  20, TXT_RANGES) \
+    X(EDIT_RANGES,     "Edit",            450, 190, 310,  20, -1) \
+    X(LBL_TURN,        "Static",          390, 222,  55,  20, TXT_TURN) \
+    X(CBO_TURN,        "ComboBox",        450, 220, 150, 100, -1) \
+    X(BTN_ROTATE,      "Button",          610, 218,  90,  24, TXT_BTN_ROTATE) \
+    X(BTN_TAKE,        "Button",          390, 255,  90,  24, TXT_BTN_TAKE) \
     X(LBL_LANG,        "Static",          380,  35,  80,  20, TXT_LANG) \
     X(CBO_LANG,        "ComboBox",        470,  30,  80, 100, -1) \
     X(LBL_ZOOM,        "Static",          380,  65,  80,  20, TXT_ZOOM) \
@@ -108,7 +124,8 @@ inline const char* const* TextTable(int nLang)
 
 // The first row of each tab's page, in tab order, and the end; the rows before them are always
 // shown.
-const int kPageRows[TAB_COUNT + 1] = {LBL_SOURCE, LIST_FILES, LBL_LANG, LBL_ABOUT, ROW_END};
+const int kPageRows[TAB_COUNT + 1] = {LBL_SOURCE, LIST_FILES, LBL_PAGES_SRC,
+                                      LBL_LANG,   LBL_ABOUT,  ROW_END};
 
 // v at zoom step nStep (0 to 10, ratio 1 + nStep / 10): the product truncated. The ratios of
 // steps 2, 4, 7 and 9 lie just below their decimal value as doubles, so there a product that

@@ -102,8 +102,9 @@ TEST_F(Operations, CommandLinesOnBothPages)
     EXPECT_EQ(shown, std::vector<std::string>(2, replace));
 }
 
-// The join's output, the chosen name with its extension made ".pdf", never names one of its
-// inputs, however it is written, and replaces another file only when the user says so.
+// The output of the join, and of the interleave, the chosen name with its extension made ".pdf",
+// never names one of its inputs, however it is written, and replaces another file only when the
+// user says so.
 TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
 {
     CreateDirectoryA((dir + "sub").c_str(), nullptr);
@@ -113,26 +114,112 @@ TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
     GetShortPathNameA((dir + "long name b.pdf").c_str(), szShort, sizeof(szShort));
     // The same file under another name, which the file system alone can tell.
     CreateHardLinkA((dir + "link.pdf").c_str(), (dir + "a.pdf").c_str(), nullptr);
-    std::string shortName = strrchr(szShort, '\\') + 1, refused = Message(TXT_MSG_JOIN_INPUT),
-                replace = Question(dir + "Other.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE]);
+    std::string shortName = strrchr(szShort, '\\') + 1;
+    enum { SAYS_NOTHING, REFUSED, ASKS };
     // clang-format off
-    const struct { std::string typed; int nReply; std::string said; size_t nRuns; } cases[] = {
-        {"A", IDYES, refused, 0},       {"sub\\..\\LONG NAME B.txt", IDYES, refused, 0},
-        {shortName.substr(0, shortName.find('.')), IDYES, refused, 0}, // short, no extension
-        {"Other", IDNO, replace, 0},    {"Other.txt", IDYES, replace, 1},    {"new", IDNO, "", 1},
-        {"link", IDYES, refused, 0},
+    const struct { std::string typed; int nReply; int nSaid; size_t nRuns; } cases[] = {
+        {"A", IDYES, REFUSED, 0},       {"sub\\..\\LONG NAME B.txt", IDYES, REFUSED, 0},
+        {shortName.substr(0, shortName.find('.')), IDYES, REFUSED, 0}, // short, no extension
+        {"Other", IDNO, ASKS, 0},       {"Other.txt", IDYES, ASKS, 1},   {"new", IDNO, SAYS_NOTHING, 1},
+        {"link", IDYES, REFUSED, 0},
+    };
+    const struct { int nTab, nButton, nRefusal; } operations[] = {
+        {TAB_MULTI, BTN_JOIN, TXT_MSG_JOIN_INPUT}, {TAB_PAGES, BTN_INTERLEAVE, TXT_MSG_SHUFFLE_INPUT},
     };
     // clang-format on
-    Tab(TAB_MULTI);
-    Add({dir + "a.pdf", dir + "long name b.pdf"});
-    Runs();
-    for (const auto& c : cases) {
-        shown.clear();
-        nReply = c.nReply;
-        Click(BTN_JOIN, {dir + c.typed});
-        EXPECT_EQ(shown, c.said.empty() ? std::vector<std::string>() : std::vector{c.said});
-        EXPECT_EQ(Runs().size(), c.nRuns) << c.typed;
+    for (const auto& op : operations) {
+        DeleteFileA((dir + "new.pdf").c_str());
+        Tab(op.nTab); // the two files listed, or the fronts and the backs
+        if (op.nTab == TAB_MULTI) {
+            Add({dir + "a.pdf", dir + "long name b.pdf"});
+        } else {
+            Click(BTN_PAGES_SRC, {dir + "a.pdf"});
+            Click(BTN_BACKS, {dir + "long name b.pdf"});
+        }
+        Runs();
+        const std::string said[] = {
+            "", Message(op.nRefusal),
+            Question(dir + "Other.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE])};
+        for (const auto& c : cases) {
+            shown.clear();
+            nReply = c.nReply;
+            Click(op.nButton, {dir + c.typed});
+            EXPECT_EQ(shown, c.nSaid ? std::vector{said[c.nSaid]} : std::vector<std::string>());
+            EXPECT_EQ(Runs().size(), c.nRuns) << c.typed << " " << op.nButton;
+        }
     }
+}
+
+// The Pages page: the fronts and backs interleaved, the backs from their end unless unchecked;
+// pages turned in place or taken in the order typed; with the panel's security, with a
+// protected source's password; unequal page counts asked about; wrong ranges refused and quoted.
+TEST_F(Operations, PagesInterleavedTurnedAndTaken)
+{
+    WriteFile(dir + "fronts.pdf", Pdf(3));
+    WriteFile(dir + "backs.pdf", Pdf(3));
+    WriteFile(dir + "more.pdf", Pdf(4) + "/Password (pw)");
+    Tab(TAB_PAGES);
+    Click(BTN_PAGES_SRC, {dir + "fronts.pdf"});
+    Click(BTN_BACKS, {dir + "backs.pdf"});
+    Runs();
+    // clang-format off
+    const struct { int nButton; const char* ranges; int nTurn; bool bReverse; const char* cmd; } cases[] = {
+        {BTN_INTERLEAVE, "", 0, true,  "%T A=\"%Dfronts.pdf\" B=\"%Dbacks.pdf\" shuffle A Bend-1 output \"%Dboth.pdf\" %S"},
+        {BTN_INTERLEAVE, "", 0, false, "%T A=\"%Dfronts.pdf\" B=\"%Dbacks.pdf\" shuffle A B output \"%Dboth.pdf\" %S"},
+        {BTN_ROTATE,     "2", 2, true,  "%T \"%Dfronts.pdf\" cat 1-1 2-2west 3-3 output \"%Dfronts_rotate.pdf\" %S"},
+        {BTN_ROTATE,     "1-endodd", 1, true, "%T \"%Dfronts.pdf\" cat 1-1south 2-2 3-3south output \"%Dfronts_rotate.pdf\" %S"},
+        {BTN_TAKE,       "3-1, R1 2", 0, true, "%T \"%Dfronts.pdf\" cat 3-1 r1 2 output \"%Dfronts_pages.pdf\" %S"},
+    };
+    // clang-format on
+    for (const char* security : {"", " owner_pw \"own\"  encrypt_128bit "}) {
+        Type(EDIT_OWNER, *security ? "own" : "");
+        for (const auto& c : cases) {
+            Type(EDIT_RANGES, c.ranges);
+            Pick(CBO_TURN, c.nTurn);
+            if (Checked(CHK_REVERSE) != c.bReverse)
+                Click(CHK_REVERSE);
+            DeleteFileA((dir + "both.pdf").c_str()); // nothing to replace
+            Click(c.nButton, std::vector<std::string>(c.nButton == BTN_INTERLEAVE, dir + "both"));
+            EXPECT_EQ(Runs(), std::vector{Expand(c.cmd, "", security)}) << c.cmd;
+        }
+    }
+    EXPECT_TRUE(shown.empty());
+    // Backs of another count: asked first; the password they opened with goes with them.
+    Type(EDIT_OWNER, "pw");
+    Click(BTN_BACKS, {dir + "more.pdf"});
+    Type(EDIT_OWNER, "");
+    Runs();
+    std::string ask = Question(pdfFillText(szLang_fr[TXT_MSG_COUNTS_DIFFER], {"3", "4"}));
+    nReply = IDNO;
+    Click(BTN_INTERLEAVE); // no file asked for
+    EXPECT_TRUE(Runs().empty() && shown == std::vector{ask});
+    nReply = IDYES;
+    DeleteFileA((dir + "both.pdf").c_str());
+    Click(BTN_INTERLEAVE, {dir + "both"});
+    EXPECT_EQ(Runs(), std::vector{Expand("%T A=\"%Dfronts.pdf\" B=\"%Dmore.pdf\" input_pw "
+                                         "B=\"pw\" shuffle A Bend-1 output \"%Dboth.pdf\" ",
+                                         "", "")});
+    // Ranges outside the three pages, or no range at all, are refused and quoted.
+    shown.clear();
+    for (const char* ranges : {"1 4", "1-x", " , ", "r0"}) {
+        Type(EDIT_RANGES, ranges);
+        Click(BTN_ROTATE);
+        Click(BTN_TAKE);
+    }
+    auto Bad = [](const char* part) {
+        return Message(pdfFillText(szLang_fr[TXT_MSG_BAD_RANGE], {part}));
+    };
+    EXPECT_EQ(shown, std::vector<std::string>({Bad("4"), Bad("4"), Bad("1-x"), Bad("1-x"),
+                                               Message(TXT_MSG_NO_RANGES),
+                                               Message(TXT_MSG_NO_RANGES), Bad("r0"), Bad("r0")}));
+    Tab(TAB_ABOUT); // the page forgets its files
+    Tab(TAB_PAGES);
+    shown.clear();
+    Click(BTN_TAKE);
+    Click(BTN_PAGES_SRC, {dir + "fronts.pdf"});
+    Click(BTN_INTERLEAVE);
+    EXPECT_EQ(shown, std::vector({Message(TXT_MSG_NO_SOURCE), Message(TXT_MSG_NO_BACKS)}));
+    EXPECT_TRUE(Runs().size() == 1 && Checked(CHK_REVERSE)); // the count of the source only
 }
 
 struct Refusal {

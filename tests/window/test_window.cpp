@@ -32,7 +32,7 @@ TEST_F(Window, LayoutCaptionsAndPagesInBothLanguages)
 {
     EXPECT_EQ(TextOf(hMain), "TANDREL");
     ExpectLayout(hMain, rows, 0);
-    for (int nTab : {TAB_SINGLE, TAB_MULTI, TAB_ABOUT, TAB_CONFIG}) {
+    for (int nTab : {TAB_SINGLE, TAB_MULTI, TAB_PAGES, TAB_ABOUT, TAB_CONFIG}) {
         SCOPED_TRACE(nTab);
         Tab(nTab);
         ExpectPage(nTab, LNG_FRENCH);
@@ -209,6 +209,8 @@ const std::vector<int> kPages[TAB_COUNT] = {
     {EDIT_SOURCE, BTN_SOURCE, BTN_DECRYPT, CBO_FROM, CBO_TO, OPT_ALL, BTN_CAT, LIST_DELETE,
      BTN_DELETE},
     {LIST_FILES, BTN_JOIN, BTN_ADD_DIR, BTN_ADD, BTN_REMOVE, BTN_UP, BTN_DOWN},
+    {EDIT_PAGES_SRC, BTN_PAGES_SRC, EDIT_BACKS, BTN_BACKS, CHK_REVERSE, BTN_INTERLEAVE, EDIT_RANGES,
+     CBO_TURN, BTN_ROTATE, BTN_TAKE},
     {CBO_LANG, CBO_ZOOM}, {}};
 // clang-format on
 
@@ -218,7 +220,7 @@ const std::vector<int> kPages[TAB_COUNT] = {
 TEST_F(Window, EveryControlReachedAndUsedFromTheKeyboard)
 {
     EXPECT_EQ(Focus(), rows[EDIT_SOURCE]); // at start
-    for (int nTab : {TAB_MULTI, TAB_CONFIG, TAB_ABOUT, TAB_SINGLE}) {
+    for (int nTab : {TAB_MULTI, TAB_PAGES, TAB_CONFIG, TAB_ABOUT, TAB_SINGLE}) {
         Key(VK_TAB, false, true); // Ctrl+Tab: the next page, the focus on its first control
         ASSERT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), nTab);
         std::vector<int> order = kPages[nTab];
@@ -261,7 +263,7 @@ TEST_F(Window, EveryControlReachedAndUsedFromTheKeyboard)
     EXPECT_TRUE(Focus() == rows[OPT_ODD] && Checked(OPT_ODD));
 
     Pick(CBO_LANG, LNG_ENGLISH); // what screen readers read of a field: its label, in ASCII
-    for (int n : {EDIT_USER, EDIT_OWNER, EDIT_SOURCE}) {
+    for (int n : {EDIT_USER, EDIT_OWNER, EDIT_SOURCE, EDIT_PAGES_SRC, EDIT_BACKS, EDIT_RANGES}) {
         IAccessible* pAcc = nullptr;
         BSTR name = nullptr;
         VARIANT self = {}; // CHILDID_SELF
