@@ -176,7 +176,7 @@ int main(int argc, char** argv)
         DestroyWindow(gui.hWnd);
         uiReleaseFont();
     }
-    printf("  of which: creating the 59 controls %.1f ms, texts %.1f ms, zoom %.1f ms\n",
+    printf("  of which: creating the controls %.1f ms, texts %.1f ms, zoom %.1f ms\n",
            Median(tControls), Median(tTexts), Median(tZoom));
 
     // Objects after start-up and after 200 zoom changes.
