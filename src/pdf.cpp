@@ -20,13 +20,13 @@ static void ReadSourcePath(T_INTERFACE* gui, char* szFile)
     uiReadText(gui->EditPDFSource.hdl, szFile, TANDREL_PATH_MAX);
 }
 
-// The source of the Single file page as the tool takes it: quoted, followed by the password it
-// opened with when it needs one, as the decryption places its password.
-static std::string SourceArg(T_INTERFACE* gui, const char* szFile)
+// A chosen source as the tool takes it: quoted, followed by the password it opened with when it
+// needs one (szPasswd), as the decryption places its password.
+static std::string SourceArg(const char* szFile, const char* szPasswd)
 {
     std::string arg = Q(szFile);
-    if (gui->szSourcePasswd[0])
-        arg += " input_pw " + Q(gui->szSourcePasswd);
+    if (szPasswd[0])
+        arg += " input_pw " + Q(szPasswd);
     return arg;
 }
 
@@ -119,8 +119,8 @@ int CatPDF(T_INTERFACE* gui)
     }
     int bNamed = pdfOutputName(szFile, "_cat.pdf", szNewFile, sizeof(szNewFile));
     BuildCatalogCommand(gui, szCatCmd, sizeof(szCatCmd));
-    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szFile) + " cat " + szCatCmd +
-                      " output " + Q(szNewFile) + " " + szAuthCmd;
+    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(szFile, gui->szSourcePasswd) + " cat " +
+                      szCatCmd + " output " + Q(szNewFile) + " " + szAuthCmd;
     RunOne(gui, szFile, bNamed, cmd, szNewFile);
     return 0;
 }
@@ -161,8 +161,8 @@ int DeletePagesPDF(T_INTERFACE* gui)
         return 0;
     }
     BuildEncryptCommand(gui, szAuth, sizeof(szAuth));
-    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(gui, szPDF) + " cat " + keep +
-                      " output " + Q(szNewPDF) + " " + szAuth;
+    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(szPDF, gui->szSourcePasswd) + " cat " +
+                      keep + " output " + Q(szNewPDF) + " " + szAuth;
     RunOne(gui, szPDF, nNewName, cmd, szNewPDF);
     return 0;
 }
@@ -401,7 +401,8 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
             steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, ""});
             continue;
         }
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        std::string in =
+            nTab == TAB_SINGLE ? SourceArg(input.c_str(), gui->szSourcePasswd) : Q(input.c_str());
         steps.push_back({input,
                          Q(gui->szPathExe) + " " + in + before + " output " + Q(szNewFile) +
                              op.szAfter + szAuthCmd,
@@ -462,7 +463,8 @@ int BurstPDF(T_INTERFACE* gui)
         char szNewDir[TANDREL_PATH_MAX] = {0};
         lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
         PathRemoveExtensionA(szNewDir);
-        std::string in = nTab == TAB_SINGLE ? SourceArg(gui, input.c_str()) : Q(input.c_str());
+        std::string in =
+            nTab == TAB_SINGLE ? SourceArg(input.c_str(), gui->szSourcePasswd) : Q(input.c_str());
         // The tool writes its pages and report into its working folder: a new one, so that
         // nothing in the input's own folder is written over.
         steps.push_back({input, Q(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
@@ -476,15 +478,23 @@ int BurstPDF(T_INTERFACE* gui)
 // ---------------------------------------------------------------------------------------------
 // Pages page: two single-sided scans interleaved, chosen pages turned, chosen pages taken.
 
-// A file of the Pages page as the tool takes it: quoted, after szHandle= when it has a handle,
-// and the password it opened with, if any, added to *pPasswords as the tool's input_pw takes it.
-static std::string PagesInput(const char* szHandle, const char* szFile, const char* szPasswd,
-                              std::string* pPasswords)
+// The fronts and the backs as the tool's handles A and B, followed by the password each opened
+// with, if any, as input_pw takes them.
+static std::string ShuffleInputs(T_INTERFACE* gui, const char* szFronts, const char* szBacks)
 {
-    if (szPasswd[0])
-        *pPasswords +=
-            std::string(" ") + (szHandle[0] ? std::string(szHandle) + "=" : "") + Q(szPasswd);
-    return (szHandle[0] ? std::string(szHandle) + "=" : "") + Q(szFile);
+    const char* files[] = {szFronts, szBacks};
+    const char* passwords[] = {gui->szPagesPasswd, gui->szBacksPasswd};
+    std::string inputs, given;
+    for (int i = 0; i < 2; ++i) {
+        std::string handle = i ? " B=" : " A=";
+        inputs += handle + Q(files[i]);
+        if (passwords[i][0])
+            given += handle + Q(passwords[i]);
+    }
+    if (!given.empty())
+        inputs += " input_pw" + given;
+    SecureZeroMemory(&given[0], given.size());
+    return inputs;
 }
 
 // The Pages page's source into szFile; 0, with the message shown, when there is none.
@@ -530,15 +540,11 @@ int InterleavePDF(T_INTERFACE* gui)
     char szNewPdf[TANDREL_PATH_MAX] = {0};
     if (!ChooseOutputPdf(gui, {szFronts, szBacks}, TXT_MSG_SHUFFLE_INPUT, szNewPdf))
         return 0;
-    std::string passwords, inputs = PagesInput("A", szFronts, gui->szPagesPasswd, &passwords) +
-                                    " " + PagesInput("B", szBacks, gui->szBacksPasswd, &passwords);
-    if (!passwords.empty())
-        inputs += " input_pw" + passwords;
+    std::string inputs = ShuffleInputs(gui, szFronts, szBacks);
     // Scanned from the last back to the first, the backs are taken from their end.
     const char* szBacksOrder = uiIsChecked(gui->ChkBacksReverse.hdl) ? "Bend-1" : "B";
-    std::string cmd = Q(gui->szPathExe) + " " + inputs + " shuffle A " + szBacksOrder + " output " +
+    std::string cmd = Q(gui->szPathExe) + inputs + " shuffle A " + szBacksOrder + " output " +
                       Q(szNewPdf) + " " + szAuth;
-    SecureZeroMemory(&passwords[0], passwords.size());
     SecureZeroMemory(&inputs[0], inputs.size());
     SecureZeroMemory(szAuth, sizeof(szAuth));
     RunOne(gui, szFronts, 1, cmd, szNewPdf);
@@ -574,13 +580,8 @@ static int CatPages(T_INTERFACE* gui, const char* szFile, const std::string& pag
     if (!PagesSecurity(gui, szAuth, sizeof(szAuth)))
         return 0;
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
-    std::string passwords, input = PagesInput("", szFile, gui->szPagesPasswd, &passwords);
-    if (!passwords.empty())
-        input += " input_pw" + passwords;
-    std::string cmd = Q(gui->szPathExe) + " " + input + " cat" + pageList + " output " +
-                      Q(szNewFile) + " " + szAuth;
-    SecureZeroMemory(&passwords[0], passwords.size());
-    SecureZeroMemory(&input[0], input.size());
+    std::string cmd = Q(gui->szPathExe) + " " + SourceArg(szFile, gui->szPagesPasswd) + " cat" +
+                      pageList + " output " + Q(szNewFile) + " " + szAuth;
     SecureZeroMemory(szAuth, sizeof(szAuth));
     RunOne(gui, szFile, bNamed, cmd, szNewFile);
     return 0;

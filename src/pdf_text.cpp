@@ -83,11 +83,20 @@ static int RangePage(const std::string& word, int nPages, std::string& tool)
     return nDigits ? nPages + 1 - n : n;
 }
 
+// What separates two ranges.
+static const char szRangeSeparators[] = " \t,";
+
+// Where the part of text that starts at nPos ends: at the next separator, or the text's end.
+static size_t PartEnd(const std::string& text, size_t nPos)
+{
+    size_t nEnd = text.find_first_of(szRangeSeparators, nPos);
+    return nEnd == std::string::npos ? text.size() : nEnd;
+}
+
 // A word of text at nPos, in small letters, with the offset after it.
 static std::string RangeWord(const std::string& text, size_t nPos, size_t* pEnd)
 {
-    size_t nEnd = text.find_first_of(" \t,", nPos);
-    nEnd = nEnd == std::string::npos ? text.size() : nEnd;
+    size_t nEnd = PartEnd(text, nPos);
     std::string word = text.substr(nPos, nEnd - nPos);
     for (char& c : word)
         c = (char)tolower((unsigned char)c);
@@ -136,7 +145,7 @@ int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE
 {
     ranges.clear();
     for (size_t nPos = 0; nPos < text.size();) {
-        if (strchr(" \t,", text[nPos])) {
+        if (strchr(szRangeSeparators, text[nPos])) {
             ++nPos;
             continue;
         }
@@ -164,8 +173,7 @@ std::string pdfRangePart(const std::string& text, int nPos)
 {
     if (nPos < 0 || (size_t)nPos >= text.size())
         return std::string();
-    size_t nEnd = text.find_first_of(" \t,", (size_t)nPos);
-    return text.substr((size_t)nPos, nEnd == std::string::npos ? nEnd : nEnd - (size_t)nPos);
+    return text.substr((size_t)nPos, PartEnd(text, (size_t)nPos) - (size_t)nPos);
 }
 
 std::string pdfTakeList(const std::vector<T_PAGE_RANGE>& ranges)
