@@ -712,37 +712,3 @@ int CheckPermissions(T_INTERFACE* gui, HWND hChk)
     }
     return 0;
 }
-
-// ---------------------------------------------------------------------------------------------
-// Settings file: the zoom step and the language as two raw bytes.
-
-int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
-{
-    FILE* f = fopen(gui->szPathCfg, "rb");
-    if (!f)
-        return -1;
-    T_CONFIG tmpcfg = {0, 0};
-    if (fread(&tmpcfg, sizeof(tmpcfg), 1, f) == 1) {
-        cfg->zoom = tmpcfg.zoom <= ZOOM_STEP_MAX ? tmpcfg.zoom : 0;
-        cfg->lang = tmpcfg.lang <= LNG_ENGLISH ? tmpcfg.lang : (unsigned char)LNG_FRENCH;
-    }
-    fclose(f);
-    return 0;
-}
-
-int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg)
-{
-    FILE* f = fopen(gui->szPathCfg, "wb");
-    if (!f)
-        return -1;
-    size_t nWritten = fwrite(cfg, sizeof(*cfg), 1, f);
-    return fclose(f) == 0 && nWritten == 1 ? 0 : -1;
-}
-
-int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
-{
-    if (cfgWriteSettings(gui, cfg) == 0)
-        return 0;
-    uiMessage(gui, TXT_MSG_SAVE_SETTINGS, MB_ICONERROR);
-    return -1;
-}

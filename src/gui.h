@@ -335,7 +335,8 @@ double uiScaleFactor(int nZoomStep, int nDpi);
 // The DPI of the screen hWnd is on, as the window is told it (the system's on Windows 7 and 8).
 int uiWindowDpi(HWND hWnd);
 
-// Settings file.
+// Settings file: where it is (gui->szPathCfg, from the program's folder), read and written.
+int cfgInitPath(T_INTERFACE* gui);
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 // Writes the settings: -1 when the file cannot be written, which cfgSaveSettings also tells.
 int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg);

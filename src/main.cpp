@@ -16,18 +16,6 @@ const WCHAR* appCommandLine = nullptr;
 // once the window is shown, so that a message about them has its window.
 #define WM_APP_OPEN_ARGUMENTS (WM_APP + 1)
 
-// szPath = the program's folder, a backslash, szName.
-static void PathBesideProgram(char* szPath, const char* szName)
-{
-    // Too deep to name: no file, rather than a cut name that could name another one.
-    if (!gui.szPathDir[0] || strlen(gui.szPathDir) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
-        szPath[0] = 0;
-        return;
-    }
-    // The separator is added even after a drive root; a doubled one names the same file.
-    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", gui.szPathDir, szName);
-}
-
 int appInitRecord(HINSTANCE hInst)
 {
     gui.hInst = hInst;
@@ -37,7 +25,7 @@ int appInitRecord(HINSTANCE hInst)
     if (nLen == 0 || nLen >= sizeof(gui.szPathDir))
         gui.szPathDir[0] = 0;
     PathRemoveFileSpecA(gui.szPathDir);
-    PathBesideProgram(gui.szPathCfg, "tandrel.cfg");
+    cfgInitPath(&gui);
     gui.szPathExe[0] = 0;
     pdfFindTool(&gui);
     return 0;
