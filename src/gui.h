@@ -162,6 +162,13 @@ typedef struct {
     unsigned char lang; // 0 French, 1 English
 } T_CONFIG;
 
+// A file chosen into one of the source boxes: the Single file page's, the Pages page's source
+// and its backs.
+typedef struct {
+    char szPasswd[TANDREL_PASSWD_MAX]; // the password it opened with; empty when it needs none
+    int nPages;                        // its page count; 0 while none is chosen
+} T_CHOSEN;
+
 typedef struct {
     HWND hWnd;
     HINSTANCE hInst;
@@ -245,12 +252,8 @@ typedef struct {
     T_ELEMENT StaticZoom;
     T_ELEMENT CboZoom;
     T_ELEMENT StaticTool;
-    // The password the source of the Single file page opened with; empty when it needs none.
-    char szSourcePasswd[TANDREL_PASSWD_MAX];
-    // The same for the Pages page's source and backs, and their page counts (0: none chosen).
-    char szPagesPasswd[TANDREL_PASSWD_MAX];
-    char szBacksPasswd[TANDREL_PASSWD_MAX];
-    int nPagesCount, nBacksCount;
+    // What the boxes EditPDFSource, EditPagesSource and EditBacks hold.
+    T_CHOSEN Source, PagesSource, Backs;
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
     int nDpi;
 } T_INTERFACE;
@@ -346,6 +349,11 @@ int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 // into szFile (nFile bytes).
 int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
 int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
+// The folder dialog: 1 when a folder was chosen into szDir (TANDREL_PATH_MAX bytes).
+int uiFolderDialog(T_INTERFACE* gui, char* szDir);
+// A name from the shell or a dialog as a narrow path in szPath (nPath bytes): 0 when the code
+// page cannot spell it or it does not fit.
+int uiNarrowPath(const WCHAR* wszPath, char* szPath, int nPath = TANDREL_PATH_MAX);
 
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);

@@ -11,84 +11,15 @@
 #include "obj.h"
 #include "pdf.h"
 
-// The program's working folder stays where it is: a folder chosen once would otherwise stay in
-// use, and could not be ejected, renamed or deleted while the program runs.
-static const DWORD OFN_OPEN_PDF =
-    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-// A new name is accepted, and an existing file replaced only when the user agrees.
-static const DWORD OFN_SAVE_PDF =
-    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-
-typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEW);
-
-// A name from the shell or a dialog as a narrow path in szPath (nPath bytes): 0 when the code
-// page cannot spell it or it does not fit.
-static int NarrowPath(const WCHAR* wszPath, char* szPath, int nPath = TANDREL_PATH_MAX)
-{
-    return pdfNarrowName(wszPath, szPath, nPath, GetACP());
-}
-
-// A name the user chose as a narrow path; one the code page cannot spell is refused, and named,
-// rather than taken for another file.
-static int ChosenPath(T_INTERFACE* gui, const WCHAR* wszPath, char* szPath, int nPath)
-{
-    if (NarrowPath(wszPath, szPath, nPath))
-        return 1;
-    std::string text =
-        pdfFillText(gui->szLang[TXT_MSG_NAME_CODE_PAGE], {pdfShownName(wszPath, GetACP())});
-    uiShowText(gui, text.c_str(), MB_ICONERROR);
-    return 0;
-}
-
-// The file types, in the active language: PDF files first.
-static std::wstring PdfFilter(T_INTERFACE* gui)
-{
-    std::wstring filter;
-    for (int nText : {TXT_FILTER_PDF, TXT_FILTER_ALL}) {
-        WCHAR wszType[TANDREL_PATH_MAX] = {0};
-        uiWideText(gui->szLang[nText], wszType, TANDREL_PATH_MAX);
-        filter += wszType;
-        filter +=
-            nText == TXT_FILTER_PDF ? std::wstring(L"\0*.pdf\0", 7) : std::wstring(L"\0*.*\0", 5);
-    }
-    return filter; // its terminator ends the list
-}
-
-static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
-                     T_FILE_DIALOG pDialog)
-{
-    WCHAR wszFile[TANDREL_PATH_MAX] = {0};
-    std::wstring filter = PdfFilter(gui);
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-    ofn.hwndOwner = gui->hWnd;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = wszFile;
-    ofn.nMaxFile = TANDREL_PATH_MAX;
-    ofn.Flags = dwFlags;
-    int nChosen = pDialog(&ofn) ? 1 : 0;
-    wszFile[TANDREL_PATH_MAX - 1] = 0;
-    return nChosen && ChosenPath(gui, wszFile, szFile, (int)nFile);
-}
-
-int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
-{
-    return PdfDialog(gui, szFile, nFile, OFN_OPEN_PDF, dialogs.GetOpenFileName);
-}
-
-int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
-{
-    return PdfDialog(gui, szFile, nFile, OFN_SAVE_PDF, dialogs.GetSaveFileName);
-}
-
 // Page count of the chosen file; a file that opens only with a password is counted again with
 // the typed owner password, then with the user password. The password it opened with is kept in
 // szPasswd for the operations on it. pResult says how the last count went.
 static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_RUN_RESULT* pResult)
 {
     SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
-    int nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, nullptr, pResult);
+    char szToolDir[TANDREL_PATH_MAX];
+    const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
+    int nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, nullptr, szWorkDir, pResult);
     T_ELEMENT* passwords[] = {&gui->EditPasswdOwner, &gui->EditPasswdUser};
     for (T_ELEMENT* e : passwords) {
         if (nNbPages > 0)
@@ -96,7 +27,7 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
         char szTyped[TANDREL_PASSWD_MAX];
         uiReadText(e->hdl, szTyped, sizeof(szTyped));
         if (szTyped[0])
-            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szTyped, pResult);
+            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szTyped, szWorkDir, pResult);
         if (nNbPages > 0)
             memcpy(szPasswd, szTyped, sizeof(szTyped));
         SecureZeroMemory(szTyped, sizeof(szTyped));
@@ -104,27 +35,27 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
     return nNbPages;
 }
 
-// Makes szFile the file of the box hBox, opened with the password kept in szPasswd: its page
-// count, or 0 with the box emptied and the user told why.
-static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, char* szPasswd)
+// Makes szFile the file of the box hBox, counted and opened as chosen records: its page count,
+// or 0 with the box emptied and the user told why.
+static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSEN* chosen)
 {
     SetWindowTextA(hBox, szFile);
     T_RUN_RESULT r;
-    int nNbPages = uiCountPages(gui, szFile, szPasswd, &r);
-    if (nNbPages > 0)
-        return nNbPages;
+    chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, &r);
+    if (chosen->nPages > 0)
+        return chosen->nPages;
     // "No page" only for a file the tool read; else what it said, or why it did not run.
-    std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui, r)});
+    std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui->szLang, r)});
     uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
     SetWindowTextA(hBox, "");
-    SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
+    SecureZeroMemory(chosen, sizeof(*chosen));
     return 0;
 }
 
 // Makes szFile the source: its path in the source box, one entry per page in the page lists.
 static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
-    int nNbPages = uiChooseInto(gui, szFile, gui->EditPDFSource.hdl, gui->szSourcePasswd);
+    int nNbPages = uiChooseInto(gui, szFile, gui->EditPDFSource.hdl, &gui->Source);
     if (nNbPages <= 0)
         return 0;
 
@@ -151,13 +82,13 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 
 static int uiLoadPagesSource(T_INTERFACE* gui, const char* szFile)
 {
-    gui->nPagesCount = uiChooseInto(gui, szFile, gui->EditPagesSource.hdl, gui->szPagesPasswd);
+    uiChooseInto(gui, szFile, gui->EditPagesSource.hdl, &gui->PagesSource);
     return 0;
 }
 
 static int uiLoadBacks(T_INTERFACE* gui, const char* szFile)
 {
-    gui->nBacksCount = uiChooseInto(gui, szFile, gui->EditBacks.hdl, gui->szBacksPasswd);
+    uiChooseInto(gui, szFile, gui->EditBacks.hdl, &gui->Backs);
     return 0;
 }
 
@@ -220,8 +151,8 @@ static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
         // The pattern also finds folders named *.pdf, and files whose short 8.3 name ends in
         // .pdf while the long name does not (x.pdfa): neither is a PDF file.
         char szName[TANDREL_PATH_MAX];
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !NarrowPath(fd.cFileName, szName) ||
-            !EndsWithPdf(szName))
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            !uiNarrowPath(fd.cFileName, szName) || !EndsWithPdf(szName))
             continue;
         std::string path = dir + szName;
         if (path.size() < TANDREL_PATH_MAX)
@@ -241,22 +172,8 @@ static void HoldListRedraw(T_INTERFACE* gui, int nHold)
 
 int AddDirPdfToList(T_INTERFACE* gui)
 {
-    WCHAR wszDir[MAX_PATH] = {0}, wszTitle[TANDREL_PATH_MAX] = {0};
-    uiWideText(gui->szLang[TXT_FOLDER_TITLE], wszTitle, TANDREL_PATH_MAX);
-    BROWSEINFOW bi = {};
-    bi.hwndOwner = gui->hWnd;
-    bi.pszDisplayName = wszDir;
-    bi.lpszTitle = wszTitle;
-    bi.ulFlags = BIF_RETURNONLYFSDIRS;
-    // The folder dialog is a COM object of the shell's: it wants COM on this thread.
-    HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    PIDLIST_ABSOLUTE pidl = dialogs.BrowseForFolder(&bi);
-    BOOL bPath = pidl ? dialogs.GetPathFromIDList(pidl, wszDir) : FALSE;
-    CoTaskMemFree(pidl);
-    if (SUCCEEDED(hrCom))
-        CoUninitialize();
     char szDir[TANDREL_PATH_MAX] = {0};
-    if (bPath && ChosenPath(gui, wszDir, szDir, sizeof(szDir))) {
+    if (uiFolderDialog(gui, szDir)) {
         HoldListRedraw(gui, 1);
         uiAddPdfFolder(gui, szDir);
         HoldListRedraw(gui, 0);
@@ -283,7 +200,7 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
     char szPath[TANDREL_PATH_MAX];
     if (nTab == TAB_SINGLE || nTab == TAB_PAGES) {
         for (const std::wstring& p : paths) {
-            if (!NarrowPath(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
+            if (!uiNarrowPath(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
                 continue;
             if (!pdfToolReady(gui))
                 return 0;
@@ -292,7 +209,7 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);
         for (const std::wstring& p : paths) {
-            if (!NarrowPath(p.c_str(), szPath))
+            if (!uiNarrowPath(p.c_str(), szPath))
                 continue;
             if (IsFolder(szPath))
                 uiAddPdfFolder(gui, szPath);
@@ -328,7 +245,7 @@ int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
     int nTab = TAB_MULTI;
     char szPath[TANDREL_PATH_MAX];
     if (args.size() == 1) {
-        if (paths.empty() || !NarrowPath(paths[0].c_str(), szPath))
+        if (paths.empty() || !uiNarrowPath(paths[0].c_str(), szPath))
             return 0;
         if (IsPdfFile(szPath))
             nTab = TAB_SINGLE;

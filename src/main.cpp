@@ -28,6 +28,7 @@ int appInitRecord(HINSTANCE hInst)
     cfgInitPath(&gui);
     gui.szPathExe[0] = 0;
     pdfFindTool(&gui);
+    uiLendWindow(&gui);
     return 0;
 }
 
@@ -96,7 +97,8 @@ int appTranslateMessage(MSG* msg)
 static LRESULT OnCreate(HWND hWnd)
 {
     gui.hWnd = hWnd;
-    operation = T_OPERATION(); // whatever a window before it went through
+    action = T_ACTION(); // whatever a window before it went through
+    pdfNewSession();
     uiCreateControls(&gui);
     uiInitControls(&gui);
     cfgLoadSettings(&gui, &guicfg);
@@ -205,18 +207,18 @@ static bool bEndBlocked = false;
 // other action starts, whatever route it comes by. A close asked for meanwhile comes after it.
 static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPARAM wParam)
 {
-    if (operation.bBusy)
+    if (action.bBusy)
         return;
-    operation.bBusy = 1;
-    operation.bStop = 0; // a stop asked for from now on is this action's
+    action.bBusy = 1;
+    pdfNewOperation(); // a stop asked for from now on is this action's
     pAction(hSender, wParam);
-    operation.bBusy = 0;
+    action.bBusy = 0;
     if (bEndBlocked) { // the session may end now
         ShutdownBlockReasonDestroy(hWnd);
         bEndBlocked = false;
     }
-    if (operation.bClose) {
-        operation.bClose = 0;
+    if (action.bClose) {
+        action.bClose = 0;
         PostMessageA(hWnd, WM_CLOSE, 0, 0);
     }
 }
@@ -236,7 +238,7 @@ static LRESULT OnCommand(HWND hWnd, WPARAM wParam, LPARAM lParam)
 static LRESULT OnNotify(LPARAM lParam)
 {
     const NMHDR* pHdr = (const NMHDR*)lParam;
-    if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE || operation.bBusy)
+    if (!pHdr || pHdr->code != (UINT)TCN_SELCHANGE || action.bBusy)
         return 0;
     // Chosen with the arrow keys, the page is shown and the tabs keep the focus for the next
     // key; clicked, it gets the focus.
@@ -305,8 +307,9 @@ static LRESULT OnSetFocus(void)
 static LRESULT OnClose(HWND hWnd)
 {
     // The operation under way stops after its input; the window closes once it has.
-    if (operation.bBusy) {
-        operation.bStop = operation.bClose = 1;
+    if (action.bBusy) {
+        pdfStopAfterCurrent();
+        action.bClose = 1;
         return 0;
     }
     cfgSaveSettings(&gui, &guicfg);
@@ -318,9 +321,9 @@ static LRESULT OnClose(HWND hWnd)
 // once the input being worked on is done, and Windows shows why it waits until then.
 static LRESULT OnQueryEndSession(HWND hWnd)
 {
-    if (!operation.bBusy)
+    if (!action.bBusy)
         return TRUE;
-    operation.bStop = 1;
+    pdfStopAfterCurrent();
     WCHAR wszReason[TANDREL_PATH_MAX] = {0};
     uiWideText(gui.szLang[TXT_SHUTDOWN_REASON], wszReason, TANDREL_PATH_MAX);
     bEndBlocked = ShutdownBlockReasonCreate(hWnd, wszReason) != FALSE;
@@ -334,7 +337,7 @@ static LRESULT OnEndSession(WPARAM wParam)
 {
     if (!wParam)
         return 0;
-    if (operation.bBusy)
+    if (action.bBusy)
         pdfEndSession();
     cfgWriteSettings(&gui, &guicfg);
     return 0;

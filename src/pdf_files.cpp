@@ -96,3 +96,36 @@ int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath)
     auto byFile = key.bFile ? files->byFile.find(key.id) : files->byFile.end();
     return byFile != files->byFile.end() ? byFile->second : -1;
 }
+
+// File times are kept to two seconds on FAT volumes: 2 s in file time (100 ns units).
+#define FAT_TIME_STEP 20000000ULL
+
+int pdfRemoveWrittenSince(const char* szOutput, FILETIME ftStart)
+{
+    ULARGE_INTEGER since = {{ftStart.dwLowDateTime, ftStart.dwHighDateTime}};
+    since.QuadPart -= FAT_TIME_STEP;
+    auto Written = [&](const FILETIME& ft) {
+        ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+        return t.QuadPart >= since.QuadPart;
+    };
+    WIN32_FILE_ATTRIBUTE_DATA fa;
+    if (!GetFileAttributesExA(szOutput, GetFileExInfoStandard, &fa))
+        return 0;
+    if (!(fa.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (Written(fa.ftLastWriteTime))
+            DeleteFileA(szOutput);
+        return 0;
+    }
+    std::string dir = std::string(szOutput) + "\\";
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && Written(fd.ftLastWriteTime))
+                DeleteFileA((dir + fd.cFileName).c_str());
+        } while (FindNextFileA(hFind, &fd));
+        FindClose(hFind);
+    }
+    RemoveDirectoryA(szOutput); // only when empty
+    return 0;
+}

@@ -28,3 +28,8 @@ int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex);
 int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files);
 // The index of a path of files that names the same file as szPath, or -1.
 int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath);
+
+// What a run ended early had begun to write, so that no half-written result stays under a
+// result's name: the file szOutput, or the files of the folder szOutput, written since ftStart;
+// the folder too when that empties it.
+int pdfRemoveWrittenSince(const char* szOutput, FILETIME ftStart);

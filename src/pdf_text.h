@@ -11,43 +11,6 @@
 // quotes and without a trailing backslash comes out as a double quote, s, a double quote.
 std::string pdfQuoteArg(const std::string& s);
 
-// Page range of the page copy: "%d-%d" from the two pages, then "even " and/or "odd ".
-std::string pdfCatalogRange(int nFrom, int nTo, bool bEven, bool bOdd);
-
-// Ranges of the pages to keep when the pages at the ascending indices pSel[0..nSel-1] (from 0)
-// of an nItems-page document are deleted: " 1-1 3-4 6-8 10-end". Empty when nSel is 0.
-std::string pdfKeepList(const int* pSel, int nSel, int nItems);
-
-// Page ranges as a user types them, in the tool's own syntax: pages by number, "end" (the last)
-// or "rN" (the Nth from the end, "r1" the last), "a-b" from a to b (descending when b < a), a
-// range followed by "even" or "odd" (attached or as a word of its own), the ranges separated by
-// blanks or commas; letter case aside.
-enum { PAGES_EVERY, PAGES_ODD, PAGES_EVEN };
-typedef struct {
-    int nFirst, nLast; // its pages, from 1, in the order it takes them
-    int nParity;       // PAGES_EVERY, PAGES_ODD or PAGES_EVEN
-    std::string tool;  // as the tool takes it: "3-1", "7-end", "r2-r1odd"
-} T_PAGE_RANGE;
-// pdfParseRanges: all right.
-#define RANGES_RIGHT (-1)
-// pdfParseRanges: nothing but blanks and commas typed.
-#define RANGES_NONE (-2)
-
-// Reads the ranges of text for a document of nPages pages into ranges: RANGES_RIGHT when every
-// part is a range of pages of the document (one that takes no page is not); RANGES_NONE when
-// there is none; else the offset in text of the first wrong part.
-int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE>& ranges);
-// The part of text that starts at nPos, up to the next blank or comma: a wrong part to quote.
-std::string pdfRangePart(const std::string& text, int nPos);
-// The ranges as the tool's cat takes them, in the order typed: " 1-3 7 9-end".
-std::string pdfTakeList(const std::vector<T_PAGE_RANGE>& ranges);
-// Every page of an nPages-page document in place, the pages of ranges turned by szTurn (the
-// tool's "east", "south" or "west"): " 1-1 2-3east 4-10".
-std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, int nPages, const char* szTurn);
-
-// Label of page nPage in the page lists: "page %4d".
-std::string pdfPageLabel(int nPage);
-
 // The permission boxes, in the order of the panel.
 enum {
     PERM_ALL,
@@ -113,34 +76,15 @@ int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes);
 // its own; pdftk's closing lines that only say that nothing was written are passed over.
 std::string pdfLastLines(const std::string& text, int nLines);
 
-// Where the tool is looked for: what the program knows of the places the tool's installer and
-// the user may have put it.
-typedef struct {
-    std::string programDir;                // the program's own folder
-    std::vector<std::string> installed;    // the folders the tool's installer recorded
-    std::vector<std::string> programFiles; // the folders programs are installed in
-    std::string path;                      // the PATH environment value
-} T_TOOL_PLACES;
-
-// The kinds of candidates, in the order they are tried.
-enum { TOOL_BESIDE, TOOL_INSTALLED, TOOL_DEFAULT, TOOL_ON_PATH };
-
-typedef struct {
-    std::string path; // a full path of pdftk.exe, shorter than a path buffer
-    int nPlace;       // TOOL_BESIDE to TOOL_ON_PATH
-} T_TOOL_CANDIDATE;
-
-// The paths where pdftk.exe may be, in the order they are tried, the first that exists being the
-// one used: beside the program; bin under each folder the installer recorded; PDFtk Server\bin
-// and PDFtk\bin under each program folder; each folder of PATH (quotes dropped; empty, relative
-// and current-folder entries passed over). Only full paths count, each path once (letter case
-// aside), and a path that would not fit a path buffer is passed over.
-std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places);
-
-// The message that no tool was found: szTemplate with %1 the program's folder and %2 the folders
-// of the installer's places that were looked in, one per line.
-std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
-
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.
 int pdfParseDump(FILE* f);
+
+// Inputs without a result named in the closing message; the others are counted.
+#define FAILURES_SHOWN 8
+// The closing message of an operation: szHead, then each input without a result (a non-empty
+// why) with why, in their order, up to FAILURES_SHOWN; then szMore with %1 the others' number.
+// Empty when every input got its result.
+std::string pdfFailuresText(const char* szHead, const char* szMore,
+                            const std::vector<std::string>& inputs,
+                            const std::vector<std::string>& whys);

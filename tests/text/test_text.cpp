@@ -5,7 +5,9 @@
 #include <shellapi.h>
 
 #include "layout.h"
+#include "pdf_ranges.h"
 #include "pdf_text.h"
+#include "pdf_tool.h"
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.

@@ -1,0 +1,93 @@
+// The window while one of its actions runs: it answers, holds back the input meant for its
+// controls, shows the progress and then what the operation came to.
+#include "gui_busy.h"
+
+#include <shlwapi.h>
+
+#include "pdf_text.h"
+#include "pdf_tool.h"
+
+T_ACTION action;
+
+static T_INTERFACE* pBusyGui; // the window uiLendWindow lent to the runner
+
+// Input held back while the tool works, so that nothing the user clicks or types meanwhile runs
+// now or later: every click and key meant for the controls. The window itself can still be
+// moved, minimised and closed, and so can the Close button be pressed; Escape starts no further
+// input of the operation.
+static int HeldBack(T_INTERFACE* gui, const MSG* m)
+{
+    int bKey = m->message >= WM_KEYFIRST && m->message <= WM_KEYLAST;
+    int bClick = m->message >= WM_LBUTTONDOWN && m->message <= WM_MOUSELAST;
+    if (!bKey && !bClick)
+        return 0;
+    if (m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE)
+        pdfStopAfterCurrent();
+    // Alt+F4 and Alt+Space reach the window through the system keys.
+    if (m->message == WM_SYSKEYDOWN || m->message == WM_SYSKEYUP || m->message == WM_SYSCHAR)
+        return 0;
+    return m->hwnd != gui->BtnAppClose.hdl || !gui->BtnAppClose.hdl;
+}
+
+static int AnswerWhileBusy(void)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) { // for the main loop, once the tool has ended
+            PostQuitMessage((int)msg.wParam);
+            return 0;
+        }
+        if (pBusyGui && HeldBack(pBusyGui, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+int uiLendWindow(T_INTERFACE* gui)
+{
+    pBusyGui = gui;
+    pdfLendAnswer(AnswerWhileBusy);
+    return 0;
+}
+
+static int ShowProgress(int nDone, int nSteps, const char* szInput)
+{
+    std::string text =
+        pdfFillText(pBusyGui->szLang[TXT_STATUS_PROGRESS],
+                    {std::to_string(nDone), std::to_string(nSteps), PathFindFileNameA(szInput)});
+    SetWindowTextA(pBusyGui->Status.hdl, text.c_str());
+    return 0;
+}
+
+int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OUTCOME& outcome)
+{
+    if (outcome.nSteps == 0)
+        return 0;
+    std::string status =
+        pdfFillText(gui->szLang[outcome.bStopped ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
+                    {std::to_string(outcome.nWritten), std::to_string(outcome.nSteps)});
+    SetWindowTextA(gui->Status.hdl, status.c_str());
+    // Nothing is said to a user who is closing the window, nor while the session ends.
+    if (outcome.nFailed == 0 || action.bClose || pdfSessionEnding())
+        return 0;
+    std::vector<std::string> inputs, whys;
+    for (size_t i = 0; i < steps.size() && i < outcome.results.size(); ++i) {
+        inputs.push_back(steps[i].input);
+        const T_RUN_RESULT& r = outcome.results[i];
+        whys.push_back(r.nText ? pdfRunWhy(gui->szLang, r) : std::string());
+    }
+    std::string text = pdfFailuresText(gui->szLang[TXT_MSG_FAILED],
+                                       gui->szLang[TXT_MSG_FAILED_MORE], inputs, whys);
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
+    return 0;
+}
+
+int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
+{
+    char szToolDir[TANDREL_PATH_MAX];
+    T_SCHEDULE where = {pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir), ShowProgress};
+    T_OUTCOME outcome = pdfRunSteps(&where, steps);
+    return uiShowOutcome(gui, steps, outcome);
+}

@@ -1,0 +1,120 @@
+// The one seam of every message box and file dialog, which the tests answer; the names the
+// dialogs give taken only when the code page spells them exactly.
+#include "gui.h"
+
+#include "pdf_text.h"
+
+T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameW, GetSaveFileNameW, SHBrowseForFolderW,
+                     SHGetPathFromIDListW};
+
+int uiWideText(const char* szText, WCHAR* wszText, int nText)
+{
+    return MultiByteToWideChar(TEXT_CODE_PAGE, 0, szText, -1, wszText, nText);
+}
+
+int uiShowText(T_INTERFACE* gui, const char* szText, UINT uType)
+{
+    return dialogs.MessageBox(gui->hWnd, szText, gui->szLang[TXT_APP_NAME], uType);
+}
+
+int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
+{
+    return uiShowText(gui, gui->szLang[nText], uType);
+}
+
+int uiAskReplace(T_INTERFACE* gui, const char* szFile)
+{
+    // The file named first: the name typed in a dialog may not be the one that exists.
+    std::string text = std::string(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
+    // No is the default: replacing is the answer that cannot be undone.
+    return uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES ? 1
+                                                                                             : 0;
+}
+
+// The program's working folder stays where it is: a folder chosen once would otherwise stay in
+// use, and could not be ejected, renamed or deleted while the program runs.
+static const DWORD OFN_OPEN_PDF =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+// A new name is accepted, and an existing file replaced only when the user agrees.
+static const DWORD OFN_SAVE_PDF =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
+
+typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEW);
+
+int uiNarrowPath(const WCHAR* wszPath, char* szPath, int nPath)
+{
+    return pdfNarrowName(wszPath, szPath, nPath, GetACP());
+}
+
+// A name the user chose as a narrow path; one the code page cannot spell is refused, and named,
+// rather than taken for another file.
+static int ChosenPath(T_INTERFACE* gui, const WCHAR* wszPath, char* szPath, int nPath)
+{
+    if (uiNarrowPath(wszPath, szPath, nPath))
+        return 1;
+    std::string text =
+        pdfFillText(gui->szLang[TXT_MSG_NAME_CODE_PAGE], {pdfShownName(wszPath, GetACP())});
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
+    return 0;
+}
+
+// The file types, in the active language: PDF files first.
+static std::wstring PdfFilter(T_INTERFACE* gui)
+{
+    std::wstring filter;
+    for (int nText : {TXT_FILTER_PDF, TXT_FILTER_ALL}) {
+        WCHAR wszType[TANDREL_PATH_MAX] = {0};
+        uiWideText(gui->szLang[nText], wszType, TANDREL_PATH_MAX);
+        filter += wszType;
+        filter +=
+            nText == TXT_FILTER_PDF ? std::wstring(L"\0*.pdf\0", 7) : std::wstring(L"\0*.*\0", 5);
+    }
+    return filter; // its terminator ends the list
+}
+
+static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
+                     T_FILE_DIALOG pDialog)
+{
+    WCHAR wszFile[TANDREL_PATH_MAX] = {0};
+    std::wstring filter = PdfFilter(gui);
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    ofn.hwndOwner = gui->hWnd;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = wszFile;
+    ofn.nMaxFile = TANDREL_PATH_MAX;
+    ofn.Flags = dwFlags;
+    int nChosen = pDialog(&ofn) ? 1 : 0;
+    wszFile[TANDREL_PATH_MAX - 1] = 0;
+    return nChosen && ChosenPath(gui, wszFile, szFile, (int)nFile);
+}
+
+int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
+{
+    return PdfDialog(gui, szFile, nFile, OFN_OPEN_PDF, dialogs.GetOpenFileName);
+}
+
+int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
+{
+    return PdfDialog(gui, szFile, nFile, OFN_SAVE_PDF, dialogs.GetSaveFileName);
+}
+
+int uiFolderDialog(T_INTERFACE* gui, char* szDir)
+{
+    WCHAR wszDir[MAX_PATH] = {0}, wszTitle[TANDREL_PATH_MAX] = {0};
+    uiWideText(gui->szLang[TXT_FOLDER_TITLE], wszTitle, TANDREL_PATH_MAX);
+    BROWSEINFOW bi = {};
+    bi.hwndOwner = gui->hWnd;
+    bi.pszDisplayName = wszDir;
+    bi.lpszTitle = wszTitle;
+    bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    // The folder dialog is a COM object of the shell's: it wants COM on this thread.
+    HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    PIDLIST_ABSOLUTE pidl = dialogs.BrowseForFolder(&bi);
+    BOOL bPath = pidl ? dialogs.GetPathFromIDList(pidl, wszDir) : FALSE;
+    CoTaskMemFree(pidl);
+    if (SUCCEEDED(hrCom))
+        CoUninitialize();
+    return bPath && ChosenPath(gui, wszDir, szDir, TANDREL_PATH_MAX);
+}

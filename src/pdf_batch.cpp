@@ -1,0 +1,204 @@
+// The per-file operations: the source file on the Single file page, every listed file on the
+// Multiple files page, nothing on the other pages; each result beside its input. And the burst:
+// one file per page, written straight into a new folder named after the input.
+#include "pdf.h"
+
+#include <shlwapi.h>
+
+#include "obj.h"
+
+// What an operation does besides running its command.
+enum {
+    BATCH_PLAIN = 0,
+    BATCH_ASK_BACKGROUND = 1, // asks for the background file before it runs
+};
+
+typedef struct {
+    const char* szSuffix; // replaces the input's extension in the output's name
+    int nSecurity;
+    int nFlags;
+    const char* szBefore; // between the input and "output"
+    const char* szAfter;  // after the output, before the security options
+} T_BATCH;
+
+// The per-file operations, in the order of their rows below.
+enum {
+    OP_ENCRYPT,
+    OP_COMPRESS,
+    OP_UNCOMPRESS,
+    OP_REPAIR,
+    OP_BACKGROUND,
+    OP_DUMP_DATA,
+    OP_DUMP_FIELDS
+};
+
+// clang-format off
+static const T_BATCH batches[] = {
+    // suffix             security      extra step            before               after
+    {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "},
+    {"_compress.pdf",   SEC_OPTIONAL, BATCH_PLAIN,          "",                  " compress "},
+    {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "},
+    {"_fixed.pdf",      SEC_OPTIONAL, BATCH_PLAIN,          "",                  " "},
+    {"_bg.pdf",         SEC_NONE,     BATCH_ASK_BACKGROUND, " background ",      ""},
+    {"_dump.txt",       SEC_NONE,     BATCH_PLAIN,          " dumpdata",         ""},
+    {"_fields.txt",     SEC_NONE,     BATCH_PLAIN,          " dump_data_fields", ""},
+};
+// clang-format on
+
+// The inputs the selected page names (none on the Settings and About pages); 0, with the message
+// shown, when the Single or Multiple files page names none.
+static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& inputs)
+{
+    *pTab = uiSelectedTab(gui);
+    if (*pTab == TAB_SINGLE) {
+        char szFile[TANDREL_PATH_MAX];
+        if (!pdfChosenPath(gui, gui->EditPDFSource.hdl, TXT_MSG_NO_SOURCE, szFile))
+            return 0;
+        inputs.push_back(szFile);
+    } else if (*pTab == TAB_MULTI) {
+        HWND hList = gui->ListPdfFiles.hdl;
+        int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
+        if (nNbItems <= 0) {
+            uiMessage(gui, TXT_MSG_EMPTY_LIST, MB_ICONERROR);
+            return 0;
+        }
+        for (int i = 0; i < nNbItems; ++i) {
+            std::string item;
+            // An entry too long for a path cannot be worked on.
+            if (List_GetItemText(hList, i, item) && item.size() < TANDREL_PATH_MAX)
+                inputs.push_back(item);
+        }
+    }
+    return 1;
+}
+
+// A listed input whose result would replace another listed input is not run: the tool would
+// write over that file before it is read, or its own result would be read as an input. A burst's
+// result is its folder, where it writes its pages and its report.
+static void SkipResultsThatAreInputs(std::vector<T_STEP>& steps)
+{
+    if (steps.size() < 2)
+        return;
+    // Each input is looked up as the window goes on answering: a long list takes a while.
+    T_SAME_FILES listed, burstFolders;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        pdfKeepAlive();
+        const std::string& input = steps[i].input;
+        pdfAddSameFile(&listed, input.c_str(), (int)i);
+        // Only a file of a name the burst writes is replaced in its folder.
+        if (pdfBurstWrites(PathFindFileNameA(input.c_str()))) {
+            char szFolder[TANDREL_PATH_MAX];
+            lstrcpynA(szFolder, input.c_str(), sizeof(szFolder));
+            PathRemoveFileSpecA(szFolder);
+            pdfAddSameFile(&burstFolders, szFolder, (int)i);
+        }
+    }
+    for (size_t i = 0; i < steps.size(); ++i) {
+        T_STEP& s = steps[i];
+        pdfKeepAlive();
+        if (s.nNoRunText)
+            continue;
+        const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;
+        int nOther = pdfFindSameFile(&others, s.output.c_str());
+        if (nOther >= 0 && (size_t)nOther != i) {
+            s.nNoRunText = TXT_FAIL_REPLACES_INPUT;
+            SecureZeroMemory(&s.cmd[0], s.cmd.size());
+        }
+    }
+}
+
+static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
+{
+    int nTab = -1;
+    std::vector<std::string> inputs;
+    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
+        return 0;
+
+    std::string options;
+    if (!pdfReadSecurity(gui, op.nSecurity, options))
+        return 0;
+    std::string before = op.szBefore;
+    if (op.nFlags & BATCH_ASK_BACKGROUND) {
+        char szBgFile[TANDREL_PATH_MAX] = {0};
+        if (!uiOpenPdfDialog(gui, szBgFile, sizeof(szBgFile)))
+            return 0;
+        before += pdfQuoteArg(szBgFile);
+    }
+
+    std::vector<T_STEP> steps;
+    for (const std::string& input : inputs) {
+        char szNewFile[TANDREL_PATH_MAX] = {0};
+        if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile))) {
+            steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, ""});
+            continue;
+        }
+        std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
+        steps.push_back({input,
+                         pdfQuoteArg(gui->szPathExe) + " " + in + before + " output " +
+                             pdfQuoteArg(szNewFile) + op.szAfter + options,
+                         szNewFile, "", 0, ""});
+    }
+    SecureZeroMemory(&options[0], options.size());
+    SkipResultsThatAreInputs(steps);
+    return uiRunSteps(gui, steps);
+}
+
+int EncryptPDF(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_ENCRYPT]);
+}
+
+int CompressPDF(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_COMPRESS]);
+}
+
+int UncompressPDF(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_UNCOMPRESS]);
+}
+
+int RepairPDF(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_REPAIR]);
+}
+
+int pdfBackground(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_BACKGROUND]);
+}
+
+int DumpPDFData(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_DUMP_DATA]);
+}
+
+int pdfDumpDataFields(T_INTERFACE* gui)
+{
+    return RunBatch(gui, batches[OP_DUMP_FIELDS]);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Burst: one file per page, written straight into a new folder named after the input.
+
+int BurstPDF(T_INTERFACE* gui)
+{
+    int nTab = -1;
+    std::vector<std::string> inputs;
+    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
+        return 0;
+    std::vector<T_STEP> steps;
+    for (const std::string& input : inputs) {
+        char szNewDir[TANDREL_PATH_MAX] = {0};
+        lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
+        PathRemoveExtensionA(szNewDir);
+        std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
+        // The tool writes its pages and report into its working folder: a new one, so that
+        // nothing in the input's own folder is written over.
+        steps.push_back({input,
+                         pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
+                         szNewDir, szNewDir, 0, ""});
+    }
+    SkipResultsThatAreInputs(steps);
+    return uiRunSteps(gui, steps);
+}

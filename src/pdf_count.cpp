@@ -1,0 +1,50 @@
+// The page count of a PDF file, from a data dump the tool writes into a temporary file.
+#include "pdf_count.h"
+
+#include <stdio.h>
+
+#include "pdf_text.h"
+
+// A fresh, unused name in the user's temporary folder, so that no file of the user is written
+// over or deleted and a read-only folder of the PDF file does not matter.
+static bool TempDumpName(char* szDump)
+{
+    char szDir[TANDREL_PATH_MAX];
+    DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
+    if (nLen == 0 || nLen >= sizeof(szDir))
+        return false;
+    if (!GetTempFileNameA(szDir, "tdr", 0, szDump))
+        return false;
+    // The name is reserved by an empty file; the dump exists only if the tool writes it.
+    DeleteFileA(szDump);
+    return true;
+}
+
+int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd,
+                            const char* szWorkDir, T_RUN_RESULT* pResult)
+{
+    T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
+    char dumpfile[TANDREL_PATH_MAX] = {0};
+    int nPages = -1;
+    if (TempDumpName(dumpfile)) {
+        std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);
+        if (szPasswd && *szPasswd)
+            command += " input_pw " + pdfQuoteArg(szPasswd);
+        command += " dumpdata output " + pdfQuoteArg(dumpfile);
+        ExecuteCommand(command.c_str(), szWorkDir, &r, dumpfile);
+        SecureZeroMemory(&command[0], command.size());
+        if (FILE* f = fopen(dumpfile, "r")) {
+            nPages = pdfParseDump(f);
+            fclose(f);
+        }
+        DeleteFileA(dumpfile);
+    }
+    if (pResult)
+        *pResult = r;
+    return nPages;
+}
+
+int GetNumberOfPage(const char* filepdf, const char* fileexe)
+{
+    return GetNumberOfPagePassword(filepdf, fileexe, nullptr, nullptr, nullptr);
+}

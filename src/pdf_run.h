@@ -1,0 +1,69 @@
+// One run of the tool: started without a console unless it asks on one, what it writes kept in a
+// file of its own, waited for while the window answers.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "gui.h"
+
+// What one run of the tool came to.
+typedef struct {
+    int nText;          // 0: the tool ended with status 0; else the text that says why (TXT_...)
+    DWORD dwStatus;     // its exit status, once it has run
+    std::string said;   // the last lines of what it wrote, when it wrote something
+    std::string detail; // what the text names (%1) when it says more than the status
+} T_RUN_RESULT;
+
+// A run of the tool under way in one of the slots an operation's inputs run in at once. Each slot
+// has its own file for what the tool writes, made for its first run of the operation.
+typedef struct {
+    HANDLE hProcess;                     // null while the slot is free
+    HANDLE hToolOutput;                  // what the tool writes, read when it fails
+    char szToolOutput[TANDREL_PATH_MAX]; // that file's name, removed at the operation's end
+    const char* szResult;                // what the run writes, removed if the session ends
+    FILETIME ftStart;
+    size_t nStep; // the operation's input it works on
+    int bConsole; // it asks on its console, and writes nothing into the file
+} T_RUN;
+
+// The window's answer while the tool works: handles its messages, holding back the input meant
+// for its controls. Lent by the window once, at start.
+typedef int (*T_ANSWER)(void);
+int pdfLendAnswer(T_ANSWER pAnswer);
+// Lets the window answer during long work of an operation before or between runs, every
+// KEEP_ALIVE_MS at most.
+int pdfKeepAlive(void);
+
+// The slots runs go in, WORKERS_MAX of them: a free one, or null when every one is taken.
+T_RUN* pdfFreeSlot(void);
+// Starts the whole command line szCommand in the free slot run, in the folder szWorkDir (null:
+// the program's current folder); szResult is what it writes. 1 when it runs, else 0 with pResult
+// saying why.
+int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, const char* szResult,
+                T_RUN_RESULT* pResult);
+// The outcome of a run that has ended; its slot is free again.
+int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult);
+// Waits until one of the runs under way ends while the window answers: its slot, or null when
+// none runs.
+T_RUN* pdfWaitAny(void);
+// Closes and removes the slots' files of the tool's output, at the end of an operation.
+int pdfCloseToolOutputs(void);
+// 1 once the session has ended the runs (pdfEndRuns); a new window starts afresh
+// (pdfNewSession).
+int pdfRunsEnded(void);
+int pdfNewSession(void);
+// The session ends: no run starts any more, every run under way is ended and what it had begun
+// to write removed, and the slots' files go.
+int pdfEndRuns(void);
+
+// Runs one complete command line and waits for it to end while the window answers, in
+// szWorkDir (null: the program's current folder). szResult, when given, is what the run writes
+// (a file, or the folder it writes into). 1 when the tool ended with status 0, else 0 (pResult,
+// when given, says why).
+int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
+                   T_RUN_RESULT* pResult = nullptr, const char* szResult = nullptr);
+
+// Why a run made no result, in the language of szLang: what the tool said, else its outcome.
+std::string pdfRunWhy(const char* const* szLang, const T_RUN_RESULT& r);

@@ -1,0 +1,59 @@
+// The steps of an operation: run several at once, never two of one file, until the last or a
+// stop; the session's end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pdf_run.h"
+
+// One input of an operation: the run that makes its result, or why it gets none.
+typedef struct {
+    std::string input;   // the file worked on, as chosen or listed
+    std::string cmd;     // the whole command line
+    std::string output;  // what the run writes: its result, or the folder of a burst's pages
+    std::string workDir; // the folder the tool runs in; empty for the tool's own (pdfToolWorkDir)
+    int nNoRunText;      // 0, or the text saying why it is not run (TXT_FAIL_..., %1 is detail)
+    std::string detail;
+} T_STEP;
+
+// What an operation came to: what each input came to, in the order of the steps.
+typedef struct {
+    int nSteps;   // inputs of the operation
+    int nStarted; // inputs begun (or found not to run)
+    int nDone;    // inputs finished
+    int nWritten; // results written
+    int nFailed;  // inputs without a result
+    int bStopped; // a stop left inputs unrun
+    std::vector<T_RUN_RESULT> results;
+} T_OUTCOME;
+
+// Where the steps run: the tool's default folder, and the status bar's progress.
+typedef struct {
+    const char* szWorkDir; // for a step without a folder of its own; null: the current one
+    // The progress: inputs finished of all, and the last one started.
+    int (*pProgress)(int nDone, int nSteps, const char* szInput);
+} T_SCHEDULE;
+
+// Runs the steps of an operation, several at once as the machine allows (pdfWorkers) and started
+// in their order, until the last or a stop: a stop starts no further input and lets those under
+// way finish. Two steps of one input file or of one result file never run at once; the steps run
+// one at a time where the tool asks for a password on its console. The commands are wiped
+// afterwards: they may hold passwords.
+T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps);
+
+// For measurements: at most nWorkers inputs run at once from now on (up to WORKERS_MAX); 0 for
+// as many as the machine allows.
+int pdfSetWorkers(int nWorkers);
+
+// Asks the operation under way to start no further input (Escape, the window closing, a
+// shutdown); the next operation starts afresh.
+int pdfStopAfterCurrent(void);
+int pdfNewOperation(void);
+// 1 once a stop was asked for the operation under way.
+int pdfStopAsked(void);
+// The session ends in the middle of an operation: every run of the tool is ended, what each had
+// begun to write and the temporary files are removed, and nothing more runs.
+int pdfEndSession(void);
+// 1 once the session ends: nothing more runs, nothing more is said.
+int pdfSessionEnding(void);

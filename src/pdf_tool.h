@@ -1,0 +1,47 @@
+// Where the tool is: looked for beside the program, where its installer put it and on PATH.
+#pragma once
+
+#include "gui.h"
+
+#include <string>
+#include <vector>
+
+// Where the tool is looked for: what the program knows of the places the tool's installer and
+// the user may have put it.
+typedef struct {
+    std::string programDir;                // the program's own folder
+    std::vector<std::string> installed;    // the folders the tool's installer recorded
+    std::vector<std::string> programFiles; // the folders programs are installed in
+    std::string path;                      // the PATH environment value
+} T_TOOL_PLACES;
+
+// The kinds of candidates, in the order they are tried.
+enum { TOOL_BESIDE, TOOL_INSTALLED, TOOL_DEFAULT, TOOL_ON_PATH };
+
+typedef struct {
+    std::string path; // a full path of pdftk.exe, shorter than a path buffer
+    int nPlace;       // TOOL_BESIDE to TOOL_ON_PATH
+} T_TOOL_CANDIDATE;
+
+// The paths where pdftk.exe may be, in the order they are tried, the first that exists being the
+// one used: beside the program; bin under each folder the installer recorded; PDFtk Server\bin
+// and PDFtk\bin under each program folder; each folder of PATH (quotes dropped; empty, relative
+// and current-folder entries passed over). Only full paths count, each path once (letter case
+// aside), and a path that would not fit a path buffer is passed over.
+std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places);
+
+// The message that no tool was found: szTemplate with %1 the program's folder and %2 the folders
+// of the installer's places that were looked in, one per line.
+std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
+
+// The tool in gui->szPathExe: kept while it is there, else looked for where pdfToolCandidates
+// says, from the program's folder, the registry, the program folders and PATH; empty when none
+// is found. 1 when there is one. The Settings page shows it.
+int pdfFindTool(T_INTERFACE* gui);
+// The same, and when none is found the message that says where it was looked for, in the
+// language of gui; empty when there is a tool.
+std::string pdfFindToolOrWhy(T_INTERFACE* gui);
+// The folder the tool szTool runs from: its own when it is not in the program's folder
+// szProgramDir, where an installed tool has the files it needs (into szDir); else null, the
+// program's current folder.
+const char* pdfToolWorkDir(const char* szTool, const char* szProgramDir, char* szDir);
