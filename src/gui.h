@@ -23,6 +23,9 @@
 
 // Facts of the main window.
 #define WINDOW_CLASS "WINDOWSAPP"
+// The property the main window holds while one of its actions runs (and until the paths of its
+// command line are taken): a program that drives the window waits until it is gone.
+#define BUSY_PROPERTY "TANDREL.Busy"
 #define FONT_HEIGHT 14   // character cell height of the controls' font at 100 %
 #define ZOOM_STEP_MAX 10 // zoom steps 0..10 stand for 100 %..200 %
 // Sent by Windows 10 from version 1703 on, before WM_DPICHANGED: the size the window wants at

@@ -192,13 +192,9 @@ int uiReleaseFont(void)
     return 0;
 }
 
-int uiCreateControls(T_INTERFACE* gui)
+// The tab control, with one tab per page; their labels come with the texts.
+static void CreateTabs(T_INTERFACE* gui)
 {
-    InitCommonControls();
-    HFONT hFont = uiCreateFont(FONT_HEIGHT);
-
-    gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
-
     gui->Tabs.hdl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | KEYS_STOP,
                                     gui->Tabs.x, gui->Tabs.y, gui->Tabs.w, gui->Tabs.h, gui->hWnd,
                                     nullptr, gui->hInst, nullptr);
@@ -209,7 +205,35 @@ int uiCreateControls(T_INTERFACE* gui)
         tie.pszText = szBlank;
         SendMessageA(gui->Tabs.hdl, TCM_INSERTITEMA, (WPARAM)i, (LPARAM)&tie);
     }
+}
 
+// What a control of the kind nKind holds from the start: the limits of the boxes, the items of
+// the settings lists.
+static void FillControl(T_INTERFACE* gui, T_ELEMENT* e, int nKind)
+{
+    if (nKind == KIND_PASSWORD) {
+        // What is typed reaches the tool whole: no more than its encryption keeps.
+        SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_PASSWD_LEN, 0);
+    } else if (nKind == KIND_RANGES) {
+        SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_RANGE_MAX - 1, 0); // read whole
+    } else if (e == &gui->CboLang) {
+        for (const char* szLanguage : szLanguages)
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szLanguage);
+    } else if (e == &gui->CboZoom) {
+        for (int i = 0; i <= ZOOM_STEP_MAX; ++i) {
+            char szItem[8];
+            snprintf(szItem, sizeof(szItem), "%d%%", 100 + 10 * i);
+            SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szItem);
+        }
+    }
+}
+
+int uiCreateControls(T_INTERFACE* gui)
+{
+    InitCommonControls();
+    HFONT hFont = uiCreateFont(FONT_HEIGHT);
+    gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
+    CreateTabs(gui);
     for (const T_CONTROL& c : controls) {
         const T_KIND& k = kinds[c.nKind];
         T_ELEMENT* e = &(gui->*c.pElement);
@@ -221,23 +245,8 @@ int uiCreateControls(T_INTERFACE* gui)
         DWORD dwExStyle = k.dwExStyle | (e == &gui->FrameEncrypt ? WS_EX_CONTROLPARENT : 0);
         e->hdl = CreateWindowExA(dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
                                  hParent, nullptr, gui->hInst, nullptr);
-        if (c.nKind == KIND_PASSWORD) {
-            // What is typed reaches the tool whole: no more than its encryption keeps.
-            SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_PASSWD_LEN, 0);
-        } else if (c.nKind == KIND_RANGES) {
-            SendMessageA(e->hdl, EM_LIMITTEXT, TANDREL_RANGE_MAX - 1, 0); // read whole
-        } else if (e == &gui->CboLang) {
-            for (const char* szLanguage : szLanguages)
-                SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szLanguage);
-        } else if (e == &gui->CboZoom) {
-            for (int i = 0; i <= ZOOM_STEP_MAX; ++i) {
-                char szItem[8];
-                snprintf(szItem, sizeof(szItem), "%d%%", 100 + 10 * i);
-                SendMessageA(e->hdl, CB_ADDSTRING, 0, (LPARAM)szItem);
-            }
-        }
+        FillControl(gui, e, c.nKind);
     }
-
     // The Tab key follows the window order: the left-hand panel, then the tab control, then the
     // page, which lies over the tab control and so must stay after it.
     SetWindowPos(gui->Tabs.hdl, gui->BtnAppClose.hdl, 0, 0, 0, 0,

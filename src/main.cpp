@@ -108,6 +108,8 @@ static LRESULT OnCreate(HWND hWnd)
     gui.nDpi = uiWindowDpi(hWnd);
     ResizeGui(&gui, uiScaleFactor(guicfg.zoom, gui.nDpi));
     DragAcceptFiles(hWnd, TRUE);
+    // Busy until the command line's paths are taken, which its action says once it has run.
+    SetPropA(hWnd, BUSY_PROPERTY, (HANDLE)1);
     PostMessageA(hWnd, WM_APP_OPEN_ARGUMENTS, 0, 0);
     return 0;
 }
@@ -210,9 +212,11 @@ static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPA
     if (action.bBusy)
         return;
     action.bBusy = 1;
+    SetPropA(hWnd, BUSY_PROPERTY, (HANDLE)1);
     pdfNewOperation(); // a stop asked for from now on is this action's
     pAction(hSender, wParam);
     action.bBusy = 0;
+    RemovePropA(hWnd, BUSY_PROPERTY);
     if (bEndBlocked) { // the session may end now
         ShutdownBlockReasonDestroy(hWnd);
         bEndBlocked = false;
@@ -365,8 +369,9 @@ static LRESULT OnDpiChanged(HWND hWnd, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-static LRESULT OnDestroy(void)
+static LRESULT OnDestroy(HWND hWnd)
 {
+    RemovePropA(hWnd, BUSY_PROPERTY);
     uiReleaseFont();
     PostQuitMessage(0);
     return 0;
@@ -403,7 +408,7 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION:
         return OnEndSession(wParam);
     case WM_DESTROY:
-        return OnDestroy();
+        return OnDestroy(hWnd);
     }
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }

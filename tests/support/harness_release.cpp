@@ -7,7 +7,8 @@
 
 #include "harness.h"
 
-#include <tlhelp32.h>
+#include <atomic>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -24,20 +25,6 @@ HWND FindDialog()
             return h;
     }
     return nullptr;
-}
-
-// The tool the release has started still running (Wine's desktop, explorer.exe, is a child of
-// the first program to show a window).
-bool ToolRunning()
-{
-    HANDLE hSnap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 pe = {};
-    pe.dwSize = sizeof(pe);
-    bool bFound = false;
-    for (BOOL b = Process32First(hSnap, &pe); b && !bFound; b = Process32Next(hSnap, &pe))
-        bFound = pe.th32ParentProcessID == pi.dwProcessId && !lstrcmpiA(pe.szExeFile, "pdftk.exe");
-    CloseHandle(hSnap);
-    return bFound;
 }
 
 // Presses the button nId of hDialog and waits until the release goes on without the dialog.
@@ -81,11 +68,14 @@ void WindowTest::Start()
     // Shown, it is activated a moment later, and hands the focus it gets on to a control.
     EXPECT_TRUE(WaitFor([&] { return IsChild(hMain, Focus()) != FALSE; }, 5000))
         << "no control has the focus";
+    Act(hMain, WM_NULL, {}); // until the paths of its command line are taken
 }
 
-// Sent without waiting, since the release may stop in a dialog; then each answer typed into the
-// file dialog on show as its file name, and the message boxes read and answered until the
-// release has handled the message.
+// Sent from a thread of its own, which the release answers once it has handled the message:
+// meanwhile each answer is typed into the file dialog on show as its file name, and the message
+// boxes are read and answered. Then done once the release is no longer busy with what the
+// message started, nor with anything posted meanwhile: two syncs, one after the other, find it
+// idle with no dialog.
 void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
 {
     // A message box's text is its static 0xFFFF; its icon, the static stc1, is empty for none;
@@ -98,11 +88,15 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         shown.push_back(bAsk ? Question(text) : Message(text, bIcon));
         Press(hBox, bAsk ? nReply : IDOK);
     };
-    SendNotifyMessageA(h, uMsg, 0, 0);
+    std::atomic<bool> bHandled(false);
+    std::thread sender([&] {
+        Send(h, uMsg);
+        bHandled = true;
+    });
     for (const std::string& a : answers) {
         HWND hDialog = nullptr;
         // A question may come before the file dialog.
-        ASSERT_TRUE(WaitFor(
+        EXPECT_TRUE(WaitFor(
             [&] {
                 hDialog = FindDialog();
                 if (hDialog && !FileNameBox(hDialog)) {
@@ -113,26 +107,27 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
             },
             5000))
             << "no file dialog for " << a;
+        if (!hDialog)
+            break;
         DWORD_PTR r = 0;
         SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)Wide(a).c_str(),
                             SMTO_NORMAL, 60000, &r);
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }
-    // Done when two syncs, a moment apart, find no dialog and no tool at work: the window
-    // answers while the tool works, and a sync may be answered while the release waits inside
-    // the click for another thread, before the operation has run.
-    for (int nQuiet = 0; nQuiet < 2;) {
-        Send(hMain, WM_NULL);
+    for (int nIdle = 0; nIdle < 2;) {
+        if (bHandled)
+            Send(hMain, WM_NULL);
         HWND hBox = FindDialog();
-        nQuiet = hBox || ToolRunning() ? 0 : nQuiet + 1;
-        if (!hBox) {
-            Sleep(10);
-        } else if (FileNameBox(hBox)) {
+        bool bBusy = !bHandled || GetPropA(hMain, BUSY_PROPERTY) != nullptr;
+        nIdle = hBox || bBusy ? 0 : nIdle + 1;
+        if (!hBox)
+            Sleep(bBusy ? 10 : 0);
+        else if (FileNameBox(hBox))
             Press(hBox, IDCANCEL);
-        } else {
+        else
             Answer(hBox);
-        }
     }
+    sender.join();
 }
 
 bool WindowTest::Ended()
