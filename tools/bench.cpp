@@ -120,23 +120,25 @@ static double StopProbe()
     return tProbeWorst;
 }
 
-int main(int argc, char** argv)
+static std::string dir; // the bench's folder, ending in a separator
+
+static void SetUp(const char* szTool, const char* szDir)
 {
-    if (argc < 3) {
-        fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe]\n");
-        return 2;
-    }
-    std::string dir = std::string(argv[2]) + "\\";
+    dir = std::string(szDir) + "\\";
     CreateDirectoryA(dir.c_str(), nullptr);
     appInitRecord(GetModuleHandleA(nullptr));
-    lstrcpynA(gui.szPathExe, argv[1], sizeof(gui.szPathExe));
+    lstrcpynA(gui.szPathExe, szTool, sizeof(gui.szPathExe));
     lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), sizeof(gui.szPathCfg));
     DeleteFileA(gui.szPathCfg);
     appRegisterClass(GetModuleHandleA(nullptr));
     dialogs.GetOpenFileName = AnswerOpen;
     dialogs.MessageBox = NoMessage;
     SetEnvironmentVariableA("TANDREL_FAKE_LOG", nullptr);
+}
 
+// Window creation and one zoom change, and where creation goes.
+static void BenchCreation(void)
+{
     // Window creation and one zoom change.
     std::vector<double> creates, zooms;
     for (int i = 0; i < 5; ++i) {
@@ -178,7 +180,10 @@ int main(int argc, char** argv)
     }
     printf("  of which: creating the controls %.1f ms, texts %.1f ms, zoom %.1f ms\n",
            Median(tControls), Median(tTexts), Median(tZoom));
+}
 
+static void BenchObjects(void)
+{
     // Objects after start-up and after 200 zoom changes.
     CreateMain();
     DWORD gdi0 = Objects(GR_GDIOBJECTS), user0 = Objects(GR_USEROBJECTS);
@@ -190,7 +195,10 @@ int main(int argc, char** argv)
            "%lu%s\n",
            gdi0, gdi1, user0, user1,
            gdi0 == 0 && user0 == 0 ? " (this platform does not count them)" : "");
+}
 
+static void BenchPageLists(void)
+{
     // Page list filling: the whole choice of a 2,000-page file against the count alone.
     std::string pdf = dir + "big.pdf";
     if (FILE* f = fopen(pdf.c_str(), "wb")) { // the fake tool's page count
@@ -210,7 +218,10 @@ int main(int argc, char** argv)
     printf("page list filling, 2,000 pages (choice minus the tool run alone): %.1f ms (target <= "
            "50 ms)\n",
            Median(fills));
+}
 
+static void BenchOverhead(void)
+{
     // A batch of 1,000 files with an instant tool against a bare loop of the same 1,000 starts
     // (started as the program starts them); meanwhile another thread times the window's answers.
     SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, 1, 0);
@@ -234,7 +245,7 @@ int main(int argc, char** argv)
     pdfSetWorkers(1); // against a loop that starts one at a time
     RepairPDF(&gui);  // once before counting, as a user's first operation
     DWORD handles0 = KernelHandles();
-    gdi0 = Objects(GR_GDIOBJECTS), user0 = Objects(GR_USEROBJECTS);
+    DWORD gdi0 = Objects(GR_GDIOBJECTS), user0 = Objects(GR_USEROBJECTS);
     std::vector<double> ratios;
     double tProgram = 0, tLoop = 0;
     // Pairs in the order ABBA..., so that neither always finds the system warmer; the ratio is of
@@ -285,7 +296,10 @@ int main(int argc, char** argv)
     printf("kernel handles before / after four batches: %lu / %lu; GDI objects: %lu / %lu; USER "
            "objects: %lu / %lu (none may grow; 0: the platform does not count them)\n",
            handles0, KernelHandles(), gdi0, Objects(GR_GDIOBJECTS), user0, Objects(GR_USEROBJECTS));
+}
 
+static void BenchSeveralAtOnce(void)
+{
     // Several inputs at once: 200 files of a tool that works 200 ms of processor time, then of
     // one that waits 200 ms, each with the machine's own number of workers (and four) against
     // one worker, in the order ABBA.
@@ -345,7 +359,20 @@ int main(int argc, char** argv)
                b.szWhat, nMany, tOne / tMany, tMany / 2, tOne / 2, b.fTarget, tWorstAnswer);
     }
     pdfSetWorkers(0);
+}
 
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe]\n");
+        return 2;
+    }
+    SetUp(argv[1], argv[2]);
+    BenchCreation();
+    BenchObjects();
+    BenchPageLists();
+    BenchOverhead();
+    BenchSeveralAtOnce();
     if (argc > 3) {
         WIN32_FILE_ATTRIBUTE_DATA fa;
         if (GetFileAttributesExA(argv[3], GetFileExInfoStandard, &fa))
