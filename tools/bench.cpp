@@ -122,6 +122,14 @@ static double StopProbe()
 
 static std::string dir; // the bench's folder, ending in a separator
 
+// How long f takes, in ms.
+static double Timed(const std::function<void()>& f)
+{
+    double t0 = Now();
+    f();
+    return Now() - t0;
+}
+
 static void SetUp(const char* szTool, const char* szDir)
 {
     dir = std::string(szDir) + "\\";
@@ -267,11 +275,6 @@ static void BenchOverhead(void)
                 CloseHandle(pi.hThread);
             }
         }
-    };
-    auto Timed = [](const std::function<void()>& f) {
-        double t0 = Now();
-        f();
-        return Now() - t0;
     };
     const int nRounds = 4;
     for (int round = 0; round < nRounds; ++round) {
