@@ -148,6 +148,9 @@ enum {
     TXT_MSG_BAD_RANGE,     // %1 the first part of the range box that is wrong
     TXT_MSG_COUNTS_DIFFER, // %1 pages of the fronts, %2 of the backs: interleave all the same?
     TXT_MSG_SHUFFLE_INPUT, // the interleaved file would replace the fronts or the backs
+    TXT_FAIL_REPLACES_BACKGROUND, // its result would replace the background file
+    TXT_FAIL_SAME_RESULT,         // an input listed before it gives the same result
+    TXT_FAIL_NOT_STARTED_WHY,     // the tool could not be started: %1 the system's reason
     TXT_COUNT
 };
 

@@ -29,8 +29,27 @@ static int HeldBack(T_INTERFACE* gui, const MSG* m)
     return m->hwnd != gui->BtnAppClose.hdl || !gui->BtnAppClose.hdl;
 }
 
+int uiHoldSessionEnd(T_INTERFACE* gui)
+{
+    WCHAR wszReason[TANDREL_PATH_MAX] = {0};
+    uiWideText(gui->szLang[TXT_SHUTDOWN_REASON], wszReason, TANDREL_PATH_MAX);
+    action.bEndBlocked = ShutdownBlockReasonCreate(gui->hWnd, wszReason) != FALSE;
+    return 0;
+}
+
+int uiLetSessionEnd(T_INTERFACE* gui)
+{
+    if (action.bEndBlocked)
+        ShutdownBlockReasonDestroy(gui->hWnd);
+    action.bEndBlocked = 0;
+    return 0;
+}
+
 static int AnswerWhileBusy(void)
 {
+    // The inputs under way have finished: the session may end now.
+    if (pBusyGui && action.bEndBlocked && !pdfToolRunning())
+        uiLetSessionEnd(pBusyGui);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) { // for the main loop, once the tool has ended

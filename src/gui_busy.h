@@ -7,8 +7,9 @@
 // The window's action under way. While bBusy no other action starts: the window procedure
 // ignores the controls, the runner drops their clicks and keys.
 typedef struct {
-    int bBusy;  // an action of the window is under way
-    int bClose; // close the window once the action has ended
+    int bBusy;       // an action of the window is under way
+    int bClose;      // close the window once the action has ended
+    int bEndBlocked; // Windows was told why the session cannot end yet
 } T_ACTION;
 
 extern T_ACTION action;
@@ -16,6 +17,10 @@ extern T_ACTION action;
 // Lends the window to the runner: it answers while the tool works, its controls' input held
 // back, Escape stopping the operation after the inputs under way.
 int uiLendWindow(T_INTERFACE* gui);
+// Tells Windows why the session cannot end yet: a tool is at work. The window lets it end again
+// once no tool runs (uiLetSessionEnd, also called as it answers while an action runs).
+int uiHoldSessionEnd(T_INTERFACE* gui);
+int uiLetSessionEnd(T_INTERFACE* gui);
 // Runs the steps of an operation (pdfRunSteps) from the tool's folder, the progress in the
 // status bar; then shows what it came to (uiShowOutcome).
 int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps);

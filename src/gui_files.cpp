@@ -44,6 +44,8 @@ static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSE
     chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, &r);
     if (chosen->nPages > 0)
         return chosen->nPages;
+    if (pdfSessionEnding()) // the count was ended with the session: nobody to tell
+        return 0;
     // "No page" only for a file the tool read; else what it said, or why it did not run.
     std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui->szLang, r)});
     uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);

@@ -151,6 +151,9 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "\xE0 la fin.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "Le fichier entrelac\xE9 ne peut pas remplacer les rectos ni les "
                                  "versos.\r\n\r\nChoisissez un autre nom.",
+    /* TXT_FAIL_REPLACES_BACKGROUND */ "Son r\xE9sultat remplacerait le fichier de filigrane.",
+    /* TXT_FAIL_SAME_RESULT   */ "Un autre fichier de la liste donne le m\xEAme r\xE9sultat.",
+    /* TXT_FAIL_NOT_STARTED_WHY */ "pdftk.exe n'a pas pu \xEAtre lanc\xE9 : %1",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -288,5 +291,8 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "Interleave all the same? The pages left over come at the end.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "The interleaved file cannot replace the fronts or the backs."
                                  "\r\n\r\nChoose another name.",
+    /* TXT_FAIL_REPLACES_BACKGROUND */ "Its result would replace the background file.",
+    /* TXT_FAIL_SAME_RESULT   */ "Another listed file gives the same result.",
+    /* TXT_FAIL_NOT_STARTED_WHY */ "pdftk.exe could not be started: %1",
 };
 // clang-format on

@@ -29,6 +29,7 @@ int appInitRecord(HINSTANCE hInst)
     gui.szPathExe[0] = 0;
     pdfFindTool(&gui);
     uiLendWindow(&gui);
+    pdfRemoveOldTemp(); // what a TANDREL that was killed left
     return 0;
 }
 
@@ -202,9 +203,6 @@ static void RunAction(HWND hSender, WPARAM wParam)
         OnZoomChange();
 }
 
-// Windows was told why the session cannot end yet.
-static bool bEndBlocked = false;
-
 // Runs one action of the window at a time: while the tool works the window answers, but no
 // other action starts, whatever route it comes by. A close asked for meanwhile comes after it.
 static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPARAM wParam)
@@ -217,10 +215,7 @@ static void RunAlone(HWND hWnd, void (*pAction)(HWND, WPARAM), HWND hSender, WPA
     pAction(hSender, wParam);
     action.bBusy = 0;
     RemovePropA(hWnd, BUSY_PROPERTY);
-    if (bEndBlocked) { // the session may end now
-        ShutdownBlockReasonDestroy(hWnd);
-        bEndBlocked = false;
-    }
+    uiLetSessionEnd(&gui); // nothing more to finish
     if (action.bClose) {
         action.bClose = 0;
         PostMessageA(hWnd, WM_CLOSE, 0, 0);
@@ -321,26 +316,28 @@ static LRESULT OnClose(HWND hWnd)
     return 1;
 }
 
-// Windows asks whether the session may end. Not in the middle of an input: the operation stops
-// once the input being worked on is done, and Windows shows why it waits until then.
-static LRESULT OnQueryEndSession(HWND hWnd)
+// Windows asks whether the session may end. Not in the middle of an input: the inputs under way
+// finish, the others wait until Windows says whether the session ends, and Windows shows why it
+// waits while a tool runs. A message box or a dialog alone holds nothing back.
+static LRESULT OnQueryEndSession(void)
 {
-    if (!action.bBusy)
+    if (!action.bBusy || !pdfToolRunning())
         return TRUE;
-    pdfStopAfterCurrent();
-    WCHAR wszReason[TANDREL_PATH_MAX] = {0};
-    uiWideText(gui.szLang[TXT_SHUTDOWN_REASON], wszReason, TANDREL_PATH_MAX);
-    bEndBlocked = ShutdownBlockReasonCreate(hWnd, wszReason) != FALSE;
+    pdfHoldForSession(1);
+    uiHoldSessionEnd(&gui);
     return FALSE;
 }
 
-// The session ends, or not (wParam FALSE). The program may be ended at any moment after this:
-// a run still under way is ended and what it began to write removed, and the settings are kept,
-// without a message nobody would read.
+// The session ends, or not (wParam FALSE: the operation goes on, unless the user stopped it).
+// Once it ends the program may be ended at any moment: a run still under way is ended and what
+// it began to write removed, and the settings are kept, without a message nobody would read.
 static LRESULT OnEndSession(WPARAM wParam)
 {
-    if (!wParam)
+    if (!wParam) {
+        pdfHoldForSession(0);
+        uiLetSessionEnd(&gui);
         return 0;
+    }
     if (action.bBusy)
         pdfEndSession();
     cfgWriteSettings(&gui, &guicfg);
@@ -404,7 +401,7 @@ LRESULT CALLBACK WinMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         return OnClose(hWnd);
     case WM_QUERYENDSESSION:
-        return OnQueryEndSession(hWnd);
+        return OnQueryEndSession();
     case WM_ENDSESSION:
         return OnEndSession(wParam);
     case WM_DESTROY:

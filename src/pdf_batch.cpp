@@ -72,27 +72,35 @@ static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& in
     return 1;
 }
 
-// A listed input whose result would replace another listed input is not run: the tool would
-// write over that file before it is read, or its own result would be read as an input. A burst's
-// result is its folder, where it writes its pages and its report.
-static void SkipResultsThatAreInputs(std::vector<T_STEP>& steps)
+// The listed inputs by file, and the folders of those a burst would write over (only a file of a
+// name the burst writes is replaced in its folder).
+static void LookUpInputs(const std::vector<T_STEP>& steps, T_SAME_FILES* listed,
+                         T_SAME_FILES* burstFolders)
 {
-    if (steps.size() < 2)
-        return;
     // Each input is looked up as the window goes on answering: a long list takes a while.
-    T_SAME_FILES listed, burstFolders;
     for (size_t i = 0; i < steps.size(); ++i) {
         pdfKeepAlive();
         const std::string& input = steps[i].input;
-        pdfAddSameFile(&listed, input.c_str(), (int)i);
-        // Only a file of a name the burst writes is replaced in its folder.
+        pdfAddSameFile(listed, input.c_str(), (int)i);
         if (pdfBurstWrites(PathFindFileNameA(input.c_str()))) {
             char szFolder[TANDREL_PATH_MAX];
             lstrcpynA(szFolder, input.c_str(), sizeof(szFolder));
             PathRemoveFileSpecA(szFolder);
-            pdfAddSameFile(&burstFolders, szFolder, (int)i);
+            pdfAddSameFile(burstFolders, szFolder, (int)i);
         }
     }
+}
+
+// An input is not run when its result would replace another listed input (the tool would write
+// over that file before it is read, or its own result would be read as an input), or the file
+// every run reads besides its input (szAlsoRead: the background), or when an input before it
+// gives the same result. A burst's result is its folder, where it writes its pages and report.
+static void SkipClashes(std::vector<T_STEP>& steps, const char* szAlsoRead)
+{
+    T_SAME_FILES listed, burstFolders, results, alsoRead;
+    LookUpInputs(steps, &listed, &burstFolders);
+    if (szAlsoRead)
+        pdfAddSameFile(&alsoRead, szAlsoRead, 0);
     for (size_t i = 0; i < steps.size(); ++i) {
         T_STEP& s = steps[i];
         pdfKeepAlive();
@@ -100,10 +108,15 @@ static void SkipResultsThatAreInputs(std::vector<T_STEP>& steps)
             continue;
         const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;
         int nOther = pdfFindSameFile(&others, s.output.c_str());
-        if (nOther >= 0 && (size_t)nOther != i) {
+        int nFirst = pdfAddSameFile(&results, s.output.c_str(), (int)i);
+        if (nOther >= 0 && (size_t)nOther != i)
             s.nNoRunText = TXT_FAIL_REPLACES_INPUT;
+        else if (szAlsoRead && pdfFindSameFile(&alsoRead, s.output.c_str()) >= 0)
+            s.nNoRunText = TXT_FAIL_REPLACES_BACKGROUND;
+        else if (nFirst >= 0 && (size_t)nFirst != i)
+            s.nNoRunText = TXT_FAIL_SAME_RESULT;
+        if (s.nNoRunText)
             SecureZeroMemory(&s.cmd[0], s.cmd.size());
-        }
     }
 }
 
@@ -118,8 +131,8 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
     if (!pdfReadSecurity(gui, op.nSecurity, options))
         return 0;
     std::string before = op.szBefore;
+    char szBgFile[TANDREL_PATH_MAX] = {0};
     if (op.nFlags & BATCH_ASK_BACKGROUND) {
-        char szBgFile[TANDREL_PATH_MAX] = {0};
         if (!uiOpenPdfDialog(gui, szBgFile, sizeof(szBgFile)))
             return 0;
         before += pdfQuoteArg(szBgFile);
@@ -139,7 +152,7 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
                          szNewFile, "", 0, ""});
     }
     SecureZeroMemory(&options[0], options.size());
-    SkipResultsThatAreInputs(steps);
+    SkipClashes(steps, szBgFile[0] ? szBgFile : nullptr);
     return uiRunSteps(gui, steps);
 }
 
@@ -199,6 +212,6 @@ int BurstPDF(T_INTERFACE* gui)
                          pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
                          szNewDir, szNewDir, 0, ""});
     }
-    SkipResultsThatAreInputs(steps);
+    SkipClashes(steps, nullptr);
     return uiRunSteps(gui, steps);
 }

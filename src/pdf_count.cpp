@@ -3,17 +3,14 @@
 
 #include <stdio.h>
 
+#include "pdf_files.h"
 #include "pdf_text.h"
 
-// A fresh, unused name in the user's temporary folder, so that no file of the user is written
-// over or deleted and a read-only folder of the PDF file does not matter.
+// A fresh, unused name in the program's temporary folder, so that no file of the user is
+// written over or deleted and a read-only folder of the PDF file does not matter.
 static bool TempDumpName(char* szDump)
 {
-    char szDir[TANDREL_PATH_MAX];
-    DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
-    if (nLen == 0 || nLen >= sizeof(szDir))
-        return false;
-    if (!GetTempFileNameA(szDir, "tdr", 0, szDump))
+    if (!pdfTempName("tdr", szDump))
         return false;
     // The name is reserved by an empty file; the dump exists only if the tool writes it.
     DeleteFileA(szDump);

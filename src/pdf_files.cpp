@@ -1,5 +1,10 @@
 #include "pdf_files.h"
 
+#include "gui.h" // the path limit
+#include "pdf_text.h"
+
+#include <stdio.h>
+#include <string.h>
 #include <wchar.h>
 
 #include <algorithm>
@@ -99,33 +104,109 @@ int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath)
 
 // File times are kept to two seconds on FAT volumes: 2 s in file time (100 ns units).
 #define FAT_TIME_STEP 20000000ULL
+// A temporary file this old was left by a program that was killed: a day in file time.
+#define TEMP_LEFT_AGE (24ULL * 3600 * 10000000)
+// The program's folder under the user's temporary folder.
+#define TEMP_FOLDER "TANDREL"
 
-int pdfRemoveWrittenSince(const char* szOutput, FILETIME ftStart)
+static ULONGLONG FileTime(const FILETIME& ft)
 {
-    ULARGE_INTEGER since = {{ftStart.dwLowDateTime, ftStart.dwHighDateTime}};
-    since.QuadPart -= FAT_TIME_STEP;
-    auto Written = [&](const FILETIME& ft) {
-        ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
-        return t.QuadPart >= since.QuadPart;
-    };
+    ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    return t.QuadPart;
+}
+
+int pdfWatchResult(T_RESULT_WATCH* w, const char* szResult, int bFolder, int bMadeFolder)
+{
+    *w = T_RESULT_WATCH();
+    w->szResult = szResult && szResult[0] ? szResult : nullptr;
+    w->bFolder = bFolder;
+    w->bMadeFolder = bMadeFolder;
     WIN32_FILE_ATTRIBUTE_DATA fa;
-    if (!GetFileAttributesExA(szOutput, GetFileExInfoStandard, &fa))
-        return 0;
-    if (!(fa.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (Written(fa.ftLastWriteTime))
-            DeleteFileA(szOutput);
-        return 0;
+    if (w->szResult && !bFolder && GetFileAttributesExA(szResult, GetFileExInfoStandard, &fa)) {
+        w->bExisted = 1;
+        w->ftBefore = fa.ftLastWriteTime;
     }
-    std::string dir = std::string(szOutput) + "\\";
+    GetSystemTimeAsFileTime(&w->ftStart);
+    return 0;
+}
+
+// The pages and report a burst wrote into its folder since it began.
+static void RemoveBurstPages(const T_RESULT_WATCH* w)
+{
+    // File times are kept to two seconds on FAT volumes.
+    ULONGLONG since = FileTime(w->ftStart) - FAT_TIME_STEP;
+    std::string dir = std::string(w->szResult) + "\\";
     WIN32_FIND_DATAA fd;
     HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
     if (hFind != INVALID_HANDLE_VALUE) {
         do {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && Written(fd.ftLastWriteTime))
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && pdfBurstWrites(fd.cFileName) &&
+                FileTime(fd.ftLastWriteTime) >= since)
                 DeleteFileA((dir + fd.cFileName).c_str());
         } while (FindNextFileA(hFind, &fd));
         FindClose(hFind);
     }
-    RemoveDirectoryA(szOutput); // only when empty
+    if (w->bMadeFolder)
+        RemoveDirectoryA(w->szResult); // only when empty
+}
+
+int pdfRemoveWhatRunWrote(const T_RESULT_WATCH* w)
+{
+    if (!w->szResult)
+        return 0;
+    if (w->bFolder) {
+        RemoveBurstPages(w);
+        return 0;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA fa;
+    if (!GetFileAttributesExA(w->szResult, GetFileExInfoStandard, &fa) ||
+        (fa.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    // Made by the run, or written over by it.
+    if (!w->bExisted || CompareFileTime(&fa.ftLastWriteTime, &w->ftBefore) != 0)
+        DeleteFileA(w->szResult);
+    return 0;
+}
+
+int pdfTempFolder(char* szDir)
+{
+    char szTemp[TANDREL_PATH_MAX];
+    DWORD nLen = GetTempPathA(sizeof(szTemp), szTemp);
+    if (nLen == 0 || nLen >= sizeof(szTemp) ||
+        nLen + sizeof(TEMP_FOLDER) + 1 > (size_t)TANDREL_PATH_MAX)
+        return 0;
+    snprintf(szDir, TANDREL_PATH_MAX, "%s%s\\", szTemp, TEMP_FOLDER);
+    return CreateDirectoryA(szDir, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
+}
+
+int pdfTempName(const char* szPrefix, char* szName)
+{
+    char szDir[TANDREL_PATH_MAX];
+    szName[0] = 0;
+    // Its names are the folder, 3 letters, 4 hex digits and ".tmp": they fit when it does.
+    return pdfTempFolder(szDir) && strlen(szDir) + 12 < TANDREL_PATH_MAX &&
+                   GetTempFileNameA(szDir, szPrefix, 0, szName)
+               ? 1
+               : 0;
+}
+
+int pdfRemoveOldTemp(void)
+{
+    char szDir[TANDREL_PATH_MAX];
+    if (!pdfTempFolder(szDir))
+        return 0;
+    FILETIME ftNow;
+    GetSystemTimeAsFileTime(&ftNow);
+    std::string dir = szDir;
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            FileTime(fd.ftLastWriteTime) + TEMP_LEFT_AGE < FileTime(ftNow))
+            DeleteFileA((dir + fd.cFileName).c_str());
+    } while (FindNextFileA(hFind, &fd));
+    FindClose(hFind);
     return 0;
 }

@@ -29,7 +29,30 @@ int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files);
 // The index of a path of files that names the same file as szPath, or -1.
 int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath);
 
-// What a run ended early had begun to write, so that no half-written result stays under a
-// result's name: the file szOutput, or the files of the folder szOutput, written since ftStart;
-// the folder too when that empties it.
-int pdfRemoveWrittenSince(const char* szOutput, FILETIME ftStart);
+// What a run writes, watched so that only what it wrote is ever removed: a result file, or the
+// folder of a burst's pages.
+typedef struct {
+    const char* szResult; // null: nothing to watch
+    int bFolder;          // a burst's folder, where it writes "pg_NNN.pdf" and "doc_data.txt"
+    int bMadeFolder;      // the burst made that folder
+    int bExisted;         // a file of the result's name was there before the run
+    FILETIME ftBefore;    // that file's last write
+    FILETIME ftStart;     // when the run began
+} T_RESULT_WATCH;
+
+// Notes, just before a run begins, what szResult is like (a folder when bFolder).
+int pdfWatchResult(T_RESULT_WATCH* w, const char* szResult, int bFolder, int bMadeFolder);
+// Removes what the run wrote, after it failed or was ended: the result file when the run made or
+// changed it; in a burst's folder the files of the names a burst writes, written since it began,
+// and the folder when the burst made it and that empties it. Any other file stays.
+int pdfRemoveWhatRunWrote(const T_RESULT_WATCH* w);
+
+// The program's own folder for its temporary files, under the user's temporary folder, made
+// when missing, into szDir (TANDREL_PATH_MAX bytes, ending in a separator): 0 when there is none.
+int pdfTempFolder(char* szDir);
+// A fresh, unused name in that folder, reserved by an empty file (szPrefix: 3 letters): 0 when
+// none can be made.
+int pdfTempName(const char* szPrefix, char* szName);
+// Removes what a program that was killed left in that folder: the files older than a day, so
+// that those of another TANDREL at work stay.
+int pdfRemoveOldTemp(void);

@@ -5,12 +5,15 @@
 
 #include <vector>
 
-#include "pdf_files.h"
 #include "pdf_text.h"
 
 // Lines of the tool's output kept for the message, and the bytes read to find them.
 #define TOOL_LINES_SHOWN 2
 #define TOOL_OUTPUT_TAIL 4096
+// The room of the pipe a run writes into when no file can be made for it, and how often it is
+// emptied meanwhile, in ms.
+#define TOOL_PIPE_SIZE 65536
+#define TOOL_PIPE_EVERY_MS 50
 // How long the session's end waits for a tool it ends, in ms.
 #define TOOL_END_WAIT_MS 5000
 // How often long work of an operation lets the window answer, in ms: less than a user notices.
@@ -43,6 +46,13 @@ int pdfKeepAlive(void)
     return 0;
 }
 
+int pdfWaitForMessage(void)
+{
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    Answer();
+    return 0;
+}
+
 int pdfRunsEnded(void)
 {
     return bRunsForbidden;
@@ -63,51 +73,91 @@ T_RUN* pdfFreeSlot(void)
     return nullptr;
 }
 
+int pdfToolRunning(void)
+{
+    for (const T_RUN& run : runs) {
+        if (run.hProcess)
+            return 1;
+    }
+    return 0;
+}
+
+static void CloseHandleOf(HANDLE* h)
+{
+    if (*h && *h != INVALID_HANDLE_VALUE)
+        CloseHandle(*h);
+    *h = nullptr;
+}
+
 int pdfCloseToolOutputs(void)
 {
-    if (hNoInput != INVALID_HANDLE_VALUE)
-        CloseHandle(hNoInput);
+    CloseHandleOf(&hNoInput);
     hNoInput = INVALID_HANDLE_VALUE;
-    for (T_RUN& slot : runs) {
-        T_RUN* run = &slot;
-        if (run->hToolOutput && run->hToolOutput != INVALID_HANDLE_VALUE)
-            CloseHandle(run->hToolOutput);
-        run->hToolOutput = INVALID_HANDLE_VALUE;
-        if (run->szToolOutput[0])
-            DeleteFileA(run->szToolOutput);
-        run->szToolOutput[0] = 0;
+    for (T_RUN& run : runs) {
+        CloseHandleOf(&run.hToolOutput);
+        CloseHandleOf(&run.hPipe);
+        if (run.szToolOutput[0])
+            DeleteFileA(run.szToolOutput);
+        run.szToolOutput[0] = 0;
     }
     return 0;
 }
 
 // What a run of the tool that keeps no console is given: an empty input, and a file of the
-// slot's own for what it writes, emptied for each run.
+// slot's own for what it writes, emptied for each run; without one, a pipe read as it runs.
 static void OpenToolOutput(T_RUN* run)
 {
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE}; // handles the tool inherits
     if (hNoInput == INVALID_HANDLE_VALUE)
         hNoInput = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
                                OPEN_EXISTING, 0, nullptr);
-    if (run->hToolOutput && run->hToolOutput != INVALID_HANDLE_VALUE) {
+    run->piped.clear();
+    CloseHandleOf(&run->hPipe);
+    if (run->hToolOutput && run->szToolOutput[0]) {
         SetFilePointer(run->hToolOutput, 0, nullptr, FILE_BEGIN);
         SetEndOfFile(run->hToolOutput);
         return;
     }
-    char szDir[TANDREL_PATH_MAX];
-    DWORD nLen = GetTempPathA(sizeof(szDir), szDir);
-    run->hToolOutput = INVALID_HANDLE_VALUE;
-    if (nLen > 0 && nLen < sizeof(szDir) && GetTempFileNameA(szDir, "tdo", 0, run->szToolOutput))
+    CloseHandleOf(&run->hToolOutput);
+    if (pdfTempName("tdo", run->szToolOutput))
         run->hToolOutput = CreateFileA(run->szToolOutput, GENERIC_READ | GENERIC_WRITE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
                                        CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (run->hToolOutput == INVALID_HANDLE_VALUE) // still no console, and nothing kept
-        run->hToolOutput = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       &sa, OPEN_EXISTING, 0, nullptr);
+    if (run->hToolOutput == INVALID_HANDLE_VALUE)
+        run->hToolOutput = nullptr;
+    if (run->hToolOutput)
+        return;
+    // No file: the tool's words still come back, through a pipe this end reads.
+    run->szToolOutput[0] = 0;
+    if (!CreatePipe(&run->hPipe, &run->hToolOutput, &sa, TOOL_PIPE_SIZE))
+        run->hPipe = run->hToolOutput = nullptr;
+    if (run->hPipe)
+        SetHandleInformation(run->hPipe, HANDLE_FLAG_INHERIT, 0);
 }
 
-// The last lines of what the tool wrote, from the start of the file.
-static std::string ToolOutputLines(const T_RUN* run)
+// Empties the pipe of a run into its kept text, the end of it.
+static void ReadPipe(T_RUN* run)
 {
+    DWORD nAvail = 0;
+    while (run->hPipe && PeekNamedPipe(run->hPipe, nullptr, 0, nullptr, &nAvail, nullptr) &&
+           nAvail > 0) {
+        std::string chunk(nAvail, '\0');
+        DWORD nRead = 0;
+        if (!ReadFile(run->hPipe, &chunk[0], nAvail, &nRead, nullptr) || nRead == 0)
+            break;
+        run->piped.append(chunk, 0, nRead);
+        if (run->piped.size() > TOOL_OUTPUT_TAIL)
+            run->piped.erase(0, run->piped.size() - TOOL_OUTPUT_TAIL);
+    }
+}
+
+// The last lines of what the tool wrote.
+static std::string ToolOutputLines(T_RUN* run)
+{
+    if (run->hPipe) {
+        ReadPipe(run);
+        return pdfLastLines(run->piped, TOOL_LINES_SHOWN);
+    }
     LARGE_INTEGER size;
     if (!run->szToolOutput[0] || !GetFileSizeEx(run->hToolOutput, &size))
         return std::string();
@@ -122,8 +172,55 @@ static std::string ToolOutputLines(const T_RUN* run)
     return pdfLastLines(tail, TOOL_LINES_SHOWN);
 }
 
-int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, const char* szResult,
-                T_RUN_RESULT* pResult)
+// Why Windows did not start the tool, as the system says it.
+static std::string SystemReason(DWORD dwError)
+{
+    char* szText = nullptr;
+    DWORD nLen = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, dwError, 0, (LPSTR)&szText, 0, nullptr);
+    std::string text = nLen && szText ? szText : std::to_string(dwError);
+    LocalFree(szText);
+    while (!text.empty() && strchr("\r\n .", text.back()))
+        text.pop_back();
+    return text;
+}
+
+// Creates the tool's process: without a console, each run inherits only its own input and
+// output handles, not those of the runs beside it.
+static BOOL CreateToolProcess(char* szCmd, const char* szWorkDir, T_RUN* run, int bConsole,
+                              PROCESS_INFORMATION* pi)
+{
+    STARTUPINFOEXA si;
+    ZeroMemory(&si, sizeof(si));
+    si.StartupInfo.cb = sizeof(si.StartupInfo);
+    if (bConsole)
+        return CreateProcessA(nullptr, szCmd, nullptr, nullptr, FALSE, 0, nullptr, szWorkDir,
+                              &si.StartupInfo, pi);
+    si.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    si.StartupInfo.hStdInput = hNoInput;
+    si.StartupInfo.hStdOutput = si.StartupInfo.hStdError = run->hToolOutput;
+    HANDLE inherited[] = {hNoInput, run->hToolOutput};
+    SIZE_T nSize = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &nSize);
+    std::vector<char> list(nSize);
+    si.lpAttributeList = (LPPROC_THREAD_ATTRIBUTE_LIST)list.data();
+    DWORD dwFlags = DETACHED_PROCESS;
+    if (nSize && InitializeProcThreadAttributeList(si.lpAttributeList, 1, 0, &nSize)) {
+        if (UpdateProcThreadAttribute(si.lpAttributeList, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                      inherited, sizeof(inherited), nullptr, nullptr)) {
+            si.StartupInfo.cb = sizeof(si);
+            dwFlags |= EXTENDED_STARTUPINFO_PRESENT;
+        }
+    }
+    BOOL bStarted = CreateProcessA(nullptr, szCmd, nullptr, nullptr, TRUE, dwFlags, nullptr,
+                                   szWorkDir, &si.StartupInfo, pi);
+    if (nSize)
+        DeleteProcThreadAttributeList(si.lpAttributeList);
+    return bStarted;
+}
+
+int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult)
 {
     *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
@@ -139,27 +236,20 @@ int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, const 
     // one, reads an empty input (it can never wait for an answer nobody sees) and writes into a
     // file kept for the message.
     int bConsole = pdfAsksOnConsole(szCommand);
-    STARTUPINFOA si;
-    ZeroMemory(&si, sizeof(si));
-    si.cb = sizeof(si);
-    if (!bConsole) {
+    if (!bConsole)
         OpenToolOutput(run);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = hNoInput;
-        si.hStdOutput = si.hStdError = run->hToolOutput;
-    }
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
     std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
-    GetSystemTimeAsFileTime(&run->ftStart);
-    BOOL bStarted = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, !bConsole,
-                                   bConsole ? 0 : DETACHED_PROCESS, nullptr, szWorkDir, &si, &pi);
+    BOOL bStarted = CreateToolProcess(cmd.data(), szWorkDir, run, bConsole, &pi);
     SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
-    if (!bStarted)
+    if (!bStarted) {
+        pResult->nText = TXT_FAIL_NOT_STARTED_WHY;
+        pResult->detail = SystemReason(GetLastError());
         return 0;
+    }
     CloseHandle(pi.hThread);
     run->hProcess = pi.hProcess;
-    run->szResult = szResult;
     run->bConsole = bConsole;
     return 1;
 }
@@ -170,12 +260,28 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
     if (GetExitCodeProcess(run->hProcess, &pResult->dwStatus))
         pResult->nText = pResult->dwStatus == 0 ? 0 : TXT_FAIL_STATUS;
     pResult->detail = std::to_string(pResult->dwStatus);
-    CloseHandle(run->hProcess);
-    run->hProcess = nullptr;
-    run->szResult = nullptr;
+    CloseHandleOf(&run->hProcess);
     if (pResult->nText && !run->bConsole)
         pResult->said = ToolOutputLines(run);
+    // No half-written file stays under a result's name.
+    if (pResult->nText)
+        pdfRemoveWhatRunWrote(&run->what);
+    run->what = T_RESULT_WATCH();
     return 0;
+}
+
+// After a failed wait: a run whose process has ended, or else one ended now, so that no slot is
+// freed while its tool still writes.
+static T_RUN* EndedAfterFailedWait(T_RUN* const* of, DWORD nWaited)
+{
+    for (DWORD i = 0; i < nWaited; ++i) {
+        DWORD dwCode = 0;
+        if (!GetExitCodeProcess(of[i]->hProcess, &dwCode) || dwCode != STILL_ACTIVE)
+            return of[i];
+    }
+    TerminateProcess(of[0]->hProcess, ERROR_OPERATION_ABORTED);
+    WaitForSingleObject(of[0]->hProcess, TOOL_END_WAIT_MS);
+    return of[0];
 }
 
 T_RUN* pdfWaitAny(void)
@@ -183,41 +289,52 @@ T_RUN* pdfWaitAny(void)
     HANDLE handles[WORKERS_MAX];
     T_RUN* of[WORKERS_MAX];
     DWORD nWaited = 0;
+    bool bPiped = false;
     for (T_RUN& run : runs) {
         if (run.hProcess) {
             handles[nWaited] = run.hProcess;
             of[nWaited++] = &run;
+            bPiped = bPiped || run.hPipe;
         }
     }
     if (nWaited == 0)
         return nullptr;
-    DWORD nEnded;
-    while ((nEnded = MsgWaitForMultipleObjectsEx(nWaited, handles, INFINITE, QS_ALLINPUT,
-                                                 MWMO_INPUTAVAILABLE) -
-                     WAIT_OBJECT_0) >= nWaited) {
-        if (nEnded + WAIT_OBJECT_0 == WAIT_FAILED) { // taken as ended rather than spun on
-            nEnded = 0;
-            break;
+    // A pipe is emptied as the tool writes, so that it never waits for room.
+    DWORD dwEvery = bPiped ? TOOL_PIPE_EVERY_MS : INFINITE;
+    for (;;) {
+        DWORD dwWait = MsgWaitForMultipleObjectsEx(nWaited, handles, dwEvery, QS_ALLINPUT,
+                                                   MWMO_INPUTAVAILABLE);
+        for (DWORD i = 0; i < nWaited; ++i)
+            ReadPipe(of[i]);
+        if (dwWait == WAIT_FAILED)
+            return EndedAfterFailedWait(of, nWaited);
+        if (dwWait - WAIT_OBJECT_0 < nWaited) {
+            Answer();
+            return of[dwWait - WAIT_OBJECT_0];
         }
         Answer();
     }
-    Answer();
-    return of[nEnded];
 }
 
 int pdfEndRuns(void)
 {
     bRunsForbidden = 1;
     for (T_RUN& run : runs) {
-        if (run.hProcess)
+        // A run that has ended meanwhile is done: its result stays, and so does its failure's.
+        if (run.hProcess && WaitForSingleObject(run.hProcess, 0) == WAIT_OBJECT_0) {
+            T_RUN_RESULT r;
+            pdfFinishRun(&run, &r);
+        } else if (run.hProcess) {
             TerminateProcess(run.hProcess, ERROR_SHUTDOWN_IN_PROGRESS);
+        }
     }
     for (T_RUN& run : runs) {
         if (!run.hProcess)
             continue;
         WaitForSingleObject(run.hProcess, TOOL_END_WAIT_MS);
-        if (run.szResult)
-            pdfRemoveWrittenSince(run.szResult, run.ftStart);
+        pdfRemoveWhatRunWrote(&run.what);
+        run.what = T_RESULT_WATCH();
+        CloseHandleOf(&run.hProcess);
     }
     pdfCloseToolOutputs();
     return 0;
@@ -227,11 +344,14 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* p
                    const char* szResult)
 {
     T_RUN* run = pdfFreeSlot();
-    T_RUN_RESULT result;
-    result = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
-    if (run && pdfStartRun(run, szCommand, szWorkDir, szResult, &result)) {
-        pdfWaitAny();
-        pdfFinishRun(run, &result);
+    T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
+    if (run) {
+        pdfWatchResult(&run->what, szResult, 0, 0);
+        if (pdfStartRun(run, szCommand, szWorkDir, &result)) {
+            pdfWaitAny();
+            pdfFinishRun(run, &result);
+        }
+        run->what = T_RESULT_WATCH();
     }
     pdfCloseToolOutputs();
     if (pResult)

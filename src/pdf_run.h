@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui.h"
+#include "pdf_files.h"
 
 // What one run of the tool came to.
 typedef struct {
@@ -22,10 +23,11 @@ typedef struct {
     HANDLE hProcess;                     // null while the slot is free
     HANDLE hToolOutput;                  // what the tool writes, read when it fails
     char szToolOutput[TANDREL_PATH_MAX]; // that file's name, removed at the operation's end
-    const char* szResult;                // what the run writes, removed if the session ends
-    FILETIME ftStart;
-    size_t nStep; // the operation's input it works on
-    int bConsole; // it asks on its console, and writes nothing into the file
+    HANDLE hPipe;        // without a file: the pipe's end it is read from, else null
+    std::string piped;   // the end of what came through the pipe
+    T_RESULT_WATCH what; // what the run writes, removed when it fails or is ended
+    size_t nStep;        // the operation's input it works on
+    int bConsole;        // it asks on its console, and writes nothing into the file
 } T_RUN;
 
 // The window's answer while the tool works: handles its messages, holding back the input meant
@@ -39,12 +41,17 @@ int pdfKeepAlive(void);
 // The slots runs go in, WORKERS_MAX of them: a free one, or null when every one is taken.
 T_RUN* pdfFreeSlot(void);
 // Starts the whole command line szCommand in the free slot run, in the folder szWorkDir (null:
-// the program's current folder); szResult is what it writes. 1 when it runs, else 0 with pResult
-// saying why.
-int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, const char* szResult,
-                T_RUN_RESULT* pResult);
-// The outcome of a run that has ended; its slot is free again.
+// the program's current folder); run->what (pdfWatchResult) says what it writes. 1 when it runs,
+// else 0 with pResult saying why.
+int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult);
+// The outcome of a run that has ended; its slot is free again. What a failed run wrote is
+// removed.
 int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult);
+// 1 while a run of the tool is under way.
+int pdfToolRunning(void);
+// Waits for the window's next message and lets it answer: for an operation that waits with no
+// run under way.
+int pdfWaitForMessage(void);
 // Waits until one of the runs under way ends while the window answers: its slot, or null when
 // none runs.
 T_RUN* pdfWaitAny(void);
@@ -54,8 +61,8 @@ int pdfCloseToolOutputs(void);
 // (pdfNewSession).
 int pdfRunsEnded(void);
 int pdfNewSession(void);
-// The session ends: no run starts any more, every run under way is ended and what it had begun
-// to write removed, and the slots' files go.
+// The session ends: no run starts any more; every run under way is ended and what it had begun
+// to write removed (a run that has ended meanwhile keeps its result), and the slots' files go.
 int pdfEndRuns(void);
 
 // Runs one complete command line and waits for it to end while the window answers, in

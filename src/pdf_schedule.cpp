@@ -8,8 +8,9 @@
 #include "pdf_files.h"
 #include "pdf_text.h"
 
-static int bStop;       // start no further input of the operation under way
-static int nWorkersSet; // pdfSetWorkers
+static int bStop;        // start no further input of the operation under way
+static int bSessionHold; // the session may end: start nothing until Windows says
+static int nWorkersSet;  // pdfSetWorkers
 
 int pdfStopAfterCurrent(void)
 {
@@ -19,7 +20,13 @@ int pdfStopAfterCurrent(void)
 
 int pdfNewOperation(void)
 {
-    bStop = 0;
+    bStop = bSessionHold = 0;
+    return 0;
+}
+
+int pdfHoldForSession(int bHold)
+{
+    bSessionHold = bHold;
     return 0;
 }
 
@@ -125,14 +132,19 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
         return 0;
     // A folder to run in is made first; without it (a file of its name is there, or it cannot
     // be made) the input is left alone.
-    if (!s.workDir.empty() && !CreateDirectoryA(s.workDir.c_str(), nullptr) &&
-        !PathIsDirectoryA(s.workDir.c_str())) {
+    int bMade = !s.workDir.empty() && CreateDirectoryA(s.workDir.c_str(), nullptr);
+    if (!s.workDir.empty() && !bMade && !PathIsDirectoryA(s.workDir.c_str())) {
         *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), s.workDir};
         return 0;
     }
     const char* szWorkDir = s.workDir.empty() ? b->where->szWorkDir : s.workDir.c_str();
-    if (!pdfStartRun(run, s.cmd.c_str(), szWorkDir, s.output.c_str(), r))
+    // A burst writes into its folder, the others their result.
+    pdfWatchResult(&run->what, s.output.c_str(), !s.workDir.empty(), bMade);
+    if (!pdfStartRun(run, s.cmd.c_str(), szWorkDir, r)) {
+        if (bMade)
+            RemoveDirectoryA(s.workDir.c_str());
         return 0;
+    }
     run->nStep = i;
     return 1;
 }
@@ -142,7 +154,8 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
 static void StartWhatMay(T_BATCH_RUN* b)
 {
     std::vector<T_STEP>& steps = *b->steps;
-    for (size_t i = b->nFirst; i < steps.size() && b->nRunning < b->nWorkers && !bStop; ++i) {
+    for (size_t i = b->nFirst;
+         i < steps.size() && b->nRunning < b->nWorkers && !bStop && !bSessionHold; ++i) {
         if (b->bCheckFiles && i == b->nLookedUp)
             LookUpStep(b, b->nLookedUp++);
         if (bStop) // asked for meanwhile
@@ -197,11 +210,19 @@ T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps)
     BeginBatch(&b, where, steps);
     for (;;) {
         StartWhatMay(&b);
+        // While Windows decides whether the session ends, the inputs left wait.
+        if (b.nRunning == 0 && bSessionHold && !bStop && !pdfRunsEnded() &&
+            b.nFirst < steps.size()) {
+            pdfWaitForMessage();
+            continue;
+        }
         if (b.nRunning == 0)
             break;
         if (b.szLastStarted && where->pProgress)
             where->pProgress(b.outcome.nDone, b.outcome.nSteps, b.szLastStarted);
         T_RUN* run = pdfWaitAny();
+        if (!run) // the session's end has taken every run
+            break;
         T_RUN_RESULT r;
         pdfFinishRun(run, &r);
         --b.nRunning;

@@ -50,6 +50,9 @@ int pdfSetWorkers(int nWorkers);
 // shutdown); the next operation starts afresh.
 int pdfStopAfterCurrent(void);
 int pdfNewOperation(void);
+// Windows asks whether the session may end (bHold 1): the inputs under way finish, the others
+// wait until it says the session goes on (bHold 0) or ends (pdfEndSession).
+int pdfHoldForSession(int bHold);
 // 1 once a stop was asked for the operation under way.
 int pdfStopAsked(void);
 // The session ends in the middle of an operation: every run of the tool is ended, what each had
