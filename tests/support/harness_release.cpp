@@ -7,6 +7,10 @@
 
 #include <tlhelp32.h>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
 namespace {
 
 PROCESS_INFORMATION pi;
@@ -95,7 +99,14 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         shown.push_back(bAsk ? Question(text) : Message(text, bIcon));
         Press(hBox, bAsk ? nReply : IDOK);
     };
-    SendNotifyMessageA(h, uMsg, 0, 0);
+    // Sent from a thread of its own, which the release answers once it has handled the message
+    // (the operation it starts included); this one meanwhile answers its dialogs.
+    auto pHandled = std::make_shared<std::atomic<bool>>(false);
+    std::thread([h, uMsg, pHandled] {
+        DWORD_PTR r = 0;
+        SendMessageTimeoutA(h, uMsg, 0, 0, SMTO_NORMAL, 600000, &r);
+        *pHandled = true;
+    }).detach();
     for (const std::string& a : answers) {
         HWND hDialog = nullptr;
         // A question may come before the file dialog.
@@ -115,10 +126,9 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
                             SMTO_NORMAL, 60000, &r);
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }
-    // Done when two syncs, a moment apart, find no dialog and no tool at work: the window
-    // answers while the tool works, and a sync may be answered while the release waits inside
-    // the click for another thread, before the operation has run.
-    for (int nQuiet = 0; nQuiet < 2;) {
+    // Done once the release has handled the message and two syncs, a moment apart, find no
+    // dialog and no tool at work, which a message posted before it (a key) may have started.
+    for (int nQuiet = 0; nQuiet < 2 || !*pHandled;) {
         Send(hMain, WM_NULL);
         HWND hBox = FindDialog();
         nQuiet = hBox || ToolRunning() ? 0 : nQuiet + 1;
