@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building and testing need on Debian 12, if anything is missing.
 set -eu
-PACKAGES="cmake make file g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb xauth pdftk-java googletest clang-format"
+PACKAGES="cmake make file g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb xauth pdftk-java googletest clang-format nsis zip unzip"
 [ "${TANDREL_PICTURES:-0}" = 1 ] && PACKAGES="$PACKAGES imagemagick x11-apps fonts-paratype"
 missing=""
 for p in $PACKAGES; do

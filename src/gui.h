@@ -344,7 +344,10 @@ double uiScaleFactor(int nZoomStep, int nDpi);
 // The DPI of the screen hWnd is on, as the window is told it (the system's on Windows 7 and 8).
 int uiWindowDpi(HWND hWnd);
 
-// Settings file: where it is (gui->szPathCfg, from the program's folder), read and written.
+// Settings file: where it is (gui->szPathCfg), read and written. Portable, beside the program;
+// installed (the installer's mark beside it), under the user's application data szAppData, or
+// beside the program when that is unknown. -1, and szPath empty, when no path fits.
+int cfgSettingsPath(const char* szProgramDir, int bInstalled, const char* szAppData, char* szPath);
 int cfgInitPath(T_INTERFACE* gui);
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 // Writes the settings: -1 when the file cannot be written, which cfgSaveSettings also tells.

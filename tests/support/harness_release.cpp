@@ -3,14 +3,14 @@
 // blank), started there, its real file dialogs and message boxes answered. This program is
 // 64-bit, as is the Windows most people run the release on, and hands the release only messages
 // that Windows copies between processes.
-#include <filesystem>
-
 #include "harness.h"
 
 #include <atomic>
 #include <thread>
 
-namespace fs = std::filesystem;
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -51,8 +51,9 @@ void WindowTest::Start()
 {
     tool = dir + "pdftk.exe";
     std::string exe = dir + "tandrel.exe", cmd = Quote(exe) + args;
-    fs::copy_file(BuildPath("..\\i686\\tandrel.exe"), exe, fs::copy_options::skip_existing);
-    fs::copy_file(BuildPath(toolKind + "\\pdftk.exe"), tool, fs::copy_options::skip_existing);
+    // Each unless there: the installed or unpacked release is started where it is.
+    CopyFileA(BuildPath("..\\i686\\tandrel.exe").c_str(), exe.c_str(), TRUE);
+    CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), TRUE);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     ASSERT_TRUE(CreateProcessA(exe.c_str(), &cmd[0], 0, 0, 0, 0, 0, dir.c_str(), &si, &pi))

@@ -225,6 +225,29 @@ TEST(Settings, EachByteReadOrItsDefault)
     DeleteFileA(ui.szPathCfg);
 }
 
+// Portable beside the program; installed under the user's application data, or beside the
+// program when that is unknown or too deep; nothing too deep to name.
+TEST(Settings, PlaceBesideTheProgramOrUnderTheUsersData)
+{
+    const std::string deep = "C:\\" + std::string(245, 'd'); // and "\\tandrel.cfg": 260 characters
+    const std::string fits = deep.substr(0, 247), cfg = "\\tandrel.cfg";
+    // clang-format off
+    const struct { std::string dir; int bInstalled; std::string appData, cfg; } cases[] = {
+        {"C:\\Apps", 0, "C:\\R", "C:\\Apps" + cfg}, {"C:\\Apps", 1, "C:\\R", "C:\\R\\TANDREL" + cfg},
+        {"C:\\Apps", 1, "", "C:\\Apps" + cfg},     {"C:\\", 0, "", "C:\\" + cfg},
+        {"C:\\Apps", 1, deep, "C:\\Apps" + cfg},   {deep, 1, "C:\\R", "C:\\R\\TANDREL" + cfg},
+        {deep, 0, "C:\\R", ""},                    {fits, 0, "", fits + cfg},
+        {"", 0, "C:\\R", ""},                      {"", 1, "", ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        char szPath[TANDREL_PATH_MAX] = "untouched";
+        EXPECT_EQ(cfgSettingsPath(c.dir.c_str(), c.bInstalled, c.appData.c_str(), szPath),
+                  c.cfg.empty() ? -1 : 0);
+        EXPECT_EQ(szPath, c.cfg) << c.dir << " " << c.bInstalled << " " << c.appData;
+    }
+}
+
 TEST(DumpParsing, OnlyTheExactKeyCounts)
 {
     struct {

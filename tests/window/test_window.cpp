@@ -159,12 +159,13 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoomAndKeepsThem)
         EXPECT_TRUE(Ended());
         EXPECT_EQ(ReadFile(cfg), c.saved);
     }
-    // A folder in the file's place cannot be written: told, and the window still closes.
+    // A folder in the file's place cannot be written: told, named, and the window still closes.
     Start();
     DeleteFileA(cfg.c_str());
     CreateDirectoryA(cfg.c_str(), nullptr);
     Close();
-    EXPECT_EQ(shown, std::vector<std::string>({Message(TXT_MSG_SAVE_SETTINGS)}));
+    const std::string text = cfg + "\r\n\r\n" + TextTable(LNG_FRENCH)[TXT_MSG_SAVE_SETTINGS];
+    EXPECT_EQ(shown, std::vector<std::string>({Message(text)}));
     RemoveDirectoryA(cfg.c_str());
 }
 
