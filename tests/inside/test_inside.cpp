@@ -3,6 +3,9 @@
 #include <shlobj.h>
 
 #include "harness.h"
+#include "pdf.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -149,3 +152,54 @@ TEST_F(Inside, InputsAtTheirLimits)
 }
 
 } // namespace
+
+// Only what a run wrote is removed after it failed or was ended: a result it made or changed, and
+// in a burst's folder the files of the burst's names written since it began, the folder only when
+// the burst made it. A run that ended before the session's end keeps its result.
+TEST_F(Inside, OnlyWhatARunWroteIsRemoved)
+{
+    // clang-format off
+    const struct { const char* before; bool bWrite; bool bFolder, bMade; bool bLeft; } cases[] = {
+        {"old",   false, false, false, true},  // there before, not written: kept
+        {"old",   true,  false, false, false}, // written over
+        {nullptr, true,  false, false, false}, // made by the run
+        {"",      true,  true,  false, true},  // a folder of the user's: its own files stay
+        {"",      true,  true,  true,  false}, // made by the burst, emptied
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::string result = dir + "out", mine = result + "\\mine.txt";
+        std::filesystem::remove_all(result);
+        if (c.bFolder && !c.bMade)
+            CreateDirectoryA(result.c_str(), nullptr), WriteFile(mine, "mine");
+        if (c.before && !c.bFolder) {
+            WriteFile(result, c.before);
+            FILETIME ft = {0, 0x01D00000}; // long ago
+            HANDLE h =
+                CreateFileA(result.c_str(), FILE_WRITE_ATTRIBUTES, 0, 0, OPEN_EXISTING, 0, 0);
+            SetFileTime(h, nullptr, nullptr, &ft), CloseHandle(h);
+        }
+        T_RESULT_WATCH w;
+        pdfWatchResult(&w, result.c_str(), c.bFolder, c.bMade);
+        if (c.bFolder && c.bMade)
+            CreateDirectoryA(result.c_str(), nullptr);
+        if (c.bWrite)
+            WriteFile(c.bFolder ? result + "\\pg_009.pdf" : result, "new");
+        pdfRemoveWhatRunWrote(&w);
+        EXPECT_EQ(std::filesystem::exists(result), c.bLeft) << c.bFolder << c.bMade;
+        EXPECT_EQ(IsFile(mine), c.bFolder && !c.bMade);
+        EXPECT_FALSE(IsFile(result + "\\pg_009.pdf"));
+    }
+    // Ended, not yet collected, when the session ends.
+    std::string out = dir + "ended.pdf";
+    WriteFile(dir + "in.pdf", Pdf(1));
+    T_RUN* run = pdfFreeSlot();
+    T_RUN_RESULT r;
+    pdfWatchResult(&run->what, out.c_str(), 0, 0);
+    std::string cmd = Quote(tool) + " " + Quote(dir + "in.pdf") + " output " + Quote(out);
+    ASSERT_TRUE(pdfStartRun(run, cmd.c_str(), nullptr, &r));
+    WaitForSingleObject(run->hProcess, INFINITE);
+    pdfEndRuns();
+    pdfNewSession();
+    EXPECT_TRUE(IsFile(out) && !run->hProcess);
+}

@@ -115,7 +115,7 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
                             SMTO_NORMAL, 60000, &r);
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }
-    for (int nIdle = 0; nIdle < 2;) {
+    for (int nIdle = 0; nIdle < 3;) {
         if (bHandled)
             Send(hMain, WM_NULL);
         HWND hBox = FindDialog();

@@ -194,7 +194,7 @@ TEST(Names, SpeltExactlyInTheCodePageOrRefused)
         EXPECT_STREQ(out, c.narrow ? c.narrow : "") << c.nCodePage;
     }
     EXPECT_EQ(pdfShownName(lodz, 1252), "C:\\?\xF3\x64?.pdf");
-    for (const char* name : {"pg_001.pdf", "PG_12345.PDF", "Doc_Data.txt"})
+    for (const char* name : {"pg_001.pdf", "pg_009.pdf", "PG_12345678.PDF", "Doc_Data.txt"})
         EXPECT_TRUE(pdfBurstWrites(name)) << name;
     for (const char* name : {"pg_.pdf", "pg_01a.pdf", "a_pg_001.pdf", "pg_001.pdf.txt"})
         EXPECT_FALSE(pdfBurstWrites(name)) << name;

@@ -327,16 +327,31 @@ TEST_F(Operations, SourcePagesAndPasswords)
 TEST_F(Operations, AResultNeverReplacesAnotherListedFile)
 {
     CreateDirectoryA((dir + "a").c_str(), nullptr);
-    for (const char* name : {"a.pdf", "a_compress.pdf", "a\\PG_001.pdf"})
+    for (const char* name :
+         {"a.pdf", "a_compress.pdf", "a\\PG_001.pdf", "scan", "scan.pdf", "scan_bg.pdf"})
         WriteFile(dir + name, Pdf(1));
     Tab(TAB_MULTI);
     Add({dir + "a.pdf", dir + "a_compress.pdf", dir + "a\\PG_001.pdf"});
-    Click(BTN_COMPRESS);
     Click(BTN_BURST);
-    EXPECT_EQ(Runs().size(), 4u); // the two others, each time
-    EXPECT_EQ(ReadFile(dir + "a_compress.pdf") + ReadFile(dir + "a\\PG_001.pdf"), Pdf(1) + Pdf(1));
-    EXPECT_EQ(shown, std::vector<std::string>(
-                         2, Failed({dir + "a.pdf", szLang_fr[TXT_FAIL_REPLACES_INPUT]})));
+    EXPECT_EQ(Runs().size(), 2u);          // the two others
+    Add({dir + "scan", dir + "scan.pdf"}); // one result for both
+    Click(BTN_COMPRESS);
+    EXPECT_EQ(Runs().size(), 3u);
+    Click(BTN_BACKGROUND, {dir + "scan_bg.pdf"}); // the background would be their result
+    EXPECT_EQ(Runs().size(), 3u);
+    EXPECT_EQ(ReadFile(dir + "a_compress.pdf") + ReadFile(dir + "a\\PG_001.pdf") +
+                  ReadFile(dir + "scan_bg.pdf"),
+              Pdf(1) + Pdf(1) + Pdf(1));
+    const char* replaces = szLang_fr[TXT_FAIL_REPLACES_INPUT];
+    const char* bg = szLang_fr[TXT_FAIL_REPLACES_BACKGROUND];
+    EXPECT_EQ(shown, std::vector<std::string>({Failed({dir + "a.pdf", replaces}),
+                                               Failed({dir + "a.pdf", replaces, dir + "scan.pdf",
+                                                       szLang_fr[TXT_FAIL_SAME_RESULT]}),
+                                               Failed({dir + "scan", bg, dir + "scan.pdf", bg})}));
+    Tab(TAB_SINGLE); // and a single file's own background
+    Click(BTN_SOURCE, {dir + "scan.pdf"});
+    Click(BTN_BACKGROUND, {dir + "scan_bg.pdf"});
+    EXPECT_EQ(shown.back(), Failed({dir + "scan.pdf", bg}));
 }
 
 // A chosen name the code page cannot spell is refused and named as the code page shows it, never

@@ -240,11 +240,15 @@ TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
             failed.insert(failed.end(), {dir + bad.back(), pdfFillText(fail, {"2"})});
     }
     List({"good.pdf"}, "");
-    List({"said.pdf"}, "/FakeDelay 1500 /FakeStatus 3 " // ends last, named first
+    // Ends last, named first; what it began to write goes.
+    List({"said.pdf"}, "/FakeEarly /FakeDelay 1500 /FakeStatus 3 "
                        "/FakeSays (a\r\n\r\n Error: damaged \r\nlast\nDone. None.)");
     List(bad, "/FakeStatus 2");
+    WriteFile(dir + "bad0_uncompress.pdf", "mine"); // not written by the failed run: kept
     Click(BTN_UNCOMPRESS);
     EXPECT_EQ(Runs().size(), 12u);
+    EXPECT_FALSE(IsFile(dir + "said_uncompress.pdf"));
+    EXPECT_EQ(ReadFile(dir + "bad0_uncompress.pdf"), "mine");
     std::string more = "\r\n\r\n" + pdfFillText(szLang_fr[TXT_MSG_FAILED_MORE], {"3"});
     EXPECT_EQ(shown, std::vector{Failed(failed) + more});
     EXPECT_EQ(Text(ROW_STATUS), pdfFillText(szLang_fr[TXT_STATUS_DONE], {"1", "12"}));
