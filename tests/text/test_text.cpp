@@ -249,7 +249,8 @@ TEST(DumpParsing, OnlyTheExactKeyCounts)
 }
 
 // Where the tool is looked for, in order: beside the program, the folders the installer
-// recorded, its default folders, then PATH; only full paths, each once, that fit a path buffer.
+// recorded, its default folders under both program folders, then PATH as a 64-bit program reads
+// it; only full paths, each once, that fit a path buffer.
 TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
 {
     const std::string deep = "C:\\" + std::string(246, 'd'); // 249 + "\pdftk.exe" fits, just
@@ -266,6 +267,13 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
         {{deep + "dd", {}, {}, ".;;Tools\\bin;C:rel;\\top;\"C:\\A;B\";\\\\srv\\bin\\;C:/x/;" +
                                deep + "d;" + deep},
          {"C:\\A;B\\pdftk.exe", "\\\\srv\\bin\\pdftk.exe", "C:/x/pdftk.exe", deep + "\\pdftk.exe"}},
+        // Under WOW64 System32 and its subfolders are read in Sysnative, the real System32.
+        {{"", {}, {}, "C:\\WINDOWS\\system32;C:\\Windows\\System32\\Wbem\\;C:\\Windows\\System32x;"
+                      "C:\\Windows\\SysWOW64", "C:\\Windows", true},
+         {"C:\\Windows\\Sysnative\\pdftk.exe", "C:\\Windows\\Sysnative\\Wbem\\pdftk.exe",
+          "C:\\Windows\\System32x\\pdftk.exe", "C:\\Windows\\SysWOW64\\pdftk.exe"}},
+        {{"", {}, {}, "C:\\Windows\\System32", "C:\\Windows", false},
+         {"C:\\Windows\\System32\\pdftk.exe"}},
         {{}, {}},
     };
     // clang-format on
@@ -275,6 +283,19 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
             found.push_back(t.path);
         EXPECT_EQ(found, c.found) << c.places.path;
     }
+    // A 32-bit program on a 64-bit Windows is told the 32-bit folder for both; the real one is
+    // in the environment, unless it was taken from it.
+    // clang-format off
+    const struct { const char *x86, *native, *w6432; bool bWow64; std::vector<std::string> folders; }
+        programs[] = {
+        {"C:\\PF86", "C:\\PF86", "C:\\PF", true, {"C:\\PF86", "C:\\PF"}},
+        {"C:\\PF86", "C:\\PF86", "", true, {"C:\\PF86", "C:\\PF86"}},
+        {"C:\\PF86", "C:\\PF", "D:\\PF", false, {"C:\\PF86", "C:\\PF"}}, // a 64-bit program
+        {"", "C:\\PF", "", false, {"", "C:\\PF"}},                     // a 32-bit Windows
+    };
+    // clang-format on
+    for (const auto& c : programs)
+        EXPECT_EQ(pdfProgramFolders(c.x86, c.native, c.w6432, c.bWow64), c.folders) << c.w6432;
     // Nothing found: the message names the program's folder, then the installer's folders.
     T_TOOL_PLACES places = {"C:\\Apps", {"D:\\PDFtk\\"}, {"C:\\PF"}, "C:\\Bin"};
     EXPECT_EQ(pdfNoToolText("[%1] [%2]", places),
