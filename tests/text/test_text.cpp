@@ -120,6 +120,26 @@ TEST(Quoting, EveryTextReachesTheToolWhole)
     }
 }
 
+// A password given as PROMPT, after any password keyword or input_pw's handle, and nothing else,
+// makes the tool ask on its console.
+TEST(Quoting, PasswordsAskedOnTheConsole)
+{
+    // clang-format off
+    const struct { const char* before; const char* password; int nAsks; } cases[] = {
+        {" owner_pw ", "PROMPT", 1},    {" user_pw ", "PROMPT", 1}, {" input_pw ", "PROMPT", 1},
+        {" input_pw A=", "PROMPT", 1},  {" input_pw B=", "PROMPT", 1},
+        {" input_pw A=", "prompt", 0},  {" owner_pw ", "PROMPT ", 0}, {" owner_pw ", "\"PROMPT\"", 0},
+        {" owner_pw ", "x \"PROMPT", 0}, {" owner_pw ", "x=\"PROMPT", 0}, {" A=", "C:\\PROMPT", 0},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::string cmd = "\"C:\\t\\pdftk.exe\" A=\"C:\\a.pdf\"" + std::string(c.before) +
+                          pdfQuoteArg(c.password);
+        EXPECT_EQ(pdfAsksOnConsole(cmd), c.nAsks) << cmd;
+        EXPECT_EQ(pdfAsksOnConsole(cmd + " output \"C:\\b.pdf\""), c.nAsks) << cmd;
+    }
+}
+
 // The permissions' words are checked through the window's boxes.
 TEST(SecurityOptions, PiecesInOrderAndRefusals)
 {
