@@ -151,6 +151,12 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "\xE0 la fin.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "Le fichier entrelac\xE9 ne peut pas remplacer les rectos ni les "
                                  "versos.\r\n\r\nChoisissez un autre nom.",
+    /* TXT_MSG_NOT_OPENED     */ "Ces chemins de la ligne de commande n'ont pas \xE9t\xE9 ouverts :",
+    /* TXT_WHY_MISSING        */ "Il n'y a aucun fichier ni dossier de ce nom.",
+    /* TXT_WHY_NOT_PDF        */ "Ce n'est ni un fichier PDF (.pdf) ni un dossier.",
+    /* TXT_WHY_CODE_PAGE      */ "Ce nom ne peut pas \xEAtre donn\xE9 tel quel \xE0 pdftk : la page "
+                                 "de codes de Windows ne sait pas \xE9" "crire certaines de ses "
+                                 "lettres, ou il d\xE9passe alors 259 caract\xE8res.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -288,5 +294,11 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "Interleave all the same? The pages left over come at the end.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "The interleaved file cannot replace the fronts or the backs."
                                  "\r\n\r\nChoose another name.",
+    /* TXT_MSG_NOT_OPENED     */ "These paths of the command line were not opened:",
+    /* TXT_WHY_MISSING        */ "There is no file or folder of that name.",
+    /* TXT_WHY_NOT_PDF        */ "It is neither a PDF file (.pdf) nor a folder.",
+    /* TXT_WHY_CODE_PAGE      */ "This name cannot be given to pdftk as it is: the code page of "
+                                 "Windows cannot spell some of its letters, or it is longer than "
+                                 "259 characters in it.",
 };
 // clang-format on

@@ -11,7 +11,7 @@
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0x3B712EB8, 0x6007C03F};
+const uint32_t kTextsCrc[2] = {0xF3AEDEFE, 0x70E9B754};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {

@@ -170,33 +170,44 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoomAndKeepsThem)
 
 // Paths on the command line, as Explorer's "Open with" and "Send to" give them, relative ones
 // from the folder the program starts in: one PDF file becomes the source, several paths or one
-// folder fill the Multiple files page, which is shown; anything else is passed over.
+// folder fill the Multiple files page, which is shown; anything else is named, with why, in one
+// message.
 TEST_F(Window, PathsOnTheCommandLine)
 {
     CreateDirectoryA((dir + "scans").c_str(), nullptr);
     for (const char* name : {"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt"})
         WriteFile(dir + name, Pdf(3));
+    // The one message that names the paths not opened, each with why.
+    auto NotOpened = [&](const std::vector<std::pair<std::string, int>>& whys) {
+        std::string text = szLang_fr[TXT_MSG_NOT_OPENED];
+        for (const auto& w : whys)
+            text += "\r\n\r\n" + dir + w.first + "\r\n" + szLang_fr[w.second];
+        return whys.empty() ? std::vector<std::string>() : std::vector{Message(text)};
+    };
+    const std::pair<std::string, int> notPdf = {"notes.txt", TXT_WHY_NOT_PDF},
+                                      missing = {"missing.pdf", TXT_WHY_MISSING};
     // clang-format off
     const struct { std::string args; int nTab; std::string source;
-                   std::vector<std::string> listed; } cases[] = {
-        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}},  {" notes.txt", TAB_SINGLE, "", {}},
-        {" \"missing.pdf\"", TAB_SINGLE, "", {}},
-        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}}, // a folder's PDF files
+                   std::vector<std::string> listed; std::vector<std::pair<std::string, int>> whys; } cases[] = {
+        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}, {}},  {" notes.txt", TAB_SINGLE, "", {}, {notPdf}},
+        {" \"missing.pdf\"", TAB_SINGLE, "", {}, {missing}},
+        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}, {}}, // a folder's PDF files
         {" scans\\..\\a.pdf notes.txt missing.pdf \"" + dir + "b c.pdf\"", TAB_MULTI, "",
-         {dir + "a.pdf", dir + "b c.pdf"}},
+         {dir + "a.pdf", dir + "b c.pdf"}, {notPdf, missing}},
     };
     // clang-format on
     for (const auto& c : cases) {
         args = c.args;
         Close();
+        shown.clear();
         Start();
         Act(hMain, WM_NULL, {}); // once the window is shown
         EXPECT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), c.nTab) << c.args;
         EXPECT_TRUE(IsWindowVisible(rows[c.nTab == TAB_SINGLE ? EDIT_SOURCE : LIST_FILES]));
         EXPECT_EQ(Text(EDIT_SOURCE), c.source); // its pages counted, or a message would say
         EXPECT_EQ(Items(LIST_FILES), c.listed);
+        EXPECT_EQ(shown, NotOpened(c.whys)) << c.args;
     }
-    EXPECT_TRUE(shown.empty());
 }
 
 // clang-format off
