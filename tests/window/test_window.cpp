@@ -177,23 +177,17 @@ TEST_F(Window, PathsOnTheCommandLine)
     CreateDirectoryA((dir + "scans").c_str(), nullptr);
     for (const char* name : {"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt"})
         WriteFile(dir + name, Pdf(3));
-    // The one message that names the paths not opened, each with why.
-    auto NotOpened = [&](const std::vector<std::pair<std::string, int>>& whys) {
-        std::string text = szLang_fr[TXT_MSG_NOT_OPENED];
-        for (const auto& w : whys)
-            text += "\r\n\r\n" + dir + w.first + "\r\n" + szLang_fr[w.second];
-        return whys.empty() ? std::vector<std::string>() : std::vector{Message(text)};
-    };
-    const std::pair<std::string, int> notPdf = {"notes.txt", TXT_WHY_NOT_PDF},
-                                      missing = {"missing.pdf", TXT_WHY_MISSING};
+    // Each path not opened, with why, in the one message that names them.
+    const std::string notPdf = "\r\n\r\n" + dir + "notes.txt\r\n" + szLang_fr[TXT_WHY_NOT_PDF],
+                      missing = "\r\n\r\n" + dir + "missing.pdf\r\n" + szLang_fr[TXT_WHY_MISSING];
     // clang-format off
     const struct { std::string args; int nTab; std::string source;
-                   std::vector<std::string> listed; std::vector<std::pair<std::string, int>> whys; } cases[] = {
-        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}, {}},  {" notes.txt", TAB_SINGLE, "", {}, {notPdf}},
-        {" \"missing.pdf\"", TAB_SINGLE, "", {}, {missing}},
-        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}, {}}, // a folder's PDF files
+                   std::vector<std::string> listed; std::string whys; } cases[] = {
+        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}, ""},  {" notes.txt", TAB_SINGLE, "", {}, notPdf},
+        {" \"missing.pdf\"", TAB_SINGLE, "", {}, missing},
+        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}, ""}, // a folder's PDF files
         {" scans\\..\\a.pdf notes.txt missing.pdf \"" + dir + "b c.pdf\"", TAB_MULTI, "",
-         {dir + "a.pdf", dir + "b c.pdf"}, {notPdf, missing}},
+         {dir + "a.pdf", dir + "b c.pdf"}, notPdf + missing},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -206,7 +200,8 @@ TEST_F(Window, PathsOnTheCommandLine)
         EXPECT_TRUE(IsWindowVisible(rows[c.nTab == TAB_SINGLE ? EDIT_SOURCE : LIST_FILES]));
         EXPECT_EQ(Text(EDIT_SOURCE), c.source); // its pages counted, or a message would say
         EXPECT_EQ(Items(LIST_FILES), c.listed);
-        EXPECT_EQ(shown, NotOpened(c.whys)) << c.args;
+        std::string said = Message(szLang_fr[TXT_MSG_NOT_OPENED] + c.whys);
+        EXPECT_EQ(shown, c.whys.empty() ? std::vector<std::string>() : std::vector{said});
     }
 }
 
