@@ -151,6 +151,10 @@ enum {
     TXT_FAIL_REPLACES_BACKGROUND, // its result would replace the background file
     TXT_FAIL_SAME_RESULT,         // an input listed before it gives the same result
     TXT_FAIL_NOT_STARTED_WHY,     // the tool could not be started: %1 the system's reason
+    TXT_MSG_NOT_OPENED,           // heads the paths of the command line that were not opened
+    TXT_WHY_MISSING,              // why one was not: nothing of that name is there
+    TXT_WHY_NOT_PDF,              // neither a PDF file nor a folder
+    TXT_WHY_CODE_PAGE,            // the code page cannot spell its name, or it is too long to name
     TXT_COUNT
 };
 
@@ -380,5 +384,6 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);
 // The paths of the command line (relative ones from the current folder): one PDF file becomes the
 // source of the Single file page; several paths, or a folder, go to the Multiple files page,
-// which is shown; one path of anything else is passed over.
+// which is shown. Those that are missing, neither a PDF file nor a folder, or not spelt by the
+// code page are named in one message, each with why.
 int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args);

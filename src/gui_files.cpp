@@ -235,26 +235,46 @@ int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
     return uiTakePaths(gui, paths, uiSelectedTab(gui));
 }
 
+// Why a full path of the command line is not opened: a TXT_WHY_ text; 0 for a PDF file or a
+// folder.
+static int WhyNotOpened(const WCHAR* wszFull)
+{
+    char szPath[TANDREL_PATH_MAX];
+    if (GetFileAttributesW(wszFull) == INVALID_FILE_ATTRIBUTES)
+        return TXT_WHY_MISSING;
+    if (!uiNarrowPath(wszFull, szPath))
+        return TXT_WHY_CODE_PAGE;
+    return IsFolder(szPath) || IsPdfFile(szPath) ? 0 : TXT_WHY_NOT_PDF;
+}
+
 int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
 {
     std::vector<std::wstring> paths;
+    std::vector<std::string> names, whys; // of the paths not opened
     for (const std::wstring& arg : args) {
         WCHAR wszFull[TANDREL_PATH_MAX];
         DWORD nLen = GetFullPathNameW(arg.c_str(), TANDREL_PATH_MAX, wszFull, nullptr);
-        if (nLen > 0 && nLen < TANDREL_PATH_MAX) // a longer one is passed over
+        bool bFits = nLen > 0 && nLen < TANDREL_PATH_MAX;
+        int nWhy = bFits ? WhyNotOpened(wszFull) : TXT_WHY_CODE_PAGE; // too long to name
+        if (!nWhy) {
             paths.push_back(wszFull);
+            continue;
+        }
+        names.push_back(pdfShownName(bFits ? wszFull : arg.c_str(), GetACP()));
+        whys.push_back(gui->szLang[nWhy]);
     }
-    int nTab = TAB_MULTI;
-    char szPath[TANDREL_PATH_MAX];
-    if (args.size() == 1) {
-        if (paths.empty() || !uiNarrowPath(paths[0].c_str(), szPath))
-            return 0;
-        if (IsPdfFile(szPath))
-            nTab = TAB_SINGLE;
-        else if (!IsFolder(szPath))
-            return 0;
+    if (!paths.empty()) {
+        char szPath[TANDREL_PATH_MAX];
+        bool bOnePdf =
+            args.size() == 1 && uiNarrowPath(paths[0].c_str(), szPath) && IsPdfFile(szPath);
+        int nTab = bOnePdf ? TAB_SINGLE : TAB_MULTI;
+        SendMessageA(gui->Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
+        uiShowSelectedPage(gui);
+        uiTakePaths(gui, paths, nTab);
     }
-    SendMessageA(gui->Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
-    uiShowSelectedPage(gui);
-    return uiTakePaths(gui, paths, nTab);
+    std::string text = pdfFailuresText(gui->szLang[TXT_MSG_NOT_OPENED],
+                                       gui->szLang[TXT_MSG_FAILED_MORE], names, whys);
+    if (!text.empty())
+        uiShowText(gui, text.c_str(), MB_ICONERROR);
+    return 0;
 }

@@ -154,6 +154,12 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_FAIL_REPLACES_BACKGROUND */ "Son r\xE9sultat remplacerait le fichier de filigrane.",
     /* TXT_FAIL_SAME_RESULT   */ "Un autre fichier de la liste donne le m\xEAme r\xE9sultat.",
     /* TXT_FAIL_NOT_STARTED_WHY */ "pdftk.exe n'a pas pu \xEAtre lanc\xE9 : %1",
+    /* TXT_MSG_NOT_OPENED     */ "Ces chemins de la ligne de commande n'ont pas \xE9t\xE9 ouverts :",
+    /* TXT_WHY_MISSING        */ "Il n'y a aucun fichier ni dossier de ce nom.",
+    /* TXT_WHY_NOT_PDF        */ "Ce n'est ni un fichier PDF (.pdf) ni un dossier.",
+    /* TXT_WHY_CODE_PAGE      */ "Ce nom ne peut pas \xEAtre donn\xE9 tel quel \xE0 pdftk : la page "
+                                 "de codes de Windows ne sait pas \xE9" "crire certaines de ses "
+                                 "lettres, ou il d\xE9passe alors 259 caract\xE8res.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -294,5 +300,11 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_FAIL_REPLACES_BACKGROUND */ "Its result would replace the background file.",
     /* TXT_FAIL_SAME_RESULT   */ "Another listed file gives the same result.",
     /* TXT_FAIL_NOT_STARTED_WHY */ "pdftk.exe could not be started: %1",
+    /* TXT_MSG_NOT_OPENED     */ "These paths of the command line were not opened:",
+    /* TXT_WHY_MISSING        */ "There is no file or folder of that name.",
+    /* TXT_WHY_NOT_PDF        */ "It is neither a PDF file (.pdf) nor a folder.",
+    /* TXT_WHY_CODE_PAGE      */ "This name cannot be given to pdftk as it is: the code page of "
+                                 "Windows cannot spell some of its letters, or it is longer than "
+                                 "259 characters in it.",
 };
 // clang-format on

@@ -148,9 +148,17 @@ std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& 
 
 int pdfAsksOnConsole(const std::string& cmd)
 {
-    // Passwords are quoted with their own quotes escaped, and file names hold no quote: this
-    // can only be a password keyword (owner_pw, user_pw, input_pw) with PROMPT.
-    return cmd.find("_pw \"PROMPT\"") != std::string::npos ? 1 : 0;
+    // Every argument is quoted, a quote within one escaped by a backslash, and files are named
+    // by full paths: a whole argument PROMPT, alone or after a handle's '=', can only be a
+    // password (owner_pw "PROMPT", input_pw "PROMPT", input_pw B="PROMPT").
+    static const char szPrompt[] = "\"PROMPT\"";
+    const size_t nLen = sizeof(szPrompt) - 1;
+    for (size_t pos = 0; (pos = cmd.find(szPrompt, pos)) != std::string::npos; pos += nLen) {
+        bool bStarts = pos > 0 && (cmd[pos - 1] == ' ' || cmd[pos - 1] == '=');
+        if (bStarts && (pos + nLen == cmd.size() || cmd[pos + nLen] == ' '))
+            return 1;
+    }
+    return 0;
 }
 
 int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes)

@@ -60,7 +60,8 @@ std::string pdfShownName(const wchar_t* wszPath, unsigned nCodePage);
 // place them in any order.
 std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args);
 
-// 1 when the command gives the tool a password as PROMPT: it then asks for it on its console.
+// 1 when the command gives the tool a password as PROMPT, after a password keyword or a handle
+// of input_pw (input_pw A="PROMPT"): it then asks for it on its console.
 int pdfAsksOnConsole(const std::string& cmd);
 
 // The most inputs of an operation run at once on any machine: more gains little against the disk

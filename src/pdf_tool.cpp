@@ -31,6 +31,25 @@ static void AddInstallLocation(HKEY hRoot, REGSAM samView, std::vector<std::stri
     RegCloseKey(hKey);
 }
 
+// The value of the environment variable szName; empty when it is unset or does not fit.
+static std::string EnvValue(const char* szName)
+{
+    DWORD nLen = GetEnvironmentVariableA(szName, nullptr, 0);
+    std::string value(nLen, '\0');
+    if (!nLen || GetEnvironmentVariableA(szName, &value[0], nLen) != nLen - 1)
+        return std::string();
+    value.resize(nLen - 1);
+    return value;
+}
+
+// The folder nFolder as SHGetFolderPath names it; empty when it has none.
+static std::string FolderPath(int nFolder)
+{
+    char szDir[MAX_PATH] = {0};
+    return SHGetFolderPathA(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szDir) == S_OK ? szDir
+                                                                                          : "";
+}
+
 static void ToolPlaces(T_INTERFACE* gui, T_TOOL_PLACES& places)
 {
     places.programDir = gui->szPathDir;
@@ -39,32 +58,39 @@ static void ToolPlaces(T_INTERFACE* gui, T_TOOL_PLACES& places)
     AddInstallLocation(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, places.installed);
     AddInstallLocation(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, places.installed);
     AddInstallLocation(HKEY_CURRENT_USER, 0, places.installed);
-    // On a 64-bit Windows a 32-bit program is told the 32-bit folder for both: the one the
-    // 32-bit installer chooses.
-    for (int nFolder : {CSIDL_PROGRAM_FILESX86, CSIDL_PROGRAM_FILES}) {
-        char szDir[MAX_PATH] = {0};
-        if (SHGetFolderPathA(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szDir) == S_OK)
-            places.programFiles.push_back(szDir);
-    }
-    DWORD nPath = GetEnvironmentVariableA("PATH", nullptr, 0);
-    std::string path(nPath, '\0');
-    if (nPath && GetEnvironmentVariableA("PATH", &path[0], nPath) == nPath - 1)
-        places.path = path.c_str();
+    BOOL bWow64 = FALSE;
+    places.bWow64 = IsWow64Process(GetCurrentProcess(), &bWow64) && bWow64;
+    places.programFiles =
+        pdfProgramFolders(FolderPath(CSIDL_PROGRAM_FILESX86), FolderPath(CSIDL_PROGRAM_FILES),
+                          EnvValue("ProgramW6432"), places.bWow64);
+    char szWindows[MAX_PATH] = {0};
+    UINT nLen = GetSystemWindowsDirectoryA(szWindows, sizeof(szWindows));
+    places.windowsDir = nLen < sizeof(szWindows) ? szWindows : "";
+    places.path = EnvValue("PATH");
 }
 
-static int FindTool(T_INTERFACE* gui, T_TOOL_PLACES& places)
+// The first candidate of places that is there, kept in gui->szPathExe; 1 when there is one.
+static int KeepFirst(T_INTERFACE* gui, const T_TOOL_PLACES& places)
 {
-    if (!IsFile(gui->szPathExe)) {
-        gui->szPathExe[0] = 0;
-        ToolPlaces(gui, places);
-        for (const T_TOOL_CANDIDATE& c : pdfToolCandidates(places)) {
-            if (IsFile(c.path.c_str())) {
-                memcpy(gui->szPathExe, c.path.c_str(), c.path.size() + 1);
-                break;
-            }
+    for (const T_TOOL_CANDIDATE& c : pdfToolCandidates(places)) {
+        if (IsFile(c.path.c_str())) {
+            memcpy(gui->szPathExe, c.path.c_str(), c.path.size() + 1);
+            return 1;
         }
     }
-    return gui->szPathExe[0] ? 1 : 0;
+    return 0;
+}
+
+// A copy beside the program wins over the tool in use, found elsewhere before it was put there;
+// the tool in use is kept while it is there; else every place is looked in.
+static int FindTool(T_INTERFACE* gui, T_TOOL_PLACES& places)
+{
+    places.programDir = gui->szPathDir;
+    if (KeepFirst(gui, places) || IsFile(gui->szPathExe))
+        return 1;
+    gui->szPathExe[0] = 0;
+    ToolPlaces(gui, places);
+    return KeepFirst(gui, places);
 }
 
 int pdfFindTool(T_INTERFACE* gui)
@@ -123,6 +149,19 @@ static std::vector<std::string> PathEntries(const std::string& path)
     return entries;
 }
 
+// A folder of PATH as Windows' own search reads it: under WOW64 a 32-bit program would be shown
+// SysWOW64 for System32 (and for what is under it); Sysnative is the real one.
+static std::string RealFolder(const std::string& dir, const T_TOOL_PLACES& places)
+{
+    std::string system = InFolder(places.windowsDir, "System32");
+    size_t n = system.size();
+    bool bUnder = dir.size() == n || (dir.size() > n && (dir[n] == '\\' || dir[n] == '/'));
+    if (!places.bWow64 || places.windowsDir.empty() || !bUnder ||
+        _strnicmp(dir.c_str(), system.c_str(), n))
+        return dir;
+    return InFolder(places.windowsDir, "Sysnative") + dir.substr(n);
+}
+
 static void AddCandidate(std::vector<T_TOOL_CANDIDATE>& out, const std::string& dir,
                          const char* szName, int nPlace)
 {
@@ -149,8 +188,14 @@ std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places)
         AddCandidate(out, dir, "PDFtk\\bin\\pdftk.exe", TOOL_DEFAULT);
     }
     for (const std::string& dir : PathEntries(places.path))
-        AddCandidate(out, dir, "pdftk.exe", TOOL_ON_PATH);
+        AddCandidate(out, RealFolder(dir, places), "pdftk.exe", TOOL_ON_PATH);
     return out;
+}
+
+std::vector<std::string> pdfProgramFolders(const std::string& x86, const std::string& native,
+                                           const std::string& w6432, bool bWow64)
+{
+    return {x86, bWow64 && !w6432.empty() ? w6432 : native};
 }
 
 std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places)

@@ -13,6 +13,8 @@ typedef struct {
     std::vector<std::string> installed;    // the folders the tool's installer recorded
     std::vector<std::string> programFiles; // the folders programs are installed in
     std::string path;                      // the PATH environment value
+    std::string windowsDir{};              // the Windows folder
+    bool bWow64 = false;                   // a 32-bit program on a 64-bit Windows
 } T_TOOL_PLACES;
 
 // The kinds of candidates, in the order they are tried.
@@ -26,17 +28,26 @@ typedef struct {
 // The paths where pdftk.exe may be, in the order they are tried, the first that exists being the
 // one used: beside the program; bin under each folder the installer recorded; PDFtk Server\bin
 // and PDFtk\bin under each program folder; each folder of PATH (quotes dropped; empty, relative
-// and current-folder entries passed over). Only full paths count, each path once (letter case
-// aside), and a path that would not fit a path buffer is passed over.
+// and current-folder entries passed over; under WOW64, System32 of the Windows folder read as
+// Sysnative, the real one, which a 32-bit program would be shown as SysWOW64). Only full paths
+// count, each path once (letter case aside), and a path that would not fit a path buffer is
+// passed over.
 std::vector<T_TOOL_CANDIDATE> pdfToolCandidates(const T_TOOL_PLACES& places);
+
+// The folders programs are installed in, from what Windows tells: the 32-bit one (x86), the
+// native one, the ProgramW6432 environment value, and whether the program runs under WOW64,
+// where it is told the 32-bit folder for both and the real one is that value.
+std::vector<std::string> pdfProgramFolders(const std::string& x86, const std::string& native,
+                                           const std::string& w6432, bool bWow64);
 
 // The message that no tool was found: szTemplate with %1 the program's folder and %2 the folders
 // of the installer's places that were looked in, one per line.
 std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
 
-// The tool in gui->szPathExe: kept while it is there, else looked for where pdfToolCandidates
-// says, from the program's folder, the registry, the program folders and PATH; empty when none
-// is found. 1 when there is one. The Settings page shows it.
+// The tool in gui->szPathExe: a copy beside the program, whichever was in use before; else the
+// one in use, kept while it is there; else looked for where pdfToolCandidates says, from the
+// program's folder, the registry, the program folders and PATH; empty when none is found. 1 when
+// there is one. The Settings page shows it.
 int pdfFindTool(T_INTERFACE* gui);
 // The same, and when none is found the message that says where it was looked for, in the
 // language of gui; empty when there is a tool.

@@ -6,9 +6,9 @@
 // part of its output), "/FakeWork N" then works for N ms of processor time, "/FakeStatus N" exits
 // with N without writing anything, after writing what "/FakeSays (text)" holds to its error
 // output.
-// A run given a password as PROMPT must be left on the console it asks on; any other run must
-// have no console at all (it would wait for an answer nobody sees) and write into a file: else
-// it says so and exits with 5.
+// A run given a password as PROMPT (input_pw B=PROMPT too) must be left on the console it asks
+// on, where the right password is taken as typed; any other run must have no console at all (it
+// would wait for an answer nobody sees) and write into a file: else it says so and exits with 5.
 // The environment variable TANDREL_FAKE_LOG names a file to append "CMD:<command line>\n" and
 // "CWD:<folder>\n" to as it starts, and "RAN:<start> <end> <input>\n" as it ends, the times in
 // 100 ns units of the system clock: runs at once each append whole lines.
@@ -103,6 +103,17 @@ bool HasArg(const std::vector<std::string>& args, const char* szWord)
     return false;
 }
 
+// A password given as PROMPT: alone, or after a handle (input_pw B=PROMPT).
+bool AsksPassword(const std::vector<std::string>& args)
+{
+    for (size_t i = 1; i < args.size(); ++i) {
+        size_t nValue = args[i].find('=') + 1; // 0 without a handle
+        if (args[i].compare(nValue, std::string::npos, "PROMPT") == 0)
+            return true;
+    }
+    return false;
+}
+
 // The argument after the first one equal to szWord; null when there is none.
 const std::string* ArgAfter(const std::vector<std::string>& args, const char* szWord)
 {
@@ -174,7 +185,7 @@ static int Run(const std::vector<std::string>& args, const std::string& input)
                  GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_DISK;
     if (hConsole != INVALID_HANDLE_VALUE)
         CloseHandle(hConsole);
-    if (HasArg(args, "PROMPT") == bKept) {
+    if (AsksPassword(args) == bKept) {
         fputs("fake pdftk: kept from the console it asks on, or left on one\n", stderr);
         return 5;
     }
@@ -186,7 +197,7 @@ static int Run(const std::vector<std::string>& args, const std::string& input)
     std::string password = Field(input, "/Password (", ")");
     if (!password.empty()) {
         const std::string* given = ArgAfter(args, "input_pw");
-        if (!given || *given != password) {
+        if (!given || (*given != password && *given != "PROMPT")) { // typed right on the console
             fputs("Error: Failed to open PDF file:\n   OWNER OR USER PASSWORD REQUIRED, but not "
                   "given "
                   "(or incorrect)\nDone.  Input errors, so no output created.\n",

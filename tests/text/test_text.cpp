@@ -11,7 +11,7 @@
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0x6E5812A1, 0x98A30BA1};
+const uint32_t kTextsCrc[2] = {0x97B8CFF3, 0x0B166265};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {
@@ -117,6 +117,24 @@ TEST(Quoting, EveryTextReachesTheToolWhole)
         EXPECT_EQ(n, 3) << s;
         EXPECT_STREQ(arg, s);
         LocalFree(argv);
+    }
+}
+
+// A password given as PROMPT, after any password keyword or input_pw's handle, and nothing else,
+// makes the tool ask on its console.
+TEST(Quoting, PasswordsAskedOnTheConsole)
+{
+    // clang-format off
+    const struct { const char* before; const char* password; int nAsks; } cases[] = {
+        {" owner_pw ", "PROMPT", 1},     {" input_pw A=", "PROMPT", 1}, {" input_pw B=", "PROMPT", 1},
+        {" input_pw A=", "prompt", 0},   {" owner_pw ", "PROMPT ", 0},  {" owner_pw ", "\"PROMPT\"", 0},
+        {" owner_pw ", "x=\"PROMPT", 0},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::string cmd = "\"C:\\t\\pdftk.exe\" A=\"C:\\a.pdf\"" + std::string(c.before) +
+                          pdfQuoteArg(c.password) + " output \"C:\\b.pdf\"";
+        EXPECT_EQ(pdfAsksOnConsole(cmd), c.nAsks) << cmd;
     }
 }
 
@@ -272,7 +290,8 @@ TEST(DumpParsing, OnlyTheExactKeyCounts)
 }
 
 // Where the tool is looked for, in order: beside the program, the folders the installer
-// recorded, its default folders, then PATH; only full paths, each once, that fit a path buffer.
+// recorded, its default folders under both program folders, then PATH as a 64-bit program reads
+// it; only full paths, each once, that fit a path buffer.
 TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
 {
     const std::string deep = "C:\\" + std::string(246, 'd'); // 249 + "\pdftk.exe" fits, just
@@ -289,6 +308,13 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
         {{deep + "dd", {}, {}, ".;;Tools\\bin;C:rel;\\top;\"C:\\A;B\";\\\\srv\\bin\\;C:/x/;" +
                                deep + "d;" + deep},
          {"C:\\A;B\\pdftk.exe", "\\\\srv\\bin\\pdftk.exe", "C:/x/pdftk.exe", deep + "\\pdftk.exe"}},
+        // Under WOW64 System32 and its subfolders are read in Sysnative, the real System32.
+        {{"", {}, {}, "C:\\WINDOWS\\system32;C:\\Windows\\System32\\Wbem\\;C:\\Windows\\System32x;"
+                      "C:\\Windows\\SysWOW64", "C:\\Windows", true},
+         {"C:\\Windows\\Sysnative\\pdftk.exe", "C:\\Windows\\Sysnative\\Wbem\\pdftk.exe",
+          "C:\\Windows\\System32x\\pdftk.exe", "C:\\Windows\\SysWOW64\\pdftk.exe"}},
+        {{"", {}, {}, "C:\\Windows\\System32", "C:\\Windows", false},
+         {"C:\\Windows\\System32\\pdftk.exe"}},
         {{}, {}},
     };
     // clang-format on
@@ -298,6 +324,12 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
             found.push_back(t.path);
         EXPECT_EQ(found, c.found) << c.places.path;
     }
+    // A 32-bit program on a 64-bit Windows is told the 32-bit folder for both; the real one is
+    // in the environment, unless it was taken from it. A 64-bit program is told each.
+    using V = std::vector<std::string>;
+    EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF86", "C:\\PF", true), V({"C:\\PF86", "C:\\PF"}));
+    EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF86", "", true), V({"C:\\PF86", "C:\\PF86"}));
+    EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF", "D:\\PF", false), V({"C:\\PF86", "C:\\PF"}));
     // Nothing found: the message names the program's folder, then the installer's folders.
     T_TOOL_PLACES places = {"C:\\Apps", {"D:\\PDFtk\\"}, {"C:\\PF"}, "C:\\Bin"};
     EXPECT_EQ(pdfNoToolText("[%1] [%2]", places),

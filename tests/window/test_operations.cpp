@@ -152,7 +152,8 @@ TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
 
 // The Pages page: the fronts and backs interleaved, the backs from their end unless unchecked;
 // pages turned in place or taken in the order typed; with the panel's security, with a
-// protected source's password; unequal page counts asked about; wrong ranges refused and quoted.
+// protected source's password (asked for on the tool's console when given as PROMPT); unequal
+// page counts asked about; wrong ranges refused and quoted.
 TEST_F(Operations, PagesInterleavedTurnedAndTaken)
 {
     WriteFile(dir + "fronts.pdf", Pdf(3));
@@ -199,6 +200,14 @@ TEST_F(Operations, PagesInterleavedTurnedAndTaken)
     EXPECT_EQ(Runs(), std::vector{Expand("%T A=\"%Dfronts.pdf\" B=\"%Dmore.pdf\" input_pw "
                                          "B=\"pw\" shuffle A Bend-1 output \"%Dboth.pdf\" ",
                                          "", "")});
+    // Given as PROMPT, the backs' password is asked for on the tool's console.
+    Type(EDIT_OWNER, "PROMPT");
+    Click(BTN_BACKS, {dir + "more.pdf"});
+    Type(EDIT_OWNER, "");
+    DeleteFileA((dir + "both.pdf").c_str());
+    Click(BTN_INTERLEAVE, {dir + "both"});
+    EXPECT_NE(Runs().back().find(" input_pw B=\"PROMPT\" shuffle A Bend-1 "), std::string::npos);
+    EXPECT_TRUE(IsFile(dir + "both.pdf") && shown == std::vector(3, ask));
     // Ranges outside the three pages, or no range at all, are refused and quoted.
     shown.clear();
     for (const char* ranges : {"1 4", "1-x", " , ", "r0"}) {

@@ -3,6 +3,8 @@
 #include "harness.h"
 #include "pdf_text.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -257,8 +259,10 @@ TEST_F(Running, FailuresAreNamedWithWhatTheToolSaid)
 }
 
 // Without pdftk.exe beside the program every operation, and the choice of a source, says at once
-// where it was looked for, and nothing else happens. Recorded by its installer (in either view
-// of the machine's registry, or in the user's) it is found there and run from its own folder.
+// where it was looked for (under both program folders, whatever the program's bitness), and
+// nothing else happens. Recorded by its installer (in either view of the machine's registry, or
+// in the user's) it is found there and run from its own folder, until a copy is put beside the
+// program.
 TEST_F(Running, TheToolIsLookedForWhereItsInstallerPutsIt)
 {
     const char* szKey = "Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
@@ -283,6 +287,12 @@ TEST_F(Running, TheToolIsLookedForWhereItsInstallerPutsIt)
         ASSERT_EQ(shown.size(), 2u);
         for (const std::string& said : shown)
             EXPECT_EQ(said.substr(0, where.size()), where);
+        for (int nFolder : {CSIDL_PROGRAM_FILESX86, CSIDL_PROGRAM_FILES}) { // a 64-bit view
+            char szDir[MAX_PATH] = {0};
+            SHGetFolderPathA(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szDir);
+            EXPECT_NE(shown[0].find(szDir + std::string("\\PDFtk Server\\bin\r\n")),
+                      std::string::npos);
+        }
         EXPECT_TRUE(Text(LBL_TOOL) == szLang_fr[TXT_TOOL_NONE] && Runs().empty());
         for (const std::string& d : {folder, bin})
             CreateDirectoryA(d.c_str(), nullptr);
@@ -292,6 +302,12 @@ TEST_F(Running, TheToolIsLookedForWhereItsInstallerPutsIt)
         EXPECT_EQ(runs.size() == 1 ? runs[0].substr(0, found.size() + 3) : "", Quote(found) + " ");
         EXPECT_TRUE(cwds == std::vector{bin} && shown.size() == 2u);
         EXPECT_EQ(Text(LBL_TOOL), pdfFillText(szLang_fr[TXT_TOOL_IN_USE], {found}));
+        // A copy put beside the program is used at once, while the one in use is still there.
+        CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), FALSE);
+        Click(BTN_CAT);
+        runs = Runs();
+        EXPECT_EQ(runs.size() == 1 ? runs[0].substr(0, tool.size() + 3) : "", Quote(tool) + " ");
+        DeleteFileA(tool.c_str());
         DeleteFileA(found.c_str());
         RegDeleteKeyA(records[i].first, key.c_str());
     }

@@ -171,33 +171,39 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoomAndKeepsThem)
 
 // Paths on the command line, as Explorer's "Open with" and "Send to" give them, relative ones
 // from the folder the program starts in: one PDF file becomes the source, several paths or one
-// folder fill the Multiple files page, which is shown; anything else is passed over.
+// folder fill the Multiple files page, which is shown; anything else is named, with why, in one
+// message.
 TEST_F(Window, PathsOnTheCommandLine)
 {
     CreateDirectoryA((dir + "scans").c_str(), nullptr);
     for (const char* name : {"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt"})
         WriteFile(dir + name, Pdf(3));
+    // Each path not opened, with why, in the one message that names them.
+    const std::string notPdf = "\r\n\r\n" + dir + "notes.txt\r\n" + szLang_fr[TXT_WHY_NOT_PDF],
+                      missing = "\r\n\r\n" + dir + "missing.pdf\r\n" + szLang_fr[TXT_WHY_MISSING];
     // clang-format off
     const struct { std::string args; int nTab; std::string source;
-                   std::vector<std::string> listed; } cases[] = {
-        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}},  {" notes.txt", TAB_SINGLE, "", {}},
-        {" \"missing.pdf\"", TAB_SINGLE, "", {}},
-        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}}, // a folder's PDF files
+                   std::vector<std::string> listed; std::string whys; } cases[] = {
+        {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}, ""},  {" notes.txt", TAB_SINGLE, "", {}, notPdf},
+        {" \"missing.pdf\"", TAB_SINGLE, "", {}, missing},
+        {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}, ""}, // a folder's PDF files
         {" scans\\..\\a.pdf notes.txt missing.pdf \"" + dir + "b c.pdf\"", TAB_MULTI, "",
-         {dir + "a.pdf", dir + "b c.pdf"}},
+         {dir + "a.pdf", dir + "b c.pdf"}, notPdf + missing},
     };
     // clang-format on
     for (const auto& c : cases) {
         args = c.args;
         Close();
+        shown.clear();
         Start();
         Act(hMain, WM_NULL, {}); // once the window is shown
         EXPECT_EQ(Send(rows[ROW_TABS], TCM_GETCURSEL), c.nTab) << c.args;
         EXPECT_TRUE(IsWindowVisible(rows[c.nTab == TAB_SINGLE ? EDIT_SOURCE : LIST_FILES]));
         EXPECT_EQ(Text(EDIT_SOURCE), c.source); // its pages counted, or a message would say
         EXPECT_EQ(Items(LIST_FILES), c.listed);
+        std::string said = Message(szLang_fr[TXT_MSG_NOT_OPENED] + c.whys);
+        EXPECT_EQ(shown, c.whys.empty() ? std::vector<std::string>() : std::vector{said});
     }
-    EXPECT_TRUE(shown.empty());
 }
 
 // clang-format off
