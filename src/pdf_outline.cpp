@@ -82,6 +82,61 @@ int pdfReadDocData(const std::string& dump, T_DOC_DATA& data)
     return (int)(data.info.size() + data.bookmarks.size());
 }
 
+std::vector<int> pdfRangePages(const std::vector<T_PAGE_RANGE>& ranges)
+{
+    std::vector<int> pages;
+    for (const T_PAGE_RANGE& r : ranges) {
+        int nStep = r.nFirst <= r.nLast ? 1 : -1;
+        for (int n = r.nFirst; n != r.nLast + nStep; n += nStep) {
+            if (r.nParity == PAGES_EVERY || (n % 2 == 1) == (r.nParity == PAGES_ODD))
+                pages.push_back(n);
+        }
+    }
+    return pages;
+}
+
+std::vector<int> pdfKeptPages(const int* pSel, int nSel, int nPages)
+{
+    std::vector<char> bDeleted((size_t)(nPages > 0 ? nPages : 0) + 1, 0);
+    for (int i = 0; i < nSel; ++i) {
+        if (pSel[i] >= 0 && pSel[i] < nPages)
+            bDeleted[(size_t)pSel[i] + 1] = 1;
+    }
+    std::vector<int> pages;
+    for (int n = 1; n <= nPages; ++n) {
+        if (!bDeleted[(size_t)n])
+            pages.push_back(n);
+    }
+    return pages;
+}
+
+std::vector<int> pdfInterleaveFronts(int nFronts, int nBacks)
+{
+    std::vector<int> pages;
+    for (int n = 1; n <= nFronts || n <= nBacks; ++n) {
+        if (n <= nFronts)
+            pages.push_back(n);
+        if (n <= nBacks)
+            pages.push_back(0);
+    }
+    return pages;
+}
+
+std::vector<int> pdfNewPages(const std::vector<int>& sequence)
+{
+    std::vector<int> newPages(1, 0);
+    for (size_t i = 0; i < sequence.size(); ++i) {
+        int n = sequence[i];
+        if (n < 1)
+            continue;
+        if ((size_t)n >= newPages.size())
+            newPages.resize((size_t)n + 1, 0);
+        if (newPages[(size_t)n] == 0)
+            newPages[(size_t)n] = (int)i + 1;
+    }
+    return newPages;
+}
+
 // s on one line: a line break (CR, LF or both) becomes a blank.
 static std::string OneLine(const std::string& s)
 {

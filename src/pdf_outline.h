@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "pdf_ranges.h" // T_PAGE_RANGE
+
 // One entry of the document information: "Title", "Author", ..., or a key of the file's own.
 typedef struct {
     std::string key;
@@ -29,6 +31,22 @@ typedef struct {
 // field of the dump continues the value before it (the dump writes a line break in a value as
 // it is). Returns how many entries and bookmarks were read.
 int pdfReadDocData(const std::string& dump, T_DOC_DATA& data);
+
+// The source pages the tool's cat writes for ranges, in the result's order: "10-1even" gives 10,
+// 8, 6, 4, 2 (the parity is the page number's).
+std::vector<int> pdfRangePages(const std::vector<T_PAGE_RANGE>& ranges);
+// The pages of an nPages-page document kept when the pages at the indices pSel[0..nSel-1] (from
+// 0, as pdfKeepList takes them) are deleted, in page order.
+std::vector<int> pdfKeptPages(const int* pSel, int nSel, int nPages);
+// The interleave of nFronts fronts and nBacks backs as the fronts' pages: front, back, front, ...
+// while both last, then the rest of the longer file; 0 stands for a back, whichever order the
+// backs are taken in.
+std::vector<int> pdfInterleaveFronts(int nFronts, int nBacks);
+
+// Where each source page stands in a result whose pages are, in order, the source pages of
+// sequence (from 1; 0 for a page from elsewhere): newPages[n] is the first place of page n, from
+// 1; 0 when the result lacks it. Indices run up to the highest page of sequence.
+std::vector<int> pdfNewPages(const std::vector<int>& sequence);
 
 // The text the tool's update_info_utf8 takes: every entry of info with a key and a value, then
 // the bookmarks, which replace the result's own outline; with no bookmarks that outline stays as

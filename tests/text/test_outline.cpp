@@ -36,3 +36,34 @@ TEST(Outline, DumpReadAndFormedBack)
     EXPECT_EQ(pdfReadDocData("NumberOfPages: 3\nInfoKey: Title\nInfoValue: x\n", data), 0);
     EXPECT_EQ(pdfInfoText(data.info, data.bookmarks), "");
 }
+
+// Pages typed in the tool's syntax for a ten-page file, as the result holds them.
+static std::vector<int> Typed(const char* szText)
+{
+    std::vector<T_PAGE_RANGE> ranges;
+    EXPECT_EQ(pdfParseRanges(szText, 10, ranges), RANGES_RIGHT) << szText;
+    return pdfRangePages(ranges);
+}
+
+// Each operation's source pages in the result's order, and where each source page went.
+TEST(Outline, SourcePagesFollowedToTheResult)
+{
+    // clang-format off
+    const struct { std::vector<int> sequence; std::vector<int> newPages; } cases[] = {
+        {Typed("3-7"),             {0, 0, 0, 1, 2, 3, 4, 5}},
+        {Typed("6 1-2 6"),         {0, 2, 3, 0, 0, 0, 1}},
+        {Typed("end-1even"),       {0, 0, 5, 0, 4, 0, 3, 0, 2, 0, 1}},
+        {Typed("9-2odd, 1odd"),    {0, 5, 0, 4, 0, 3, 0, 2, 0, 1}},
+        {Typed("2-4odd 1-3 even"), {0, 0, 2, 1}},
+        {Typed("r3-r1 r10"),       {0, 4, 0, 0, 0, 0, 0, 0, 1, 2, 3}},
+        {Typed("r1-r3odd"),        {0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {pdfKeptPages(std::vector<int>{3, 0, 9}.data(), 3, 6), {0, 0, 1, 2, 0, 3, 4}},
+        {pdfInterleaveFronts(3, 3), {0, 1, 3, 5}},
+        {pdfInterleaveFronts(5, 2), {0, 1, 3, 5, 6, 7}},
+        {pdfInterleaveFronts(2, 4), {0, 1, 3}},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(pdfNewPages(c.sequence), c.newPages) << c.sequence.size();
+    EXPECT_EQ(pdfInterleaveFronts(2, 4), std::vector<int>({1, 0, 2, 0, 0, 0}));
+}
