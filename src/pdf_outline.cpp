@@ -137,6 +137,35 @@ std::vector<int> pdfNewPages(const std::vector<int>& sequence)
     return newPages;
 }
 
+// A bookmark above the one being placed: its level in the source, and the level of the nearest
+// one kept among it and those above it (0 when none is).
+typedef struct {
+    int nSourceLevel;
+    int nKeptLevel;
+} T_ANCESTOR;
+
+std::vector<T_BOOKMARK> pdfMapBookmarks(const std::vector<T_BOOKMARK>& bookmarks,
+                                        const std::vector<int>& newPages)
+{
+    // Where a bookmark of each source page goes: that page's place, else the next kept page's.
+    std::vector<int> target(newPages.size() + 1, 0);
+    for (size_t n = newPages.size(); n-- > 1;)
+        target[n] = newPages[n] ? newPages[n] : target[n + 1];
+    std::vector<T_BOOKMARK> mapped;
+    std::vector<T_ANCESTOR> above;
+    for (const T_BOOKMARK& b : bookmarks) {
+        while (!above.empty() && above.back().nSourceLevel >= b.nLevel)
+            above.pop_back();
+        int nParentLevel = above.empty() ? 0 : above.back().nKeptLevel;
+        int nPage = b.nPage > 0 && (size_t)b.nPage < target.size() ? target[(size_t)b.nPage] : 0;
+        bool bKept = b.nPage == 0 || nPage > 0;
+        if (bKept)
+            mapped.push_back({b.title, nParentLevel + 1, nPage});
+        above.push_back({b.nLevel, bKept ? nParentLevel + 1 : nParentLevel});
+    }
+    return mapped;
+}
+
 // s on one line: a line break (CR, LF or both) becomes a blank.
 static std::string OneLine(const std::string& s)
 {

@@ -48,6 +48,13 @@ std::vector<int> pdfInterleaveFronts(int nFronts, int nBacks);
 // 1; 0 when the result lacks it. Indices run up to the highest page of sequence.
 std::vector<int> pdfNewPages(const std::vector<int>& sequence);
 
+// The bookmarks moved onto the result whose pages newPages gives: each to its page's new place,
+// or to that of the next source page the result keeps; a bookmark with no kept page from its own
+// on is dropped, and one that leads to no page stays so. The order stays; a bookmark whose parent
+// was dropped moves up a level, so that each is at most one level below the one before it.
+std::vector<T_BOOKMARK> pdfMapBookmarks(const std::vector<T_BOOKMARK>& bookmarks,
+                                        const std::vector<int>& newPages);
+
 // The text the tool's update_info_utf8 takes: every entry of info with a key and a value, then
 // the bookmarks, which replace the result's own outline; with no bookmarks that outline stays as
 // it is (a join keeps its inputs' outlines itself). A line break in a value becomes a blank: the

@@ -67,3 +67,30 @@ TEST(Outline, SourcePagesFollowedToTheResult)
         EXPECT_EQ(pdfNewPages(c.sequence), c.newPages) << c.sequence.size();
     EXPECT_EQ(pdfInterleaveFronts(2, 4), std::vector<int>({1, 0, 2, 0, 0, 0}));
 }
+
+// Bookmarks moved onto the result: a page gone leads to the next page kept, none after drops the
+// bookmark, and the levels close up over the dropped ones.
+TEST(Outline, BookmarksMovedAndTheOutlineKeptWhole)
+{
+    const Marks source = {{"A", 1, 1},   {"B", 1, 2},   {"C", 1, 4}, {"C1", 2, 5},
+                          {"C11", 3, 6}, {"Web", 2, 0}, {"D", 1, 6}};
+    // clang-format off
+    const struct { std::vector<int> sequence; Marks mapped; } cases[] = {
+        {{1, 2, 3, 5, 6},
+         {{"A", 1, 1}, {"B", 1, 2}, {"C", 1, 4}, {"C1", 2, 4}, {"C11", 3, 5}, {"Web", 2, 0}, {"D", 1, 5}}},
+        {{6, 1, 2}, {{"A", 1, 2}, {"B", 1, 3}, {"C", 1, 1}, {"C1", 2, 1}, {"C11", 3, 1}, {"Web", 2, 0}, {"D", 1, 1}}},
+        {{2, 3}, {{"A", 1, 1}, {"B", 1, 1}, {"Web", 1, 0}}},
+        {{1, 0, 5, 0}, {{"A", 1, 1}, {"B", 1, 3}, {"C", 1, 3}, {"C1", 2, 3}, {"Web", 2, 0}}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Marks mapped = pdfMapBookmarks(source, pdfNewPages(c.sequence));
+        EXPECT_EQ(mapped, c.mapped) << c.sequence.size();
+        for (size_t i = 0; i < mapped.size(); ++i) // the outline well formed
+            EXPECT_LE(mapped[i].nLevel, i ? mapped[i - 1].nLevel + 1 : 1) << mapped[i].title;
+    }
+    // Parents dropped: their children rise, never more than one level below the one before.
+    const Marks deep = {{"P", 1, 9}, {"Q", 2, 9}, {"R", 3, 2}, {"S", 4, 3}, {"T", 2, 2}};
+    EXPECT_EQ(pdfMapBookmarks(deep, pdfNewPages({2, 3})),
+              Marks({{"R", 1, 1}, {"S", 2, 2}, {"T", 1, 1}}));
+}
