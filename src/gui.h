@@ -148,6 +148,8 @@ enum {
     TXT_MSG_BAD_RANGE,     // %1 the first part of the range box that is wrong
     TXT_MSG_COUNTS_DIFFER, // %1 pages of the fronts, %2 of the backs: interleave all the same?
     TXT_MSG_SHUFFLE_INPUT, // the interleaved file would replace the fronts or the backs
+    TXT_MSG_KEPT_WITHOUT,  // heads the inputs whose result lacks its source's bookmarks and info
+    TXT_FAIL_NO_TEMP_HERE, // no temporary file can be made in the result's folder
     TXT_COUNT
 };
 

@@ -151,6 +151,10 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "\xE0 la fin.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "Le fichier entrelac\xE9 ne peut pas remplacer les rectos ni les "
                                  "versos.\r\n\r\nChoisissez un autre nom.",
+    /* TXT_MSG_KEPT_WITHOUT   */ "Le r\xE9sultat est \xE9" "crit, mais sans les signets ni les "
+                                 "informations de document de sa source :",
+    /* TXT_FAIL_NO_TEMP_HERE  */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
+                                 "dossier du r\xE9sultat.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -288,5 +292,8 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "Interleave all the same? The pages left over come at the end.",
     /* TXT_MSG_SHUFFLE_INPUT  */ "The interleaved file cannot replace the fronts or the backs."
                                  "\r\n\r\nChoose another name.",
+    /* TXT_MSG_KEPT_WITHOUT   */ "The result is written, but without its source's bookmarks and "
+                                 "document information:",
+    /* TXT_FAIL_NO_TEMP_HERE  */ "No temporary file can be made in the folder of the result.",
 };
 // clang-format on
