@@ -155,6 +155,8 @@ enum {
     TXT_WHY_MISSING,              // why one was not: nothing of that name is there
     TXT_WHY_NOT_PDF,              // neither a PDF file nor a folder
     TXT_WHY_CODE_PAGE,            // the code page cannot spell its name, or it is too long to name
+    TXT_MSG_KEPT_WITHOUT,  // heads the inputs whose result lacks its source's bookmarks and info
+    TXT_FAIL_NO_TEMP_HERE, // no temporary file can be made in the result's folder
     TXT_COUNT
 };
 

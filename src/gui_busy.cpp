@@ -103,10 +103,15 @@ int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OU
     return 0;
 }
 
-int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
+T_OUTCOME uiRunStepsOnly(T_INTERFACE* gui, std::vector<T_STEP>& steps)
 {
     char szToolDir[TANDREL_PATH_MAX];
     T_SCHEDULE where = {pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir), ShowProgress};
-    T_OUTCOME outcome = pdfRunSteps(&where, steps);
+    return pdfRunSteps(&where, steps);
+}
+
+int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
+{
+    T_OUTCOME outcome = uiRunStepsOnly(gui, steps);
     return uiShowOutcome(gui, steps, outcome);
 }

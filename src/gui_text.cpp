@@ -160,6 +160,10 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_WHY_CODE_PAGE      */ "Ce nom ne peut pas \xEAtre donn\xE9 tel quel \xE0 pdftk : la page "
                                  "de codes de Windows ne sait pas \xE9" "crire certaines de ses "
                                  "lettres, ou il d\xE9passe alors 259 caract\xE8res.",
+    /* TXT_MSG_KEPT_WITHOUT   */ "Le r\xE9sultat est \xE9" "crit, mais sans les signets ni les "
+                                 "informations de document de sa source :",
+    /* TXT_FAIL_NO_TEMP_HERE  */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
+                                 "dossier du r\xE9sultat.",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -306,5 +310,8 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_WHY_CODE_PAGE      */ "This name cannot be given to pdftk as it is: the code page of "
                                  "Windows cannot spell some of its letters, or it is longer than "
                                  "259 characters in it.",
+    /* TXT_MSG_KEPT_WITHOUT   */ "The result is written, but without its source's bookmarks and "
+                                 "document information:",
+    /* TXT_FAIL_NO_TEMP_HERE  */ "No temporary file can be made in the folder of the result.",
 };
 // clang-format on

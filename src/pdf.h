@@ -42,6 +42,25 @@ int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs,
                        char* szNewPdf);
 
 // ---------------------------------------------------------------------------------------------
+// What a page edit's result keeps of its source (pdf_keep.cpp)
+
+// The file whose bookmarks and document information a result keeps, and where its pages went.
+typedef struct {
+    std::string source;     // as the tool takes it (pdfChosenArg): quoted, its password with it
+    std::vector<int> pages; // the source page of each page of the result, in order; 0: another's
+    int bOutline;           // its bookmarks move onto the result; else the result's own stay
+    std::string options;    // the security options the result is written with
+} T_KEEP;
+
+// An operation of one input as pdfRunOne runs it; once its result is written, the source of keep
+// is dumped and its bookmarks, moved to their pages' places, and its information are written
+// onto the result by a second run, into a temporary file beside it that then replaces it. When
+// that fails the result stays as the operation wrote it, and the closing message says why. The
+// passwords of keep are wiped.
+int pdfRunKeeping(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
+                  const char* szOutput, T_KEEP* keep);
+
+// ---------------------------------------------------------------------------------------------
 // The operations
 
 // The page range of the page copy from the page lists and the Even/Odd buttons.

@@ -1,5 +1,5 @@
 // The join of the Multiple files page: every listed file, in the list's order, into one file the
-// user names.
+// user names, with the first file's document information.
 #include "pdf.h"
 
 #include "obj.h"
@@ -29,9 +29,12 @@ int JoinPDF(T_INTERFACE* gui)
         items.push_back(item);
     }
     char szNewPdf[TANDREL_PATH_MAX] = {0};
-    if (!pdfChooseOutputPdf(gui, items, TXT_MSG_JOIN_INPUT, szNewPdf))
+    if (items.empty() || !pdfChooseOutputPdf(gui, items, TXT_MSG_JOIN_INPUT, szNewPdf))
         return 0;
     std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + inputs + " cat output " +
                       pdfQuoteArg(szNewPdf) + " " + options;
-    return pdfRunOne(gui, szNewPdf, 1, cmd, szNewPdf);
+    // The first file's information; the join keeps every file's bookmarks itself.
+    T_KEEP keep = {pdfQuoteArg(items[0]), std::vector<int>(), 0, options};
+    SecureZeroMemory(&options[0], options.size());
+    return pdfRunKeeping(gui, szNewPdf, 1, cmd, szNewPdf, &keep);
 }

@@ -1,6 +1,8 @@
 // The Pages page: two single-sided scans interleaved, chosen pages turned, chosen pages taken.
 #include "pdf.h"
 
+#include "pdf_outline.h"
+
 // The fronts and the backs as the tool's handles A and B, followed by the password each opened
 // with, if any, as input_pw takes them.
 static std::string ShuffleInputs(T_INTERFACE* gui, const char* szFronts, const char* szBacks)
@@ -51,8 +53,11 @@ int InterleavePDF(T_INTERFACE* gui)
     std::string cmd = pdfQuoteArg(gui->szPathExe) + inputs + " shuffle A " + szBacksOrder +
                       " output " + pdfQuoteArg(szNewPdf) + " " + options;
     SecureZeroMemory(&inputs[0], inputs.size());
+    // The fronts' bookmarks move with them; those of the backs are not kept.
+    T_KEEP keep = {pdfChosenArg(szFronts, &gui->PagesSource),
+                   pdfInterleaveFronts(gui->PagesSource.nPages, gui->Backs.nPages), 1, options};
     SecureZeroMemory(&options[0], options.size());
-    return pdfRunOne(gui, szFronts, 1, cmd, szNewPdf);
+    return pdfRunKeeping(gui, szFronts, 1, cmd, szNewPdf, &keep);
 }
 
 // The ranges of the Pages page's box into ranges; 0, with the message shown, when there are none
@@ -74,25 +79,32 @@ static int PagesRanges(T_INTERFACE* gui, std::vector<T_PAGE_RANGE>& ranges)
     return 0;
 }
 
-// The pages of the Pages page's source as the tool's cat takes them (pageList), into the file
-// beside it named with szSuffix.
-static int CatPages(T_INTERFACE* gui, const char* szFile, const std::string& pageList,
-                    const char* szSuffix)
+// The pages of the Pages page's source as the tool's operation takes them (operation: its name
+// and its pages), into the file beside it named with szSuffix. When pages are given (the source
+// page of each page of the result), the result keeps the source's bookmarks and information.
+static int PagesOperation(T_INTERFACE* gui, const char* szFile, const std::string& operation,
+                          const std::vector<int>* pages, const char* szSuffix)
 {
     char szNewFile[TANDREL_PATH_MAX] = {0};
-    std::string options;
-    if (!pdfReadSecurity(gui, SEC_OPTIONAL, options))
+    T_KEEP keep = {pdfChosenArg(szFile, &gui->PagesSource), std::vector<int>(), 1, std::string()};
+    if (!pdfReadSecurity(gui, SEC_OPTIONAL, keep.options))
         return 0;
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
-    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + pdfChosenArg(szFile, &gui->PagesSource) +
-                      " cat" + pageList + " output " + pdfQuoteArg(szNewFile) + " " + options;
-    SecureZeroMemory(&options[0], options.size());
-    return pdfRunOne(gui, szFile, bNamed, cmd, szNewFile);
+    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep.source + operation + " output " +
+                      pdfQuoteArg(szNewFile) + " " + keep.options;
+    if (!pages) {
+        SecureZeroMemory(&keep.source[0], keep.source.size());
+        SecureZeroMemory(&keep.options[0], keep.options.size());
+        return pdfRunOne(gui, szFile, bNamed, cmd, szNewFile);
+    }
+    keep.pages = *pages;
+    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, &keep);
 }
 
-// The tool's names of the angles of the Pages page's list, in its order.
-static const char* const szTurns[] = {"east", "south", "west"};
+// The tool's relative turns of the angles of the Pages page's list, in its order.
+static const char* const szTurns[] = {"right", "down", "left"};
 
+// The tool's rotate keeps the bookmarks and the information itself.
 int RotatePagesPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_MAX];
@@ -102,8 +114,8 @@ int RotatePagesPDF(T_INTERFACE* gui)
     LRESULT nTurn = SendMessageA(gui->CboTurn.hdl, CB_GETCURSEL, 0, 0);
     if (nTurn < 0 || nTurn >= (LRESULT)COUNTOF(szTurns))
         nTurn = 0;
-    return CatPages(gui, szFile, pdfRotateList(ranges, gui->PagesSource.nPages, szTurns[nTurn]),
-                    "_rotate.pdf");
+    return PagesOperation(gui, szFile, " rotate" + pdfRotateList(ranges, szTurns[nTurn]), nullptr,
+                          "_rotate.pdf");
 }
 
 int TakePagesPDF(T_INTERFACE* gui)
@@ -112,5 +124,6 @@ int TakePagesPDF(T_INTERFACE* gui)
     std::vector<T_PAGE_RANGE> ranges;
     if (!pdfToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
         return 0;
-    return CatPages(gui, szFile, pdfTakeList(ranges), "_pages.pdf");
+    std::vector<int> pages = pdfRangePages(ranges);
+    return PagesOperation(gui, szFile, " cat" + pdfTakeList(ranges), &pages, "_pages.pdf");
 }

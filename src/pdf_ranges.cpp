@@ -157,29 +157,11 @@ std::string pdfTakeList(const std::vector<T_PAGE_RANGE>& ranges)
     return s;
 }
 
-std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, int nPages, const char* szTurn)
+std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, const char* szTurn)
 {
-    std::vector<char> bTurned((size_t)nPages + 1, 0);
-    for (const T_PAGE_RANGE& r : ranges) {
-        int nStep = r.nFirst <= r.nLast ? 1 : -1;
-        for (int n = r.nFirst;; n += nStep) {
-            bool bOdd = n % 2 == 1;
-            if (n >= 1 && n <= nPages &&
-                (r.nParity == PAGES_EVERY || bOdd == (r.nParity == PAGES_ODD)))
-                bTurned[(size_t)n] = 1;
-            if (n == r.nLast)
-                break;
-        }
-    }
-    // Each stretch of pages turned alike, in page order.
     std::string s;
-    for (int nFirst = 1, n = 1; n <= nPages; ++n) {
-        if (n < nPages && bTurned[(size_t)n + 1] == bTurned[(size_t)n])
-            continue;
-        s += " " + std::to_string(nFirst) + "-" + std::to_string(n) +
-             (bTurned[(size_t)n] ? szTurn : "");
-        nFirst = n + 1;
-    }
+    for (const T_PAGE_RANGE& r : ranges)
+        s += " " + r.tool + szTurn;
     return s;
 }
 

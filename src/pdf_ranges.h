@@ -35,9 +35,10 @@ int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE
 std::string pdfRangePart(const std::string& text, int nPos);
 // The ranges as the tool's cat takes them, in the order typed: " 1-3 7 9-end".
 std::string pdfTakeList(const std::vector<T_PAGE_RANGE>& ranges);
-// Every page of an nPages-page document in place, the pages of ranges turned by szTurn (the
-// tool's "east", "south" or "west"): " 1-1 2-3east 4-10".
-std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, int nPages, const char* szTurn);
+// The ranges as the tool's rotate takes them, each turned by szTurn (the tool's relative "right",
+// "down" or "left"), in the order typed: " 1-3right 7right 2-endevenright". A page typed twice
+// is turned twice; the pages not typed stay as they are.
+std::string pdfRotateList(const std::vector<T_PAGE_RANGE>& ranges, const char* szTurn);
 
 // Label of page nPage in the page lists: "page %4d".
 std::string pdfPageLabel(int nPage);

@@ -172,8 +172,7 @@ static std::string ToolOutputLines(T_RUN* run)
     return pdfLastLines(tail, TOOL_LINES_SHOWN);
 }
 
-// Why Windows did not start the tool, as the system says it.
-static std::string SystemReason(DWORD dwError)
+std::string pdfSystemReason(DWORD dwError)
 {
     char* szText = nullptr;
     DWORD nLen = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -245,7 +244,7 @@ int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_
     SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
     if (!bStarted) {
         pResult->nText = TXT_FAIL_NOT_STARTED_WHY;
-        pResult->detail = SystemReason(GetLastError());
+        pResult->detail = pdfSystemReason(GetLastError());
         return 0;
     }
     CloseHandle(pi.hThread);

@@ -74,3 +74,6 @@ int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
 
 // Why a run made no result, in the language of szLang: what the tool said, else its outcome.
 std::string pdfRunWhy(const char* const* szLang, const T_RUN_RESULT& r);
+
+// What Windows says of the error dwError, on one line (its number when it says nothing).
+std::string pdfSystemReason(DWORD dwError);

@@ -2,12 +2,23 @@
 // decrypt with the owner password.
 #include "pdf.h"
 
-std::string pdfCatalogOfLists(T_INTERFACE* gui)
+#include "pdf_outline.h"
+
+// The page copy's range from the page lists and the Even/Odd buttons.
+static T_PAGE_RANGE CatalogOfLists(T_INTERFACE* gui)
 {
     int nFrom = (int)SendMessageA(gui->CboCatFrom.hdl, CB_GETCURSEL, 0, 0) + 1;
     int nTo = (int)SendMessageA(gui->CboCatTo.hdl, CB_GETCURSEL, 0, 0) + 1;
-    return pdfCatalogRange(nFrom, nTo, uiIsChecked(gui->OptCatEven.hdl),
-                           uiIsChecked(gui->OptCatOdd.hdl));
+    int nParity = uiIsChecked(gui->OptCatEven.hdl)  ? PAGES_EVEN
+                  : uiIsChecked(gui->OptCatOdd.hdl) ? PAGES_ODD
+                                                    : PAGES_EVERY;
+    return {nFrom, nTo, nParity, std::string()};
+}
+
+std::string pdfCatalogOfLists(T_INTERFACE* gui)
+{
+    T_PAGE_RANGE r = CatalogOfLists(gui);
+    return pdfCatalogRange(r.nFirst, r.nLast, r.nParity == PAGES_EVEN, r.nParity == PAGES_ODD);
 }
 
 // The source of the Single file page into szFile; 0, with the message shown, when there is none.
@@ -17,15 +28,18 @@ static int SingleSource(T_INTERFACE* gui, char* szFile)
 }
 
 // The source's pages as the tool's cat takes them (pageList) into the file beside it named with
-// szSuffix, with the security options.
+// szSuffix, with the security options (wiped); the result keeps the source's information and its
+// bookmarks, moved with their pages (pages: the source page of each page of the result).
 static int CatSource(T_INTERFACE* gui, const char* szFile, const std::string& pageList,
-                     const std::string& options, const char* szSuffix)
+                     const std::vector<int>& pages, std::string& options, const char* szSuffix)
 {
     char szNewFile[TANDREL_PATH_MAX] = {0};
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
-    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + pdfChosenArg(szFile, &gui->Source) +
-                      " cat " + pageList + " output " + pdfQuoteArg(szNewFile) + " " + options;
-    return pdfRunOne(gui, szFile, bNamed, cmd, szNewFile);
+    T_KEEP keep = {pdfChosenArg(szFile, &gui->Source), pages, 1, options};
+    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep.source + " cat " + pageList +
+                      " output " + pdfQuoteArg(szNewFile) + " " + options;
+    SecureZeroMemory(&options[0], options.size());
+    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, &keep);
 }
 
 int CatPDF(T_INTERFACE* gui)
@@ -35,12 +49,14 @@ int CatPDF(T_INTERFACE* gui)
     if (!pdfToolReady(gui) || !SingleSource(gui, szFile) ||
         !pdfReadSecurity(gui, SEC_OPTIONAL, options))
         return 0;
-    return CatSource(gui, szFile, pdfCatalogOfLists(gui), options, "_cat.pdf");
+    return CatSource(gui, szFile, pdfCatalogOfLists(gui), pdfRangePages({CatalogOfLists(gui)}),
+                     options, "_cat.pdf");
 }
 
-// The pages to keep: those of the page list that are not selected, as the tool's cat takes them;
-// empty when there is nothing to delete or nothing would be left (refused with its message).
-static std::string KeptPages(T_INTERFACE* gui)
+// The pages to keep: those of the page list that are not selected, as the tool's cat takes them,
+// and into pages the source page of each; empty when there is nothing to delete or nothing would
+// be left (refused with its message).
+static std::string KeptPages(T_INTERFACE* gui, std::vector<int>& pages)
 {
     HWND hList = gui->ListDelete.hdl;
     int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
@@ -57,6 +73,7 @@ static std::string KeptPages(T_INTERFACE* gui)
     // No range left: the tool would take that for every page, the opposite of what was asked.
     if (keep.empty())
         uiMessage(gui, TXT_MSG_DELETE_ALL, MB_ICONERROR);
+    pages = pdfKeptPages(selection.data(), nNbSelItems, nNbItems);
     return keep;
 }
 
@@ -67,10 +84,11 @@ int DeletePagesPDF(T_INTERFACE* gui)
     if (!pdfToolReady(gui) || !SingleSource(gui, szPDF) ||
         !pdfReadSecurity(gui, SEC_OPTIONAL, options))
         return 0;
-    std::string keep = KeptPages(gui);
+    std::vector<int> pages;
+    std::string keep = KeptPages(gui, pages);
     if (keep.empty())
         return 0;
-    return CatSource(gui, szPDF, keep, options, "_remove.pdf");
+    return CatSource(gui, szPDF, keep, pages, options, "_remove.pdf");
 }
 
 int DecryptPDF(T_INTERFACE* gui)

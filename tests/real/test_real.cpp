@@ -1,6 +1,9 @@
 // The operations against Debian's pdftk through the bridge: the results the tool writes.
 #include "harness.h"
 #include "pdf.h"
+#include "pdf_outline.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -10,19 +13,40 @@ class RealTool : public WindowTest {
     {
         toolKind = "bridge";
     }
+    // What the tool's data dump says of pdf, opened with options.
+    std::string DumpOf(const std::string& pdf, const std::string& options = "")
+    {
+        std::string dump = dir + "dump.txt";
+        DeleteFileA(dump.c_str());
+        ExecuteCommand(
+            (Quote(tool) + " " + Quote(pdf) + options + " dump_data_utf8 output " + Quote(dump))
+                .c_str());
+        return ReadFile(dump);
+    }
     // The widths of the pages of pdf, in order, as the tool reports them (or what key says).
     std::vector<int> Widths(const std::string& pdf, const std::string& options = "",
                             const std::string& key = "PageMediaDimensions: ")
     {
-        std::string dump = dir + "widths.txt";
-        DeleteFileA(dump.c_str());
-        ExecuteCommand(
-            (Quote(tool) + " " + Quote(pdf) + options + " dumpdata output " + Quote(dump)).c_str());
         std::vector<int> widths;
-        std::string text = ReadFile(dump);
+        std::string text = DumpOf(pdf, options);
         for (size_t pos = text.find(key); pos != std::string::npos; pos = text.find(key, pos + 1))
             widths.push_back(atoi(text.c_str() + pos + key.size()));
         return widths;
+    }
+    // The Title and the Author of pdf, then its bookmarks as "title:page", a "-" a level down.
+    std::string Kept(const std::string& pdf, const std::string& options = "")
+    {
+        T_DOC_DATA data;
+        pdfReadDocData(DumpOf(pdf, options), data);
+        std::string kept;
+        for (const char* key : {"Title", "Author"}) {
+            for (const T_INFO_ENTRY& e : data.info)
+                kept += e.key == key ? e.value + "; " : "";
+        }
+        for (const T_BOOKMARK& b : data.bookmarks)
+            kept += std::string((size_t)b.nLevel - 1, '-') + b.title + ":" +
+                    std::to_string(b.nPage) + " ";
+        return kept;
     }
 };
 
@@ -50,9 +74,9 @@ TEST_F(RealTool, PagesCopiedDeletedAndJoinedInOrder)
               std::vector<int>({510, 210, 220, 230, 240, 250, 260, 270}));
 }
 
-// Two scans of three pages, the backs from the last: interleaved in page order. A page turned
-// reads as turned, the others not; pages taken in the order typed.
-TEST_F(RealTool, ScansInterleavedPagesTurnedAndTaken)
+// Two scans of three pages, the backs from the last: interleaved in page order; pages taken in
+// the order typed.
+TEST_F(RealTool, ScansInterleavedAndPagesTaken)
 {
     WriteFile(dir + "fronts.pdf", Pdf(3));
     WriteFile(dir + "backs.pdf", Pdf(3, 500));
@@ -61,14 +85,76 @@ TEST_F(RealTool, ScansInterleavedPagesTurnedAndTaken)
     Click(BTN_BACKS, {dir + "backs.pdf"});
     Click(BTN_INTERLEAVE, {dir + "both"});
     EXPECT_EQ(Widths(dir + "both.pdf"), std::vector<int>({210, 530, 220, 520, 230, 510}));
-    Type(EDIT_RANGES, "2");
-    Click(BTN_ROTATE);
-    EXPECT_EQ(Widths(dir + "fronts_rotate.pdf", "", "PageMediaRotation: "),
-              std::vector<int>({0, 90, 0}));
     Type(EDIT_RANGES, "r1 1-2");
     Click(BTN_TAKE);
     EXPECT_EQ(Widths(dir + "fronts_pages.pdf"), std::vector<int>({230, 210, 220}));
     EXPECT_TRUE(shown.empty());
+}
+
+// How many temporary files of the program folder holds: data dumps, info files, results before
+// their bookmarks.
+static int TempFilesIn(const std::string& folder)
+{
+    int nFound = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        nFound += entry.path().filename().string().compare(0, 3, "tdr") == 0;
+    return nFound;
+}
+
+// A file with a title, an author and bookmarks, one with a child: each page edit's result keeps
+// them, each bookmark on its page's new place (or the next page kept), encrypted again when the
+// result is; pages turned from where they stand; a join keeps the first file's information.
+// Nothing temporary stays.
+TEST_F(RealTool, BookmarksAndInformationFollowTheirPages)
+{
+    char szTemp[MAX_PATH] = {0};
+    GetTempPathA(MAX_PATH, szTemp);
+    int nTempBefore = TempFilesIn(szTemp);
+    WriteFile(dir + "plain.pdf", Pdf(6));
+    WriteFile(dir + "backs.pdf", Pdf(6, 500));
+    WriteFile(
+        dir + "info.txt",
+        pdfInfoText({{"Title", "Six \xC3\xA9t\xC3\xA9s"}, {"Author", "Tandrel"}},
+                    {{"One", 1, 1}, {"Two", 1, 2}, {"Four", 1, 4}, {"Five", 2, 5}, {"Six", 1, 6}}));
+    ExecuteCommand((Quote(tool) + " " + Quote(dir + "plain.pdf") + " update_info_utf8 " +
+                    Quote(dir + "info.txt") + " output " + Quote(dir + "doc.pdf"))
+                       .c_str());
+    Click(BTN_SOURCE, {dir + "doc.pdf"});
+    Select(LIST_DELETE, {3});
+    Type(EDIT_OWNER, "own");
+    Type(EDIT_USER, "us");
+    Click(BTN_DELETE);
+    Type(EDIT_OWNER, "");
+    Type(EDIT_USER, "");
+    Tab(TAB_PAGES);
+    Click(BTN_PAGES_SRC, {dir + "doc.pdf"});
+    Click(BTN_BACKS, {dir + "backs.pdf"});
+    Type(EDIT_RANGES, "6 1-2");
+    Click(BTN_TAKE);
+    Type(EDIT_RANGES, "2, 2 3"); // page 2 turned twice
+    Click(BTN_ROTATE);
+    Click(BTN_INTERLEAVE, {dir + "both"});
+    Tab(TAB_MULTI);
+    Add({dir + "doc.pdf", dir + "backs.pdf"});
+    Click(BTN_JOIN, {dir + "joined"});
+    const struct {
+        const char *file, *opens, *kept;
+    } results[] = {
+        {"doc_remove.pdf", " input_pw us", "One:1 Two:2 Four:4 -Five:4 Six:5 "},
+        {"doc_pages.pdf", "", "One:2 Two:3 Four:1 -Five:1 Six:1 "},
+        {"doc_rotate.pdf", "", "One:1 Two:2 Four:4 -Five:5 Six:6 "},
+        {"both.pdf", "", "One:1 Two:3 Four:7 -Five:9 Six:11 "},
+        {"joined.pdf", "", "One:1 Two:2 Four:4 -Five:5 Six:6 "},
+    };
+    for (const auto& r : results)
+        EXPECT_EQ(Kept(dir + r.file, r.opens),
+                  std::string("Six \xC3\xA9t\xC3\xA9s; Tandrel; ") + r.kept)
+            << r.file;
+    EXPECT_EQ(Kept(dir + "doc_remove.pdf"), "") << "opens without the user password";
+    EXPECT_EQ(Widths(dir + "doc_rotate.pdf", "", "PageMediaRotation: "),
+              std::vector<int>({0, 180, 90, 0, 0, 0}));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(TempFilesIn(dir) + TempFilesIn(szTemp), nTempBefore);
 }
 
 TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)

@@ -41,6 +41,18 @@ class Operations : public WindowTest {
         }
         return s;
     }
+    // The runs since the last call but the data dumps of the source that follow an operation
+    // whose result keeps its bookmarks (the real tool's tests see to those).
+    std::vector<std::string> Ops()
+    {
+        std::vector<std::string> runs = Runs();
+        runs.erase(std::remove_if(runs.begin(), runs.end(), IsDump), runs.end());
+        return runs;
+    }
+    static bool IsDump(const std::string& run)
+    {
+        return run.find(" dump_data_utf8 output ") != std::string::npos;
+    }
 };
 
 // The source "in\v1.2.pdf" keeps the dot of its name in every result's name, and the choice of
@@ -82,8 +94,10 @@ TEST_F(Operations, CommandLinesOnBothPages)
                 }
                 // Listed inputs run at once start in any order.
                 std::vector<std::pair<std::string, std::string>> got, want;
-                for (size_t i = 0; i < runs.size() && i < cwds.size(); ++i)
-                    got.push_back({runs[i], cwds[i]});
+                for (size_t i = 0; i < runs.size() && i < cwds.size(); ++i) {
+                    if (!IsDump(runs[i]))
+                        got.push_back({runs[i], cwds[i]});
+                }
                 for (size_t i = 0; i < expected.size(); ++i)
                     want.push_back({expected[i], expectedCwds[i]});
                 std::sort(got.begin(), got.end());
@@ -93,9 +107,9 @@ TEST_F(Operations, CommandLinesOnBothPages)
         // Join: every listed file in list order, the output named in the save dialog, with its
         // extension made ".pdf": that file exists, so the program asks before replacing it.
         Click(BTN_JOIN, {dir + "joined.txt"});
-        EXPECT_EQ(Runs(), std::vector<std::string>(
-                              {Expand("%T \"%Da.pdf\" \"%Db.pdf\"  cat output \"%Djoined.pdf\" %S",
-                                      "", security)}));
+        EXPECT_EQ(Ops(), std::vector<std::string>(
+                             {Expand("%T \"%Da.pdf\" \"%Db.pdf\"  cat output \"%Djoined.pdf\" %S",
+                                     "", security)}));
     }
     // Nothing but the join's question: no command line, which may hold passwords, on screen.
     std::string replace = Question(dir + "joined.pdf\r\n\r\n" + szLang_fr[TXT_MSG_OVERWRITE]);
@@ -145,7 +159,7 @@ TEST_F(Operations, JoinNeverWritesOverAnInputAndAsksBeforeReplacing)
             nReply = c.nReply;
             Click(op.nButton, {dir + c.typed});
             EXPECT_EQ(shown, c.nSaid ? std::vector{said[c.nSaid]} : std::vector<std::string>());
-            EXPECT_EQ(Runs().size(), c.nRuns) << c.typed << " " << op.nButton;
+            EXPECT_EQ(Ops().size(), c.nRuns) << c.typed << " " << op.nButton;
         }
     }
 }
@@ -167,8 +181,8 @@ TEST_F(Operations, PagesInterleavedTurnedAndTaken)
     const struct { int nButton; const char* ranges; int nTurn; bool bReverse; const char* cmd; } cases[] = {
         {BTN_INTERLEAVE, "", 0, true,  "%T A=\"%Dfronts.pdf\" B=\"%Dbacks.pdf\" shuffle A Bend-1 output \"%Dboth.pdf\" %S"},
         {BTN_INTERLEAVE, "", 0, false, "%T A=\"%Dfronts.pdf\" B=\"%Dbacks.pdf\" shuffle A B output \"%Dboth.pdf\" %S"},
-        {BTN_ROTATE,     "2", 2, true,  "%T \"%Dfronts.pdf\" cat 1-1 2-2west 3-3 output \"%Dfronts_rotate.pdf\" %S"},
-        {BTN_ROTATE,     "1-endodd", 1, true, "%T \"%Dfronts.pdf\" cat 1-1south 2-2 3-3south output \"%Dfronts_rotate.pdf\" %S"},
+        {BTN_ROTATE,     "2", 2, true,  "%T \"%Dfronts.pdf\" rotate 2left output \"%Dfronts_rotate.pdf\" %S"},
+        {BTN_ROTATE,     "1-endodd 3", 1, true, "%T \"%Dfronts.pdf\" rotate 1-endodddown 3down output \"%Dfronts_rotate.pdf\" %S"},
         {BTN_TAKE,       "3-1, R1 2", 0, true, "%T \"%Dfronts.pdf\" cat 3-1 r1 2 output \"%Dfronts_pages.pdf\" %S"},
     };
     // clang-format on
@@ -181,7 +195,7 @@ TEST_F(Operations, PagesInterleavedTurnedAndTaken)
                 Click(CHK_REVERSE);
             DeleteFileA((dir + "both.pdf").c_str()); // nothing to replace
             Click(c.nButton, std::vector<std::string>(c.nButton == BTN_INTERLEAVE, dir + "both"));
-            EXPECT_EQ(Runs(), std::vector{Expand(c.cmd, "", security)}) << c.cmd;
+            EXPECT_EQ(Ops(), std::vector{Expand(c.cmd, "", security)}) << c.cmd;
         }
     }
     EXPECT_TRUE(shown.empty());
@@ -197,16 +211,16 @@ TEST_F(Operations, PagesInterleavedTurnedAndTaken)
     nReply = IDYES;
     DeleteFileA((dir + "both.pdf").c_str());
     Click(BTN_INTERLEAVE, {dir + "both"});
-    EXPECT_EQ(Runs(), std::vector{Expand("%T A=\"%Dfronts.pdf\" B=\"%Dmore.pdf\" input_pw "
-                                         "B=\"pw\" shuffle A Bend-1 output \"%Dboth.pdf\" ",
-                                         "", "")});
+    EXPECT_EQ(Ops(), std::vector{Expand("%T A=\"%Dfronts.pdf\" B=\"%Dmore.pdf\" input_pw "
+                                        "B=\"pw\" shuffle A Bend-1 output \"%Dboth.pdf\" ",
+                                        "", "")});
     // Given as PROMPT, the backs' password is asked for on the tool's console.
     Type(EDIT_OWNER, "PROMPT");
     Click(BTN_BACKS, {dir + "more.pdf"});
     Type(EDIT_OWNER, "");
     DeleteFileA((dir + "both.pdf").c_str());
     Click(BTN_INTERLEAVE, {dir + "both"});
-    EXPECT_NE(Runs().back().find(" input_pw B=\"PROMPT\" shuffle A Bend-1 "), std::string::npos);
+    EXPECT_NE(Ops().back().find(" input_pw B=\"PROMPT\" shuffle A Bend-1 "), std::string::npos);
     EXPECT_TRUE(IsFile(dir + "both.pdf") && shown == std::vector(3, ask));
     // Ranges outside the three pages, or no range at all, are refused and quoted.
     shown.clear();
@@ -322,7 +336,7 @@ TEST_F(Operations, SourcePagesAndPasswords)
     for (int n : {BTN_CAT, BTN_DELETE, BTN_DUMP_FIELDS, BTN_BURST, BTN_REPAIR})
         Click(n);
     runs = Runs();
-    EXPECT_EQ(runs.size(), 5u);
+    EXPECT_EQ(runs.size(), 7u); // the copy and the deletion dump the source's data too
     std::string source = Quote(dir + "locked.pdf") + " input_pw \"right\" ";
     for (const std::string& run : runs) // as the decryption places its password
         EXPECT_EQ(run.find(source), tool.size() + 3) << run;
