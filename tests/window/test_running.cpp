@@ -143,6 +143,9 @@ TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
 {
     const size_t nTemporary = TemporaryFiles(), nAtOnce = AtOnce();
     Pick(CBO_ZOOM, 3);
+    WriteFile(dir + "one.pdf", Pdf(1));
+    Click(BTN_SOURCE, {dir + "one.pdf"}); // a single run, its pages counted, leaves nothing
+    EXPECT_EQ(TemporaryFiles(), nTemporary);
     // clang-format off
     const struct {
         size_t nInputs;
