@@ -146,6 +146,7 @@ TEST_F(Running, EscapeOnTheLastInputAndTheSessionsEnd)
     WriteFile(dir + "one.pdf", Pdf(1));
     Click(BTN_SOURCE, {dir + "one.pdf"}); // a single run, its pages counted, leaves nothing
     EXPECT_EQ(TemporaryFiles(), nTemporary);
+    Runs();
     // clang-format off
     const struct {
         size_t nInputs;
