@@ -6,24 +6,15 @@
 #include "pdf_files.h"
 #include "pdf_text.h"
 
-// A fresh, unused name in the program's temporary folder, so that no file of the user is
-// written over or deleted and a read-only folder of the PDF file does not matter.
-static bool TempDumpName(char* szDump)
-{
-    if (!pdfTempName("tdr", szDump))
-        return false;
-    // The name is reserved by an empty file; the dump exists only if the tool writes it.
-    DeleteFileA(szDump);
-    return true;
-}
-
 int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd,
                             const char* szWorkDir, T_RUN_RESULT* pResult)
 {
     T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
     char dumpfile[TANDREL_PATH_MAX] = {0};
     int nPages = -1;
-    if (TempDumpName(dumpfile)) {
+    // A fresh name of the program's own: no file of the user is written over, and a read-only
+    // folder of the PDF file does not matter; the dump exists only if the tool writes it.
+    if (pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, dumpfile)) {
         std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);
         if (szPasswd && *szPasswd)
             command += " input_pw " + pdfQuoteArg(szPasswd);

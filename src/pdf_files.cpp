@@ -190,6 +190,14 @@ int pdfTempName(const char* szPrefix, char* szName)
                : 0;
 }
 
+int pdfFreeTempName(const char* szDir, const char* szPrefix, char* szName)
+{
+    if (szDir ? !GetTempFileNameA(szDir, szPrefix, 0, szName) : !pdfTempName(szPrefix, szName))
+        return 0;
+    DeleteFileA(szName);
+    return 1;
+}
+
 int pdfRemoveOldTemp(void)
 {
     char szDir[TANDREL_PATH_MAX];

@@ -50,9 +50,16 @@ int pdfRemoveWhatRunWrote(const T_RESULT_WATCH* w);
 // The program's own folder for its temporary files, under the user's temporary folder, made
 // when missing, into szDir (TANDREL_PATH_MAX bytes, ending in a separator): 0 when there is none.
 int pdfTempFolder(char* szDir);
+// The first letters of the temporary files' names: the data dumps and info files, and the
+// files each run's tool output goes into.
+#define TEMP_PREFIX_DATA "tdr"
+#define TEMP_PREFIX_OUTPUT "tdo"
 // A fresh, unused name in that folder, reserved by an empty file (szPrefix: 3 letters): 0 when
 // none can be made.
 int pdfTempName(const char* szPrefix, char* szName);
+// The same name in szDir (null: that folder), the file that reserved it removed again, so that
+// only what a run writes is ever there: 0 when none can be made.
+int pdfFreeTempName(const char* szDir, const char* szPrefix, char* szName);
 // Removes what a program that was killed left in that folder: the files older than a day, so
 // that those of another TANDREL at work stay.
 int pdfRemoveOldTemp(void);

@@ -37,16 +37,6 @@ static int RunFailed(const T_OUTCOME& outcome, T_RUN_RESULT* why)
     return KEEP_FAILED;
 }
 
-// A fresh name in szDir, or in the program's temporary folder when szDir is null, which no file of
-// the user has; the file that reserved it is removed again: only what a run writes is there.
-static int TempName(const char* szDir, char* szName)
-{
-    if (szDir ? !GetTempFileNameA(szDir, "tdr", 0, szName) : !pdfTempName("tdr", szName))
-        return 0;
-    DeleteFileA(szName);
-    return 1;
-}
-
 static std::string ReadWhole(const char* szFile)
 {
     std::string text;
@@ -107,13 +97,13 @@ static int UpdateResult(T_INTERFACE* gui, const T_KEEP* keep, const char* szInpu
 {
     char szInfo[TANDREL_PATH_MAX], szTemp[TANDREL_PATH_MAX], szDir[TANDREL_PATH_MAX];
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
-    if (!TempName(nullptr, szInfo))
+    if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo))
         return KEEP_FAILED;
     lstrcpynA(szDir, szOutput, sizeof(szDir));
     PathRemoveFileSpecA(szDir);
     int bWritten = WriteWhole(szInfo, text);
     int nKept = KEEP_FAILED;
-    if (bWritten && !TempName(szDir, szTemp))
+    if (bWritten && !pdfFreeTempName(szDir, TEMP_PREFIX_DATA, szTemp))
         why->nText = TXT_FAIL_NO_TEMP_HERE;
     else if (bWritten)
         nKept = ReplaceResult(gui, keep, szInput, szOutput, szInfo, szTemp, why);
@@ -128,7 +118,7 @@ static int KeepSourceData(T_INTERFACE* gui, const T_KEEP* keep, const char* szIn
 {
     char szDump[TANDREL_PATH_MAX];
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
-    if (!TempName(nullptr, szDump))
+    if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szDump))
         return KEEP_FAILED;
     std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep->source + " dump_data_utf8 output " +
                       pdfQuoteArg(szDump);

@@ -119,7 +119,7 @@ static void OpenToolOutput(T_RUN* run)
         return;
     }
     CloseHandleOf(&run->hToolOutput);
-    if (pdfTempName("tdo", run->szToolOutput))
+    if (pdfTempName(TEMP_PREFIX_OUTPUT, run->szToolOutput))
         run->hToolOutput = CreateFileA(run->szToolOutput, GENERIC_READ | GENERIC_WRITE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
                                        CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
