@@ -4,6 +4,8 @@
 
 #include <string.h>
 
+#include "paths.h"
+
 // Geometry at 100 %, in the field order of the record.
 // clang-format off
 T_INTERFACE gui = {
@@ -99,5 +101,18 @@ int uiReadText(HWND h, char* sz, int nSize)
 {
     memset(sz, 0, (size_t)nSize);
     GetWindowTextA(h, sz, nSize);
+    return 0;
+}
+
+int uiReadPath(HWND h, char* szPath)
+{
+    WCHAR wszPath[TANDREL_PATH_MAX] = {0};
+    GetWindowTextW(h, wszPath, TANDREL_PATH_MAX);
+    return pathFromWide(wszPath, szPath);
+}
+
+int uiShowPath(HWND h, const char* szPath)
+{
+    SetWindowTextW(h, pathWide(szPath).c_str());
     return 0;
 }

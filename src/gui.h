@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
-#define TANDREL_PATH_MAX 260      // a path holds at most 259 characters and the terminator
+#define TANDREL_PATH_MAX 260 // a path holds at most 259 characters and the terminator
+// Such a path in UTF-8, as the program keeps the user's paths (paths.h): 3 bytes a character at
+// most, a letter outside the basic plane being two characters of 4 bytes.
+#define TANDREL_PATH_BYTES (3 * TANDREL_PATH_MAX)
 #define TANDREL_PASSWD_LEN 32     // the longest password the tool's encryption keeps
 #define TANDREL_PASSWD_MAX 33     // a password and its terminator
 #define TANDREL_RANGE_MAX 128     // the page range of the page copy
@@ -124,7 +127,6 @@ enum {
     TXT_FILTER_PDF,         // the file dialogs' two file types
     TXT_FILTER_ALL,
     TXT_FOLDER_TITLE,        // the folder dialog's title
-    TXT_MSG_NAME_CODE_PAGE,  // %1 a chosen name the code page cannot spell, as it can show it
     TXT_MSG_COUNT_FAILED,    // %1 why the pages of the chosen file could not be counted
     TXT_FAIL_REPLACES_INPUT, // its result would replace another listed input
     TXT_FAIL_NO_TEMP,        // no temporary file can be made
@@ -157,6 +159,9 @@ enum {
     TXT_WHY_CODE_PAGE,            // the code page cannot spell its name, or it is too long to name
     TXT_MSG_KEPT_WITHOUT,  // heads the inputs whose result lacks its source's bookmarks and info
     TXT_FAIL_NO_TEMP_HERE, // no temporary file can be made in the result's folder
+    TXT_FAIL_NO_STAND_IN,  // a name the code page cannot spell, and no stand-in for it (%1: why)
+    TXT_FAIL_NOT_PLACED,   // the result could not take its name (%1: why)
+    TXT_STATUS_COPYING,    // a file copied for the tool under a name it can take (%1)
     TXT_COUNT
 };
 
@@ -339,6 +344,10 @@ int CheckPermissions(T_INTERFACE* gui, HWND hChk);
 int uiIsChecked(HWND h);
 // The text of h into sz (nSize bytes, zero-filled first), cut to fit.
 int uiReadText(HWND h, char* sz, int nSize);
+// The path a path box shows, whole, into szPath (TANDREL_PATH_BYTES bytes, UTF-8); and a path
+// shown there. The path boxes and the file list are wide controls: they show every name.
+int uiReadPath(HWND h, char* szPath);
+int uiShowPath(HWND h, const char* szPath);
 
 // Exact product of v and ratio, truncated toward zero.
 int uiScaleValue(int v, double ratio);
@@ -361,14 +370,11 @@ int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg);
 
 // The open and save dialogs of one PDF file, owned by the main window: 1 when a file was chosen
-// into szFile (nFile bytes).
-int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
-int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile);
-// The folder dialog: 1 when a folder was chosen into szDir (TANDREL_PATH_MAX bytes).
+// into szFile (TANDREL_PATH_BYTES bytes, UTF-8).
+int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile);
+int uiSavePdfDialog(T_INTERFACE* gui, char* szFile);
+// The folder dialog: 1 when a folder was chosen into szDir (TANDREL_PATH_BYTES bytes, UTF-8).
 int uiFolderDialog(T_INTERFACE* gui, char* szDir);
-// A name from the shell or a dialog as a narrow path in szPath (nPath bytes): 0 when the code
-// page cannot spell it or it does not fit.
-int uiNarrowPath(const WCHAR* wszPath, char* szPath, int nPath = TANDREL_PATH_MAX);
 
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);

@@ -2,8 +2,7 @@
 // controls, shows the progress and then what the operation came to.
 #include "gui_busy.h"
 
-#include <shlwapi.h>
-
+#include "paths.h"
 #include "pdf_text.h"
 #include "pdf_tool.h"
 
@@ -64,18 +63,28 @@ static int AnswerWhileBusy(void)
     return 0;
 }
 
+// The status bar says that a large file is copied for the tool, which takes a while.
+static int ShowCopying(const char* szFile)
+{
+    std::string text =
+        pdfFillText(pBusyGui->szLang[TXT_STATUS_COPYING], {pathShown(pathFileName(szFile))});
+    SetWindowTextA(pBusyGui->Status.hdl, text.c_str());
+    return 0;
+}
+
 int uiLendWindow(T_INTERFACE* gui)
 {
     pBusyGui = gui;
     pdfLendAnswer(AnswerWhileBusy);
+    pdfLendCopyNote(ShowCopying);
     return 0;
 }
 
 static int ShowProgress(int nDone, int nSteps, const char* szInput)
 {
-    std::string text =
-        pdfFillText(pBusyGui->szLang[TXT_STATUS_PROGRESS],
-                    {std::to_string(nDone), std::to_string(nSteps), PathFindFileNameA(szInput)});
+    std::string text = pdfFillText(
+        pBusyGui->szLang[TXT_STATUS_PROGRESS],
+        {std::to_string(nDone), std::to_string(nSteps), pathShown(pathFileName(szInput))});
     SetWindowTextA(pBusyGui->Status.hdl, text.c_str());
     return 0;
 }
@@ -93,7 +102,7 @@ int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OU
         return 0;
     std::vector<std::string> inputs, whys;
     for (size_t i = 0; i < steps.size() && i < outcome.results.size(); ++i) {
-        inputs.push_back(steps[i].input);
+        inputs.push_back(pathShown(steps[i].input.c_str()));
         const T_RUN_RESULT& r = outcome.results[i];
         whys.push_back(r.nText ? pdfRunWhy(gui->szLang, r) : std::string());
     }

@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "obj.h"
+#include "paths.h"
 
 enum {
     KIND_GROUP,
@@ -19,13 +20,15 @@ enum {
     KIND_PATH,
     KIND_PAGES,
     KIND_SETTING,
-    KIND_LIST
+    KIND_LIST,
+    KIND_FILES
 };
 
 typedef struct {
     const char* szClass;
     DWORD dwExStyle;
     DWORD dwStyle; // without WS_VISIBLE
+    int bWide;     // a wide control, which shows every name: a path box or the file list
 } T_KIND;
 
 // Every control that takes input is a tab stop, and each starts a group of its own for the arrow
@@ -35,27 +38,30 @@ typedef struct {
 
 // clang-format off
 static const T_KIND kinds[] = {
-    /* KIND_GROUP    */ {"BUTTON",   0,                WS_CHILD | WS_GROUP | BS_GROUPBOX},
-    /* KIND_RADIO    */ {"BUTTON",   0,                WS_CHILD | BS_AUTORADIOBUTTON},
-    /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_AUTOCHECKBOX},
-    /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_PUSHBUTTON},
-    /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT},
+    /* KIND_GROUP    */ {"BUTTON",   0,                WS_CHILD | WS_GROUP | BS_GROUPBOX, 0},
+    /* KIND_RADIO    */ {"BUTTON",   0,                WS_CHILD | BS_AUTORADIOBUTTON, 0},
+    /* KIND_CHECK    */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_AUTOCHECKBOX, 0},
+    /* KIND_BUTTON   */ {"BUTTON",   0,                WS_CHILD | KEYS_STOP | BS_PUSHBUTTON, 0},
+    /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT, 0},
     // A path on one line, shortened in its middle where it is too long; an & is no mnemonic.
     /* KIND_TOOL     */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT |
-                                                       SS_NOPREFIX | SS_PATHELLIPSIS},
+                                                       SS_NOPREFIX | SS_PATHELLIPSIS, 0},
     /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
-                                                       ES_AUTOHSCROLL},
+                                                       ES_AUTOHSCROLL, 0},
     /* KIND_RANGES   */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
-                                                       ES_AUTOHSCROLL},
+                                                       ES_AUTOHSCROLL, 0},
     /* KIND_PATH     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
-                                                       ES_AUTOHSCROLL | ES_READONLY},
+                                                       ES_AUTOHSCROLL | ES_READONLY, 1},
     /* KIND_PAGES    */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
-                                                       CBS_DROPDOWNLIST},
+                                                       CBS_DROPDOWNLIST, 0},
     /* KIND_SETTING  */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
-                                                       CBS_DROPDOWNLIST | CBS_AUTOHSCROLL},
+                                                       CBS_DROPDOWNLIST | CBS_AUTOHSCROLL, 0},
     /* KIND_LIST     */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | WS_VSCROLL |
                                                        WS_HSCROLL | LBS_DISABLENOSCROLL |
-                                                       LBS_MULTIPLESEL},
+                                                       LBS_MULTIPLESEL, 0},
+    /* KIND_FILES    */ {"LISTBOX",  WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | WS_VSCROLL |
+                                                       WS_HSCROLL | LBS_DISABLENOSCROLL |
+                                                       LBS_MULTIPLESEL, 1},
 };
 // clang-format on
 
@@ -121,7 +127,7 @@ static const T_CONTROL controls[] = {
     {&T_INTERFACE::ListDelete,           KIND_LIST,     VISIBLE, IN_WINDOW},
     {&T_INTERFACE::StaticDelete,         KIND_LABEL,    VISIBLE, IN_WINDOW},
     {&T_INTERFACE::BtnDelete,            KIND_BUTTON,   VISIBLE, IN_WINDOW},
-    {&T_INTERFACE::ListPdfFiles,         KIND_LIST,     HIDDEN,  IN_WINDOW},
+    {&T_INTERFACE::ListPdfFiles,         KIND_FILES,     HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::BtnJoin,              KIND_BUTTON,   HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::BtnAddDirToList,      KIND_BUTTON,   HIDDEN,  IN_WINDOW},
     {&T_INTERFACE::BtnAddPdfToList,      KIND_BUTTON,   HIDDEN,  IN_WINDOW},
@@ -228,6 +234,17 @@ static void FillControl(T_INTERFACE* gui, T_ELEMENT* e, int nKind)
     }
 }
 
+// A control of the kind k at the place of e, at 100 %.
+static HWND CreateOfKind(const T_KIND& k, DWORD dwExStyle, DWORD dwStyle, const T_ELEMENT* e,
+                         HWND hParent, HINSTANCE hInst)
+{
+    if (k.bWide)
+        return CreateWindowExW(dwExStyle, pathWide(k.szClass).c_str(), nullptr, dwStyle, e->x, e->y,
+                               e->w, e->h, hParent, nullptr, hInst, nullptr);
+    return CreateWindowExA(dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h, hParent,
+                           nullptr, hInst, nullptr);
+}
+
 int uiCreateControls(T_INTERFACE* gui)
 {
     InitCommonControls();
@@ -243,8 +260,7 @@ int uiCreateControls(T_INTERFACE* gui)
             dwStyle |= c.pElement == pFirst ? WS_GROUP : 0;
         // The Tab key goes on into the controls the encryption group box holds.
         DWORD dwExStyle = k.dwExStyle | (e == &gui->FrameEncrypt ? WS_EX_CONTROLPARENT : 0);
-        e->hdl = CreateWindowExA(dwExStyle, k.szClass, nullptr, dwStyle, e->x, e->y, e->w, e->h,
-                                 hParent, nullptr, gui->hInst, nullptr);
+        e->hdl = CreateOfKind(k, dwExStyle, dwStyle, e, hParent, gui->hInst);
         FillControl(gui, e, c.nKind);
     }
     // The Tab key follows the window order: the left-hand panel, then the tab control, then the

@@ -1,7 +1,8 @@
 // The one seam of every message box and file dialog, which the tests answer; the names the
-// dialogs give taken only when the code page spells them exactly.
+// dialogs give are kept whole, in UTF-8.
 #include "gui.h"
 
+#include "paths.h"
 #include "pdf_text.h"
 
 T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameW, GetSaveFileNameW, SHBrowseForFolderW,
@@ -25,7 +26,7 @@ int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
 int uiAskReplace(T_INTERFACE* gui, const char* szFile)
 {
     // The file named first: the name typed in a dialog may not be the one that exists.
-    std::string text = std::string(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
+    std::string text = pathShown(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
     // No is the default: replacing is the answer that cannot be undone.
     return uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES ? 1
                                                                                              : 0;
@@ -41,23 +42,6 @@ static const DWORD OFN_SAVE_PDF =
 
 typedef BOOL(WINAPI* T_FILE_DIALOG)(LPOPENFILENAMEW);
 
-int uiNarrowPath(const WCHAR* wszPath, char* szPath, int nPath)
-{
-    return pdfNarrowName(wszPath, szPath, nPath, GetACP());
-}
-
-// A name the user chose as a narrow path; one the code page cannot spell is refused, and named,
-// rather than taken for another file.
-static int ChosenPath(T_INTERFACE* gui, const WCHAR* wszPath, char* szPath, int nPath)
-{
-    if (uiNarrowPath(wszPath, szPath, nPath))
-        return 1;
-    std::string text =
-        pdfFillText(gui->szLang[TXT_MSG_NAME_CODE_PAGE], {pdfShownName(wszPath, GetACP())});
-    uiShowText(gui, text.c_str(), MB_ICONERROR);
-    return 0;
-}
-
 // The file types, in the active language: PDF files first.
 static std::wstring PdfFilter(T_INTERFACE* gui)
 {
@@ -72,8 +56,7 @@ static std::wstring PdfFilter(T_INTERFACE* gui)
     return filter; // its terminator ends the list
 }
 
-static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
-                     T_FILE_DIALOG pDialog)
+static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD dwFlags, T_FILE_DIALOG pDialog)
 {
     WCHAR wszFile[TANDREL_PATH_MAX] = {0};
     std::wstring filter = PdfFilter(gui);
@@ -87,17 +70,17 @@ static int PdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile, DWORD dwFlags,
     ofn.Flags = dwFlags;
     int nChosen = pDialog(&ofn) ? 1 : 0;
     wszFile[TANDREL_PATH_MAX - 1] = 0;
-    return nChosen && ChosenPath(gui, wszFile, szFile, (int)nFile);
+    return nChosen && pathFromWide(wszFile, szFile);
 }
 
-int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
+int uiOpenPdfDialog(T_INTERFACE* gui, char* szFile)
 {
-    return PdfDialog(gui, szFile, nFile, OFN_OPEN_PDF, dialogs.GetOpenFileName);
+    return PdfDialog(gui, szFile, OFN_OPEN_PDF, dialogs.GetOpenFileName);
 }
 
-int uiSavePdfDialog(T_INTERFACE* gui, char* szFile, DWORD nFile)
+int uiSavePdfDialog(T_INTERFACE* gui, char* szFile)
 {
-    return PdfDialog(gui, szFile, nFile, OFN_SAVE_PDF, dialogs.GetSaveFileName);
+    return PdfDialog(gui, szFile, OFN_SAVE_PDF, dialogs.GetSaveFileName);
 }
 
 int uiFolderDialog(T_INTERFACE* gui, char* szDir)
@@ -116,5 +99,5 @@ int uiFolderDialog(T_INTERFACE* gui, char* szDir)
     CoTaskMemFree(pidl);
     if (SUCCEEDED(hrCom))
         CoUninitialize();
-    return bPath && ChosenPath(gui, wszDir, szDir, TANDREL_PATH_MAX);
+    return bPath && pathFromWide(wszDir, szDir);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "obj.h"
+#include "paths.h"
 #include "pdf.h"
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
@@ -39,7 +40,7 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
 // or 0 with the box emptied and the user told why.
 static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSEN* chosen)
 {
-    SetWindowTextA(hBox, szFile);
+    uiShowPath(hBox, szFile);
     T_RUN_RESULT r;
     chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, &r);
     if (chosen->nPages > 0)
@@ -49,7 +50,7 @@ static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSE
     // "No page" only for a file the tool read; else what it said, or why it did not run.
     std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui->szLang, r)});
     uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
-    SetWindowTextA(hBox, "");
+    uiShowPath(hBox, "");
     SecureZeroMemory(chosen, sizeof(*chosen));
     return 0;
 }
@@ -97,9 +98,9 @@ static int uiLoadBacks(T_INTERFACE* gui, const char* szFile)
 // A file chosen in the open dialog, made what pLoad makes it.
 static int uiChooseWith(T_INTERFACE* gui, int (*pLoad)(T_INTERFACE*, const char*))
 {
-    char szFile[TANDREL_PATH_MAX] = {0};
+    char szFile[TANDREL_PATH_BYTES] = {0};
     // The pages are counted by the tool: without it, no file can be chosen.
-    if (pdfToolReady(gui) && uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
+    if (pdfToolReady(gui) && uiOpenPdfDialog(gui, szFile))
         pLoad(gui, szFile);
     return 0;
 }
@@ -121,8 +122,8 @@ int uiChooseBacks(T_INTERFACE* gui)
 
 int AddPdfToList(T_INTERFACE* gui)
 {
-    char szFile[TANDREL_PATH_MAX] = {0};
-    if (uiOpenPdfDialog(gui, szFile, sizeof(szFile)))
+    char szFile[TANDREL_PATH_BYTES] = {0};
+    if (uiOpenPdfDialog(gui, szFile))
         List_AddItem(gui->ListPdfFiles.hdl, szFile);
     return 0;
 }
@@ -140,24 +141,16 @@ static int uiAddPdfFolder(T_INTERFACE* gui, const char* szDir)
     size_t nLast = dir.rfind('\\');
     if (nLast != std::string::npos && nLast + 1 != dir.size())
         dir += '\\';
-    // The folder is searched by its wide names, so that a name the code page cannot hold is
-    // seen as such rather than with '?' in it.
-    WCHAR wszPattern[TANDREL_PATH_MAX] = {0};
-    if (!MultiByteToWideChar(CP_ACP, 0, (dir + "*.pdf").c_str(), -1, wszPattern, TANDREL_PATH_MAX))
-        return 0;
     WIN32_FIND_DATAW fd;
-    HANDLE hFind = FindFirstFileW(wszPattern, &fd);
+    HANDLE hFind = FindFirstFileW(pathWide((dir + "*.pdf").c_str()).c_str(), &fd);
     if (hFind == INVALID_HANDLE_VALUE)
         return 0;
     do {
         // The pattern also finds folders named *.pdf, and files whose short 8.3 name ends in
         // .pdf while the long name does not (x.pdfa): neither is a PDF file.
-        char szName[TANDREL_PATH_MAX];
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-            !uiNarrowPath(fd.cFileName, szName) || !EndsWithPdf(szName))
-            continue;
-        std::string path = dir + szName;
-        if (path.size() < TANDREL_PATH_MAX)
+        std::string path = dir + pathUtf8(fd.cFileName);
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && EndsWithPdf(path.c_str()) &&
+            pathChars(path.c_str()) < TANDREL_PATH_MAX)
             List_AddItem(gui->ListPdfFiles.hdl, path.c_str());
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
@@ -174,7 +167,7 @@ static void HoldListRedraw(T_INTERFACE* gui, int nHold)
 
 int AddDirPdfToList(T_INTERFACE* gui)
 {
-    char szDir[TANDREL_PATH_MAX] = {0};
+    char szDir[TANDREL_PATH_BYTES] = {0};
     if (uiFolderDialog(gui, szDir)) {
         HoldListRedraw(gui, 1);
         uiAddPdfFolder(gui, szDir);
@@ -183,26 +176,20 @@ int AddDirPdfToList(T_INTERFACE* gui)
     return 0;
 }
 
-static int IsFolder(const char* szPath)
-{
-    DWORD dwAttr = GetFileAttributesA(szPath);
-    return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
-}
-
 // A PDF file: a file there, not a folder, whose name ends in .pdf.
 static int IsPdfFile(const char* szPath)
 {
-    DWORD dwAttr = GetFileAttributesA(szPath);
+    DWORD dwAttr = pathAttributes(szPath);
     return dwAttr != INVALID_FILE_ATTRIBUTES && !(dwAttr & FILE_ATTRIBUTE_DIRECTORY) &&
            EndsWithPdf(szPath);
 }
 
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab)
 {
-    char szPath[TANDREL_PATH_MAX];
+    char szPath[TANDREL_PATH_BYTES];
     if (nTab == TAB_SINGLE || nTab == TAB_PAGES) {
         for (const std::wstring& p : paths) {
-            if (!uiNarrowPath(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
+            if (!pathFromWide(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
                 continue;
             if (!pdfToolReady(gui))
                 return 0;
@@ -211,9 +198,9 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);
         for (const std::wstring& p : paths) {
-            if (!uiNarrowPath(p.c_str(), szPath))
+            if (!pathFromWide(p.c_str(), szPath))
                 continue;
-            if (IsFolder(szPath))
+            if (pathIsFolder(szPath))
                 uiAddPdfFolder(gui, szPath);
             else if (IsPdfFile(szPath))
                 List_AddItem(gui->ListPdfFiles.hdl, szPath);
@@ -239,12 +226,11 @@ int uiDropFiles(T_INTERFACE* gui, HDROP hDrop)
 // folder.
 static int WhyNotOpened(const WCHAR* wszFull)
 {
-    char szPath[TANDREL_PATH_MAX];
+    char szPath[TANDREL_PATH_BYTES];
     if (GetFileAttributesW(wszFull) == INVALID_FILE_ATTRIBUTES)
         return TXT_WHY_MISSING;
-    if (!uiNarrowPath(wszFull, szPath))
-        return TXT_WHY_CODE_PAGE;
-    return IsFolder(szPath) || IsPdfFile(szPath) ? 0 : TXT_WHY_NOT_PDF;
+    pathFromWide(wszFull, szPath);
+    return pathIsFolder(szPath) || IsPdfFile(szPath) ? 0 : TXT_WHY_NOT_PDF;
 }
 
 int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
@@ -260,13 +246,13 @@ int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
             paths.push_back(wszFull);
             continue;
         }
-        names.push_back(pdfShownName(bFits ? wszFull : arg.c_str(), GetACP()));
+        names.push_back(pathShown(pathUtf8(bFits ? wszFull : arg.c_str()).c_str()));
         whys.push_back(gui->szLang[nWhy]);
     }
     if (!paths.empty()) {
-        char szPath[TANDREL_PATH_MAX];
+        char szPath[TANDREL_PATH_BYTES];
         bool bOnePdf =
-            args.size() == 1 && uiNarrowPath(paths[0].c_str(), szPath) && IsPdfFile(szPath);
+            args.size() == 1 && pathFromWide(paths[0].c_str(), szPath) && IsPdfFile(szPath);
         int nTab = bOnePdf ? TAB_SINGLE : TAB_MULTI;
         SendMessageA(gui->Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
         uiShowSelectedPage(gui);

@@ -119,10 +119,6 @@ const char* const szLang_fr[TXT_COUNT] = {
     /* TXT_FILTER_PDF         */ "Fichiers PDF (*.pdf)",
     /* TXT_FILTER_ALL         */ "Tous les fichiers (*.*)",
     /* TXT_FOLDER_TITLE       */ "Choisissez un r\xE9pertoire :",
-    /* TXT_MSG_NAME_CODE_PAGE */ "%1\r\n\r\nCe nom ne peut pas \xEAtre donn\xE9 tel quel \xE0 pdftk : "
-                                 "la page de codes de Windows ne sait pas \xE9" "crire certaines de "
-                                 "ses lettres, ou il d\xE9passe alors 259 caract\xE8res. Renommez le "
-                                 "fichier ou son dossier.",
     /* TXT_MSG_COUNT_FAILED   */ "Les pages de ce fichier n'ont pas pu \xEAtre compt\xE9" "es.\r\n\r\n%1",
     /* TXT_FAIL_REPLACES_INPUT */ "Son r\xE9sultat remplacerait un autre fichier de la liste.",
     /* TXT_FAIL_NO_TEMP       */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
@@ -164,6 +160,11 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "informations de document de sa source :",
     /* TXT_FAIL_NO_TEMP_HERE  */ "Aucun fichier temporaire ne peut \xEAtre cr\xE9\xE9 dans le "
                                  "dossier du r\xE9sultat.",
+    /* TXT_FAIL_NO_STAND_IN   */ "Ce nom ne peut pas \xEAtre donn\xE9 \xE0 pdftk : la page de codes "
+                                 "de Windows ne sait pas \xE9" "crire certaines de ses lettres, et "
+                                 "aucun autre nom n'a pu lui \xEAtre substitu\xE9 : %1",
+    /* TXT_FAIL_NOT_PLACED    */ "Son r\xE9sultat n'a pas pu prendre son nom : %1",
+    /* TXT_STATUS_COPYING     */ "Copie de %1 sous un nom que pdftk sait lire\x85",
 };
 
 const char* const szLang_en[TXT_COUNT] = {
@@ -272,9 +273,6 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_FILTER_PDF         */ "PDF files (*.pdf)",
     /* TXT_FILTER_ALL         */ "All files (*.*)",
     /* TXT_FOLDER_TITLE       */ "Choose a folder:",
-    /* TXT_MSG_NAME_CODE_PAGE */ "%1\r\n\r\nThis name cannot be given to pdftk as it is: the "
-                                 "code page of Windows cannot spell some of its letters, or it is "
-                                 "longer than 259 characters in it. Rename the file or its folder.",
     /* TXT_MSG_COUNT_FAILED   */ "The pages of this file could not be counted.\r\n\r\n%1",
     /* TXT_FAIL_REPLACES_INPUT */ "Its result would replace another listed file.",
     /* TXT_FAIL_NO_TEMP       */ "No temporary file can be made in the temporary folder.",
@@ -313,5 +311,10 @@ const char* const szLang_en[TXT_COUNT] = {
     /* TXT_MSG_KEPT_WITHOUT   */ "The result is written, but without its source's bookmarks and "
                                  "document information:",
     /* TXT_FAIL_NO_TEMP_HERE  */ "No temporary file can be made in the folder of the result.",
+    /* TXT_FAIL_NO_STAND_IN   */ "This name cannot be given to pdftk: the code page of Windows "
+                                 "cannot spell some of its letters, and no other name could stand "
+                                 "in for it: %1",
+    /* TXT_FAIL_NOT_PLACED    */ "Its result could not take its name: %1",
+    /* TXT_STATUS_COPYING     */ "Copying %1 under a name pdftk can read\x85",
 };
 // clang-format on

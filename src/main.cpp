@@ -30,6 +30,7 @@ int appInitRecord(HINSTANCE hInst)
     pdfFindTool(&gui);
     uiLendWindow(&gui);
     pdfRemoveOldTemp(); // what a TANDREL that was killed left
+    pdfRemoveLeftStandIns();
     return 0;
 }
 

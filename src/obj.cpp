@@ -1,6 +1,8 @@
 // General operations on a multiple-selection list box; they know nothing of the window.
 #include "obj.h"
 
+#include "paths.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -27,7 +29,8 @@ static void EndMeasure(HWND hList, T_MEASURE* m)
 static int ExtentOf(const T_MEASURE* m, const char* szItem)
 {
     SIZE size = {0, 0};
-    GetTextExtentPoint32A(m->hdc, szItem, lstrlenA(szItem), &size);
+    std::wstring item = pathWide(szItem);
+    GetTextExtentPoint32W(m->hdc, item.c_str(), (int)item.size(), &size);
     return size.cx + LIST_TEXT_MARGIN;
 }
 
@@ -46,22 +49,23 @@ static std::vector<int> SelectedItems(HWND hList)
 
 int List_GetItemText(HWND hList, int nId, std::string& item)
 {
-    LRESULT nLen = SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nId, 0);
+    LRESULT nLen = SendMessageW(hList, LB_GETTEXTLEN, (WPARAM)nId, 0);
     if (nLen == LB_ERR)
         return 0;
-    std::vector<char> buf((size_t)nLen + 1, 0);
-    if (SendMessageA(hList, LB_GETTEXT, (WPARAM)nId, (LPARAM)buf.data()) == LB_ERR)
+    std::vector<WCHAR> buf((size_t)nLen + 1, 0);
+    if (SendMessageW(hList, LB_GETTEXT, (WPARAM)nId, (LPARAM)buf.data()) == LB_ERR)
         return 0;
-    item = buf.data();
+    item = pathUtf8(buf.data());
     return 1;
 }
 
 int List_AddItem(HWND hList, const char* szItem)
 {
     // Only an equal entry, letter case aside, is a repeat: a.pdf may stand beside a.pdf.pdf.
-    if (SendMessageA(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)szItem) != LB_ERR)
+    std::wstring item = pathWide(szItem);
+    if (SendMessageW(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)item.c_str()) != LB_ERR)
         return 0;
-    SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)szItem);
+    SendMessageW(hList, LB_ADDSTRING, 0, (LPARAM)item.c_str());
     T_MEASURE m;
     BeginMeasure(hList, &m);
     int nExtent = ExtentOf(&m, szItem);
@@ -112,7 +116,7 @@ static void MoveItem(HWND hList, int nId, int nTo)
     if (!List_GetItemText(hList, nId, item))
         return;
     SendMessageA(hList, LB_DELETESTRING, (WPARAM)nId, 0);
-    SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTo, (LPARAM)item.c_str());
+    SendMessageW(hList, LB_INSERTSTRING, (WPARAM)nTo, (LPARAM)pathWide(item.c_str()).c_str());
     SendMessageA(hList, LB_SETSEL, TRUE, (LPARAM)nTo);
 }
 

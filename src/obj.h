@@ -1,4 +1,5 @@
-// General operations on a multiple-selection list box of texts.
+// General operations on a multiple-selection list box of texts, kept in UTF-8 and shown whole
+// by a wide list box.
 #pragma once
 
 #include <windows.h>

@@ -17,8 +17,8 @@
 
 // 1 when there is a tool (pdfFindTool); else 0, and the user is told where it was looked for.
 int pdfToolReady(T_INTERFACE* gui);
-// The file of the source box hBox into szFile (TANDREL_PATH_MAX bytes); 0, with the message
-// nMissing shown, when there is none there.
+// The file of the source box hBox into szFile (TANDREL_PATH_BYTES bytes, UTF-8); 0, with the
+// message nMissing shown, when there is none there.
 int pdfChosenPath(T_INTERFACE* gui, HWND hBox, int nMissing, char* szFile);
 // How an operation takes the security options of the left-hand panel.
 enum { SEC_NONE, SEC_OPTIONAL, SEC_REQUIRED };
@@ -35,9 +35,10 @@ std::string pdfChosenArg(const char* szFile, const T_CHOSEN* chosen);
 // An operation of one input: cmd, which writes szOutput, runs when that could be named (bNamed).
 int pdfRunOne(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
               const char* szOutput);
-// The output of an operation on several inputs, named in the save dialog into szNewPdf, its
-// extension made ".pdf": never one of the inputs, however written (nRefusal says so), and a file
-// there is replaced only when the user says so. 0 when there is none to write.
+// The output of an operation on several inputs, named in the save dialog into szNewPdf
+// (TANDREL_PATH_BYTES bytes, UTF-8), its extension made ".pdf": never one of the inputs, however
+// written (nRefusal says so), and a file there is replaced only when the user says so. 0 when
+// there is none to write.
 int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs, int nRefusal,
                        char* szNewPdf);
 
@@ -47,18 +48,19 @@ int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs,
 // The file whose bookmarks and document information a result keeps, and where its pages went.
 typedef struct {
     std::string source;     // as the tool takes it (pdfChosenArg): quoted, its password with it
+    std::string sourceFile; // that file
     std::vector<int> pages; // the source page of each page of the result, in order; 0: another's
     int bOutline;           // its bookmarks move onto the result; else the result's own stay
     std::string options;    // the security options the result is written with
 } T_KEEP;
 
-// An operation of one input as pdfRunOne runs it; once its result is written, the source of keep
-// is dumped and its bookmarks, moved to their pages' places, and its information are written
-// onto the result by a second run, into a temporary file beside it that then replaces it. When
-// that fails the result stays as the operation wrote it, and the closing message says why. The
-// passwords of keep are wiped.
+// An operation of one input as pdfRunOne runs it (its command also reading the files of
+// alsoRead); once its result is written, the source of keep is dumped and its bookmarks, moved to
+// their pages' places, and its information are written onto the result by a second run, into a
+// temporary file beside it that then replaces it. When that fails the result stays as the
+// operation wrote it, and the closing message says why. The passwords of keep are wiped.
 int pdfRunKeeping(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
-                  const char* szOutput, T_KEEP* keep);
+                  const char* szOutput, const std::vector<std::string>& alsoRead, T_KEEP* keep);
 
 // ---------------------------------------------------------------------------------------------
 // The operations

@@ -3,9 +3,8 @@
 // one file per page, written straight into a new folder named after the input.
 #include "pdf.h"
 
-#include <shlwapi.h>
-
 #include "obj.h"
+#include "paths.h"
 
 // What an operation does besides running its command.
 enum {
@@ -51,7 +50,7 @@ static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& in
 {
     *pTab = uiSelectedTab(gui);
     if (*pTab == TAB_SINGLE) {
-        char szFile[TANDREL_PATH_MAX];
+        char szFile[TANDREL_PATH_BYTES];
         if (!pdfChosenPath(gui, gui->EditPDFSource.hdl, TXT_MSG_NO_SOURCE, szFile))
             return 0;
         inputs.push_back(szFile);
@@ -65,7 +64,7 @@ static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& in
         for (int i = 0; i < nNbItems; ++i) {
             std::string item;
             // An entry too long for a path cannot be worked on.
-            if (List_GetItemText(hList, i, item) && item.size() < TANDREL_PATH_MAX)
+            if (List_GetItemText(hList, i, item) && pathChars(item.c_str()) < TANDREL_PATH_MAX)
                 inputs.push_back(item);
         }
     }
@@ -82,12 +81,8 @@ static void LookUpInputs(const std::vector<T_STEP>& steps, T_SAME_FILES* listed,
         pdfKeepAlive();
         const std::string& input = steps[i].input;
         pdfAddSameFile(listed, input.c_str(), (int)i);
-        if (pdfBurstWrites(PathFindFileNameA(input.c_str()))) {
-            char szFolder[TANDREL_PATH_MAX];
-            lstrcpynA(szFolder, input.c_str(), sizeof(szFolder));
-            PathRemoveFileSpecA(szFolder);
-            pdfAddSameFile(burstFolders, szFolder, (int)i);
-        }
+        if (pdfBurstWrites(pathFileName(input.c_str())))
+            pdfAddSameFile(burstFolders, pathFolder(input.c_str()).c_str(), (int)i);
     }
 }
 
@@ -131,25 +126,28 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
     if (!pdfReadSecurity(gui, op.nSecurity, options))
         return 0;
     std::string before = op.szBefore;
-    char szBgFile[TANDREL_PATH_MAX] = {0};
+    char szBgFile[TANDREL_PATH_BYTES] = {0};
     if (op.nFlags & BATCH_ASK_BACKGROUND) {
-        if (!uiOpenPdfDialog(gui, szBgFile, sizeof(szBgFile)))
+        if (!uiOpenPdfDialog(gui, szBgFile))
             return 0;
         before += pdfQuoteArg(szBgFile);
     }
+    std::vector<std::string> background; // what every run reads besides its input
+    if (szBgFile[0])
+        background.push_back(szBgFile);
 
     std::vector<T_STEP> steps;
     for (const std::string& input : inputs) {
-        char szNewFile[TANDREL_PATH_MAX] = {0};
+        char szNewFile[TANDREL_PATH_BYTES] = {0};
         if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile))) {
-            steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, ""});
+            steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, "", {}});
             continue;
         }
         std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
         steps.push_back({input,
                          pdfQuoteArg(gui->szPathExe) + " " + in + before + " output " +
                              pdfQuoteArg(szNewFile) + op.szAfter + options,
-                         szNewFile, "", 0, ""});
+                         szNewFile, "", 0, "", background});
     }
     SecureZeroMemory(&options[0], options.size());
     SkipClashes(steps, szBgFile[0] ? szBgFile : nullptr);
@@ -202,15 +200,17 @@ int BurstPDF(T_INTERFACE* gui)
         return 0;
     std::vector<T_STEP> steps;
     for (const std::string& input : inputs) {
-        char szNewDir[TANDREL_PATH_MAX] = {0};
-        lstrcpynA(szNewDir, input.c_str(), sizeof(szNewDir));
-        PathRemoveExtensionA(szNewDir);
+        std::string newDir = input.substr(0, pathExtension(input));
         std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
         // The tool writes its pages and report into its working folder: a new one, so that
         // nothing in the input's own folder is written over.
         steps.push_back({input,
                          pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
-                         szNewDir, szNewDir, 0, ""});
+                         newDir,
+                         newDir,
+                         0,
+                         "",
+                         {}});
     }
     SkipClashes(steps, nullptr);
     return uiRunSteps(gui, steps);

@@ -2,7 +2,7 @@
 // passwords and permissions of the left-hand panel, the name of a result the user chooses.
 #include "pdf.h"
 
-#include <shlwapi.h>
+#include "paths.h"
 
 int pdfToolReady(T_INTERFACE* gui)
 {
@@ -16,8 +16,7 @@ int pdfToolReady(T_INTERFACE* gui)
 
 int pdfChosenPath(T_INTERFACE* gui, HWND hBox, int nMissing, char* szFile)
 {
-    uiReadText(hBox, szFile, TANDREL_PATH_MAX);
-    if (PathFileExistsA(szFile))
+    if (uiReadPath(hBox, szFile) && pathExists(szFile))
         return 1;
     uiMessage(gui, nMissing, MB_ICONERROR);
     return 0;
@@ -78,7 +77,8 @@ std::string pdfChosenArg(const char* szFile, const T_CHOSEN* chosen)
 int pdfRunOne(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
               const char* szOutput)
 {
-    std::vector<T_STEP> steps = {{szInput, cmd, szOutput, "", bNamed ? 0 : TXT_FAIL_NO_NAME, ""}};
+    std::vector<T_STEP> steps = {
+        {szInput, cmd, szOutput, "", bNamed ? 0 : TXT_FAIL_NO_NAME, "", {}}};
     SecureZeroMemory(&cmd[0], cmd.size());
     return uiRunSteps(gui, steps);
 }
@@ -86,11 +86,12 @@ int pdfRunOne(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cm
 int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs, int nRefusal,
                        char* szNewPdf)
 {
-    if (!uiSavePdfDialog(gui, szNewPdf, TANDREL_PATH_MAX))
+    if (!uiSavePdfDialog(gui, szNewPdf))
         return 0;
-    char szChosen[TANDREL_PATH_MAX];
-    memcpy(szChosen, szNewPdf, sizeof(szChosen));
-    PathRenameExtensionA(szNewPdf, ".pdf");
+    std::string chosen = szNewPdf, named = szNewPdf;
+    named.replace(pathExtension(named), std::string::npos, ".pdf");
+    if (pathChars(named.c_str()) < TANDREL_PATH_MAX) // else the name stays as typed
+        memcpy(szNewPdf, named.c_str(), named.size() + 1);
     // The tool would read a file while writing it over, whatever name it goes by.
     T_SAME_FILES listed;
     pdfSameFilesOf(inputs, &listed);
@@ -99,7 +100,7 @@ int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs,
         return 0;
     }
     // The dialog asked about the name typed, which the extension may have changed.
-    if (PathFileExistsA(szNewPdf) && !pdfSameFile(szNewPdf, szChosen) &&
+    if (pathExists(szNewPdf) && !pdfSameFile(szNewPdf, chosen.c_str()) &&
         !uiAskReplace(gui, szNewPdf))
         return 0;
     return 1;

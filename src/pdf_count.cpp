@@ -3,6 +3,7 @@
 
 #include <stdio.h>
 
+#include "paths.h"
 #include "pdf_files.h"
 #include "pdf_text.h"
 
@@ -10,7 +11,7 @@ int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char
                             const char* szWorkDir, T_RUN_RESULT* pResult)
 {
     T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
-    char dumpfile[TANDREL_PATH_MAX] = {0};
+    char dumpfile[TANDREL_PATH_BYTES] = {0};
     int nPages = -1;
     // A fresh name of the program's own: no file of the user is written over, and a read-only
     // folder of the PDF file does not matter; the dump exists only if the tool writes it.
@@ -19,13 +20,13 @@ int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char
         if (szPasswd && *szPasswd)
             command += " input_pw " + pdfQuoteArg(szPasswd);
         command += " dumpdata output " + pdfQuoteArg(dumpfile);
-        ExecuteCommand(command.c_str(), szWorkDir, &r, dumpfile);
+        ExecuteCommand(command, {{filepdf}, dumpfile, std::string()}, szWorkDir, &r);
         SecureZeroMemory(&command[0], command.size());
-        if (FILE* f = fopen(dumpfile, "r")) {
+        if (FILE* f = pathOpen(dumpfile, L"r")) {
             nPages = pdfParseDump(f);
             fclose(f);
         }
-        DeleteFileA(dumpfile);
+        pathDelete(dumpfile);
     }
     if (pResult)
         *pResult = r;

@@ -1,6 +1,7 @@
 #include "pdf_files.h"
 
 #include "gui.h" // the path limit
+#include "paths.h"
 #include "pdf_text.h"
 
 #include <stdio.h>
@@ -13,11 +14,9 @@
 // empty when it cannot be resolved.
 static std::wstring ResolvedPath(const char* szPath)
 {
-    int nLen = MultiByteToWideChar(CP_ACP, 0, szPath, -1, nullptr, 0);
-    if (nLen <= 1)
+    std::wstring path = pathWide(szPath);
+    if (path.empty())
         return std::wstring();
-    std::wstring path((size_t)nLen, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, szPath, -1, &path[0], nLen);
     DWORD nFull = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     std::wstring full(nFull, L'\0');
     if (nFull == 0 || GetFullPathNameW(path.c_str(), nFull, &full[0], nullptr) >= nFull)
@@ -107,7 +106,9 @@ int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath)
 // A temporary file this old was left by a program that was killed: a day in file time.
 #define TEMP_LEFT_AGE (24ULL * 3600 * 10000000)
 // The program's folder under the user's temporary folder.
-#define TEMP_FOLDER "TANDREL"
+#define TEMP_FOLDER L"TANDREL"
+// The characters of the names made in it: a stand-in folder and its files (pdf_standin.cpp).
+#define TEMP_NAME_CHARS 40
 
 static ULONGLONG FileTime(const FILETIME& ft)
 {
@@ -122,7 +123,8 @@ int pdfWatchResult(T_RESULT_WATCH* w, const char* szResult, int bFolder, int bMa
     w->bFolder = bFolder;
     w->bMadeFolder = bMadeFolder;
     WIN32_FILE_ATTRIBUTE_DATA fa;
-    if (w->szResult && !bFolder && GetFileAttributesExA(szResult, GetFileExInfoStandard, &fa)) {
+    if (w->szResult && !bFolder &&
+        GetFileAttributesExW(pathWide(szResult).c_str(), GetFileExInfoStandard, &fa)) {
         w->bExisted = 1;
         w->ftBefore = fa.ftLastWriteTime;
     }
@@ -135,19 +137,20 @@ static void RemoveBurstPages(const T_RESULT_WATCH* w)
 {
     // File times are kept to two seconds on FAT volumes.
     ULONGLONG since = FileTime(w->ftStart) - FAT_TIME_STEP;
-    std::string dir = std::string(w->szResult) + "\\";
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
+    std::wstring dir = pathWide(w->szResult) + L"\\";
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + L"*").c_str(), &fd);
     if (hFind != INVALID_HANDLE_VALUE) {
         do {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && pdfBurstWrites(fd.cFileName) &&
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                pdfBurstWrites(pathUtf8(fd.cFileName).c_str()) &&
                 FileTime(fd.ftLastWriteTime) >= since)
-                DeleteFileA((dir + fd.cFileName).c_str());
-        } while (FindNextFileA(hFind, &fd));
+                DeleteFileW((dir + fd.cFileName).c_str());
+        } while (FindNextFileW(hFind, &fd));
         FindClose(hFind);
     }
     if (w->bMadeFolder)
-        RemoveDirectoryA(w->szResult); // only when empty
+        pathRemoveFolder(w->szResult); // only when empty
 }
 
 int pdfRemoveWhatRunWrote(const T_RESULT_WATCH* w)
@@ -159,62 +162,86 @@ int pdfRemoveWhatRunWrote(const T_RESULT_WATCH* w)
         return 0;
     }
     WIN32_FILE_ATTRIBUTE_DATA fa;
-    if (!GetFileAttributesExA(w->szResult, GetFileExInfoStandard, &fa) ||
+    if (!GetFileAttributesExW(pathWide(w->szResult).c_str(), GetFileExInfoStandard, &fa) ||
         (fa.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return 0;
     // Made by the run, or written over by it.
     if (!w->bExisted || CompareFileTime(&fa.ftLastWriteTime, &w->ftBefore) != 0)
-        DeleteFileA(w->szResult);
+        pathDelete(w->szResult);
     return 0;
+}
+
+// The folder szParent (wide, ending in a separator) with the program's folder in it, made when
+// missing, into szDir when the code page spells it: the tool is given the names of its files.
+static int OwnFolderIn(const std::wstring& parent, char* szDir)
+{
+    std::string dir = pathUtf8((parent + TEMP_FOLDER L"\\").c_str());
+    char szSpelt[TANDREL_PATH_BYTES];
+    if (parent.empty() || pathChars(dir.c_str()) + TEMP_NAME_CHARS >= TANDREL_PATH_MAX ||
+        !pathInCodePage(dir.c_str(), szSpelt, sizeof(szSpelt), CP_ACP))
+        return 0;
+    if (!pathMakeFolder(dir.c_str()) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return 0;
+    memcpy(szDir, dir.c_str(), dir.size() + 1);
+    return 1;
 }
 
 int pdfTempFolder(char* szDir)
 {
-    char szTemp[TANDREL_PATH_MAX];
-    DWORD nLen = GetTempPathA(sizeof(szTemp), szTemp);
-    if (nLen == 0 || nLen >= sizeof(szTemp) ||
-        nLen + sizeof(TEMP_FOLDER) + 1 > (size_t)TANDREL_PATH_MAX)
+    WCHAR wszTemp[MAX_PATH + 1] = {0}, wszLocal[MAX_PATH] = {0};
+    DWORD nLen = GetTempPathW(MAX_PATH + 1, wszTemp);
+    if (nLen > 0 && nLen <= MAX_PATH && OwnFolderIn(wszTemp, szDir))
+        return 1;
+    // A temporary folder the code page cannot spell: the program's folder of the user's.
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, wszLocal)))
         return 0;
-    snprintf(szDir, TANDREL_PATH_MAX, "%s%s\\", szTemp, TEMP_FOLDER);
-    return CreateDirectoryA(szDir, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
+    return OwnFolderIn(std::wstring(wszLocal) + L"\\", szDir);
 }
 
-int pdfTempName(const char* szPrefix, char* szName)
+// A fresh name in the folder szDir (UTF-8), reserved by an empty file.
+static int TempNameIn(const char* szDir, const char* szPrefix, char* szName)
 {
-    char szDir[TANDREL_PATH_MAX];
+    WCHAR wszName[MAX_PATH];
     szName[0] = 0;
-    // Its names are the folder, 3 letters, 4 hex digits and ".tmp": they fit when it does.
-    return pdfTempFolder(szDir) && strlen(szDir) + 12 < TANDREL_PATH_MAX &&
-                   GetTempFileNameA(szDir, szPrefix, 0, szName)
+    std::wstring prefix = pathWide(szPrefix);
+    return GetTempFileNameW(pathWide(szDir).c_str(), prefix.c_str(), 0, wszName) &&
+                   pathFromWide(wszName, szName)
                ? 1
                : 0;
 }
 
+int pdfTempName(const char* szPrefix, char* szName)
+{
+    char szDir[TANDREL_PATH_BYTES];
+    szName[0] = 0;
+    return pdfTempFolder(szDir) && TempNameIn(szDir, szPrefix, szName);
+}
+
 int pdfFreeTempName(const char* szDir, const char* szPrefix, char* szName)
 {
-    if (szDir ? !GetTempFileNameA(szDir, szPrefix, 0, szName) : !pdfTempName(szPrefix, szName))
+    if (szDir ? !TempNameIn(szDir, szPrefix, szName) : !pdfTempName(szPrefix, szName))
         return 0;
-    DeleteFileA(szName);
+    pathDelete(szName);
     return 1;
 }
 
 int pdfRemoveOldTemp(void)
 {
-    char szDir[TANDREL_PATH_MAX];
+    char szDir[TANDREL_PATH_BYTES];
     if (!pdfTempFolder(szDir))
         return 0;
     FILETIME ftNow;
     GetSystemTimeAsFileTime(&ftNow);
-    std::string dir = szDir;
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA((dir + "*").c_str(), &fd);
+    std::wstring dir = pathWide(szDir);
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + L"*").c_str(), &fd);
     if (hFind == INVALID_HANDLE_VALUE)
         return 0;
     do {
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             FileTime(fd.ftLastWriteTime) + TEMP_LEFT_AGE < FileTime(ftNow))
-            DeleteFileA((dir + fd.cFileName).c_str());
-    } while (FindNextFileA(hFind, &fd));
+            DeleteFileW((dir + fd.cFileName).c_str());
+    } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
     return 0;
 }

@@ -28,13 +28,13 @@ int JoinPDF(T_INTERFACE* gui)
         inputs += pdfQuoteArg(item) + " ";
         items.push_back(item);
     }
-    char szNewPdf[TANDREL_PATH_MAX] = {0};
+    char szNewPdf[TANDREL_PATH_BYTES] = {0};
     if (items.empty() || !pdfChooseOutputPdf(gui, items, TXT_MSG_JOIN_INPUT, szNewPdf))
         return 0;
     std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + inputs + " cat output " +
                       pdfQuoteArg(szNewPdf) + " " + options;
     // The first file's information; the join keeps every file's bookmarks itself.
-    T_KEEP keep = {pdfQuoteArg(items[0]), std::vector<int>(), 0, options};
+    T_KEEP keep = {pdfQuoteArg(items[0]), items[0], std::vector<int>(), 0, options};
     SecureZeroMemory(&options[0], options.size());
-    return pdfRunKeeping(gui, szNewPdf, 1, cmd, szNewPdf, &keep);
+    return pdfRunKeeping(gui, szNewPdf, 1, cmd, szNewPdf, items, &keep);
 }

@@ -3,9 +3,9 @@
 // a second run of the tool, into a temporary file beside the result that then takes its place.
 #include "pdf.h"
 
-#include <shlwapi.h>
 #include <stdio.h>
 
+#include "paths.h"
 #include "pdf_outline.h"
 
 // How the source's data came onto the result.
@@ -19,11 +19,12 @@ static int RunFor(T_INTERFACE* gui, std::vector<T_STEP>& steps, T_OUTCOME* outco
     return outcome->nWritten == 1;
 }
 
-// Runs cmd, which writes szOutput, for the operation's input szInput; the command is wiped.
+// Runs cmd, which reads the files of reads and writes szOutput, for the operation's input
+// szInput; the command is wiped.
 static int RunStep(T_INTERFACE* gui, const char* szInput, std::string& cmd, const char* szOutput,
-                   T_OUTCOME* outcome)
+                   const std::vector<std::string>& reads, T_OUTCOME* outcome)
 {
-    std::vector<T_STEP> steps = {{szInput, cmd, szOutput, "", 0, ""}};
+    std::vector<T_STEP> steps = {{szInput, cmd, szOutput, "", 0, "", reads}};
     SecureZeroMemory(&cmd[0], cmd.size());
     return RunFor(gui, steps, outcome);
 }
@@ -40,7 +41,7 @@ static int RunFailed(const T_OUTCOME& outcome, T_RUN_RESULT* why)
 static std::string ReadWhole(const char* szFile)
 {
     std::string text;
-    if (FILE* f = fopen(szFile, "rb")) {
+    if (FILE* f = pathOpen(szFile, L"rb")) {
         char buf[4096];
         for (size_t n; (n = fread(buf, 1, sizeof(buf), f)) > 0;)
             text.append(buf, n);
@@ -51,7 +52,7 @@ static std::string ReadWhole(const char* szFile)
 
 static int WriteWhole(const char* szFile, const std::string& text)
 {
-    FILE* f = fopen(szFile, "wb");
+    FILE* f = pathOpen(szFile, L"wb");
     if (!f)
         return 0;
     int bWritten = fwrite(text.data(), 1, text.size(), f) == text.size();
@@ -82,12 +83,14 @@ static int ReplaceResult(T_INTERFACE* gui, const T_KEEP* keep, const char* szInp
                       ResultPassword(gui, keep) + " update_info_utf8 " + pdfQuoteArg(szInfo) +
                       " output " + pdfQuoteArg(szTemp) + " " + keep->options;
     T_OUTCOME outcome;
-    int nKept = RunStep(gui, szInput, cmd, szTemp, &outcome) ? KEEP_DONE : RunFailed(outcome, why);
-    if (nKept == KEEP_DONE && !MoveFileExA(szTemp, szOutput, MOVEFILE_REPLACE_EXISTING)) {
+    int nKept = RunStep(gui, szInput, cmd, szTemp, {szOutput, szInfo}, &outcome)
+                    ? KEEP_DONE
+                    : RunFailed(outcome, why);
+    if (nKept == KEEP_DONE && !pathMove(szTemp, szOutput)) {
         *why = {TXT_FAIL_NOT_STARTED, 0, pdfSystemReason(GetLastError()), std::string()};
         nKept = KEEP_FAILED;
     }
-    DeleteFileA(szTemp);
+    pathDelete(szTemp);
     return nKept;
 }
 
@@ -95,19 +98,17 @@ static int ReplaceResult(T_INTERFACE* gui, const T_KEEP* keep, const char* szInp
 static int UpdateResult(T_INTERFACE* gui, const T_KEEP* keep, const char* szInput,
                         const char* szOutput, const std::string& text, T_RUN_RESULT* why)
 {
-    char szInfo[TANDREL_PATH_MAX], szTemp[TANDREL_PATH_MAX], szDir[TANDREL_PATH_MAX];
+    char szInfo[TANDREL_PATH_BYTES], szTemp[TANDREL_PATH_BYTES];
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
     if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo))
         return KEEP_FAILED;
-    lstrcpynA(szDir, szOutput, sizeof(szDir));
-    PathRemoveFileSpecA(szDir);
     int bWritten = WriteWhole(szInfo, text);
     int nKept = KEEP_FAILED;
-    if (bWritten && !pdfFreeTempName(szDir, TEMP_PREFIX_DATA, szTemp))
+    if (bWritten && !pdfFreeTempName(pathFolder(szOutput).c_str(), TEMP_PREFIX_DATA, szTemp))
         why->nText = TXT_FAIL_NO_TEMP_HERE;
     else if (bWritten)
         nKept = ReplaceResult(gui, keep, szInput, szOutput, szInfo, szTemp, why);
-    DeleteFileA(szInfo);
+    pathDelete(szInfo);
     return nKept;
 }
 
@@ -116,16 +117,16 @@ static int UpdateResult(T_INTERFACE* gui, const T_KEEP* keep, const char* szInpu
 static int KeepSourceData(T_INTERFACE* gui, const T_KEEP* keep, const char* szInput,
                           const char* szOutput, T_RUN_RESULT* why)
 {
-    char szDump[TANDREL_PATH_MAX];
+    char szDump[TANDREL_PATH_BYTES];
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
     if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szDump))
         return KEEP_FAILED;
     std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep->source + " dump_data_utf8 output " +
                       pdfQuoteArg(szDump);
     T_OUTCOME outcome;
-    int bDumped = RunStep(gui, szInput, cmd, szDump, &outcome);
+    int bDumped = RunStep(gui, szInput, cmd, szDump, {keep->sourceFile}, &outcome);
     std::string dump = ReadWhole(szDump);
-    DeleteFileA(szDump);
+    pathDelete(szDump);
     if (!bDumped)
         return RunFailed(outcome, why);
     T_DOC_DATA data;
@@ -140,9 +141,10 @@ static int KeepSourceData(T_INTERFACE* gui, const T_KEEP* keep, const char* szIn
 }
 
 int pdfRunKeeping(T_INTERFACE* gui, const char* szInput, int bNamed, std::string& cmd,
-                  const char* szOutput, T_KEEP* keep)
+                  const char* szOutput, const std::vector<std::string>& alsoRead, T_KEEP* keep)
 {
-    std::vector<T_STEP> steps = {{szInput, cmd, szOutput, "", bNamed ? 0 : TXT_FAIL_NO_NAME, ""}};
+    std::vector<T_STEP> steps = {
+        {szInput, cmd, szOutput, "", bNamed ? 0 : TXT_FAIL_NO_NAME, "", alsoRead}};
     SecureZeroMemory(&cmd[0], cmd.size());
     T_OUTCOME outcome;
     T_RUN_RESULT why = {0, 0, std::string(), std::string()};
@@ -157,7 +159,7 @@ int pdfRunKeeping(T_INTERFACE* gui, const char* szInput, int bNamed, std::string
         return 0;
     std::string text =
         pdfFailuresText(gui->szLang[TXT_MSG_KEPT_WITHOUT], gui->szLang[TXT_MSG_FAILED_MORE],
-                        {szInput}, {pdfRunWhy(gui->szLang, why)});
+                        {pathShown(szInput)}, {pdfRunWhy(gui->szLang, why)});
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }

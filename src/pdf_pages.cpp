@@ -30,7 +30,7 @@ static int PagesSource(T_INTERFACE* gui, char* szFile)
 
 int InterleavePDF(T_INTERFACE* gui)
 {
-    char szFronts[TANDREL_PATH_MAX], szBacks[TANDREL_PATH_MAX];
+    char szFronts[TANDREL_PATH_BYTES], szBacks[TANDREL_PATH_BYTES];
     std::string options;
     if (!pdfToolReady(gui) || !PagesSource(gui, szFronts) ||
         !pdfChosenPath(gui, gui->EditBacks.hdl, TXT_MSG_NO_BACKS, szBacks) ||
@@ -44,7 +44,7 @@ int InterleavePDF(T_INTERFACE* gui)
         if (uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
             return 0;
     }
-    char szNewPdf[TANDREL_PATH_MAX] = {0};
+    char szNewPdf[TANDREL_PATH_BYTES] = {0};
     if (!pdfChooseOutputPdf(gui, {szFronts, szBacks}, TXT_MSG_SHUFFLE_INPUT, szNewPdf))
         return 0;
     std::string inputs = ShuffleInputs(gui, szFronts, szBacks);
@@ -54,10 +54,10 @@ int InterleavePDF(T_INTERFACE* gui)
                       " output " + pdfQuoteArg(szNewPdf) + " " + options;
     SecureZeroMemory(&inputs[0], inputs.size());
     // The fronts' bookmarks move with them; those of the backs are not kept.
-    T_KEEP keep = {pdfChosenArg(szFronts, &gui->PagesSource),
+    T_KEEP keep = {pdfChosenArg(szFronts, &gui->PagesSource), szFronts,
                    pdfInterleaveFronts(gui->PagesSource.nPages, gui->Backs.nPages), 1, options};
     SecureZeroMemory(&options[0], options.size());
-    return pdfRunKeeping(gui, szFronts, 1, cmd, szNewPdf, &keep);
+    return pdfRunKeeping(gui, szFronts, 1, cmd, szNewPdf, {szBacks}, &keep);
 }
 
 // The ranges of the Pages page's box into ranges; 0, with the message shown, when there are none
@@ -85,8 +85,9 @@ static int PagesRanges(T_INTERFACE* gui, std::vector<T_PAGE_RANGE>& ranges)
 static int PagesOperation(T_INTERFACE* gui, const char* szFile, const std::string& operation,
                           const std::vector<int>* pages, const char* szSuffix)
 {
-    char szNewFile[TANDREL_PATH_MAX] = {0};
-    T_KEEP keep = {pdfChosenArg(szFile, &gui->PagesSource), std::vector<int>(), 1, std::string()};
+    char szNewFile[TANDREL_PATH_BYTES] = {0};
+    T_KEEP keep = {pdfChosenArg(szFile, &gui->PagesSource), szFile, std::vector<int>(), 1,
+                   std::string()};
     if (!pdfReadSecurity(gui, SEC_OPTIONAL, keep.options))
         return 0;
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
@@ -98,7 +99,7 @@ static int PagesOperation(T_INTERFACE* gui, const char* szFile, const std::strin
         return pdfRunOne(gui, szFile, bNamed, cmd, szNewFile);
     }
     keep.pages = *pages;
-    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, &keep);
+    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, {}, &keep);
 }
 
 // The tool's relative turns of the angles of the Pages page's list, in its order.
@@ -107,7 +108,7 @@ static const char* const szTurns[] = {"right", "down", "left"};
 // The tool's rotate keeps the bookmarks and the information itself.
 int RotatePagesPDF(T_INTERFACE* gui)
 {
-    char szFile[TANDREL_PATH_MAX];
+    char szFile[TANDREL_PATH_BYTES];
     std::vector<T_PAGE_RANGE> ranges;
     if (!pdfToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
         return 0;
@@ -120,7 +121,7 @@ int RotatePagesPDF(T_INTERFACE* gui)
 
 int TakePagesPDF(T_INTERFACE* gui)
 {
-    char szFile[TANDREL_PATH_MAX];
+    char szFile[TANDREL_PATH_BYTES];
     std::vector<T_PAGE_RANGE> ranges;
     if (!pdfToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
         return 0;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "paths.h"
 #include "pdf_text.h"
 
 // Lines of the tool's output kept for the message, and the bytes read to find them.
@@ -97,7 +98,7 @@ int pdfCloseToolOutputs(void)
         CloseHandleOf(&run.hToolOutput);
         CloseHandleOf(&run.hPipe);
         if (run.szToolOutput[0])
-            DeleteFileA(run.szToolOutput);
+            pathDelete(run.szToolOutput);
         run.szToolOutput[0] = 0;
     }
     return 0;
@@ -120,9 +121,10 @@ static void OpenToolOutput(T_RUN* run)
     }
     CloseHandleOf(&run->hToolOutput);
     if (pdfTempName(TEMP_PREFIX_OUTPUT, run->szToolOutput))
-        run->hToolOutput = CreateFileA(run->szToolOutput, GENERIC_READ | GENERIC_WRITE,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa,
-                                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+        run->hToolOutput =
+            CreateFileW(pathWide(run->szToolOutput).c_str(), GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_TEMPORARY, nullptr);
     if (run->hToolOutput == INVALID_HANDLE_VALUE)
         run->hToolOutput = nullptr;
     if (run->hToolOutput)
@@ -219,27 +221,26 @@ static BOOL CreateToolProcess(char* szCmd, const char* szWorkDir, T_RUN* run, in
     return bStarted;
 }
 
-int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult)
+// The run in the free slot run of the command line szCommand, as the tool is given it.
+static int StartTool(T_RUN* run, const std::string& toolCmd, const char* szWorkDir,
+                     T_RUN_RESULT* pResult)
 {
-    *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
     // cut command could name another file, so it never runs.
-    size_t nLen = strlen(szCommand);
-    if (nLen >= TANDREL_CMDLINE_MAX) {
+    if (toolCmd.size() >= TANDREL_CMDLINE_MAX) {
         pResult->nText = TXT_FAIL_TOO_LONG;
         return 0;
     }
-    if (bRunsForbidden)
-        return 0;
     // Asked for a password on its console, the tool keeps its console. Otherwise it runs without
     // one, reads an empty input (it can never wait for an answer nobody sees) and writes into a
     // file kept for the message.
-    int bConsole = pdfAsksOnConsole(szCommand);
+    int bConsole = pdfAsksOnConsole(toolCmd);
     if (!bConsole)
         OpenToolOutput(run);
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
-    std::vector<char> cmd(szCommand, szCommand + nLen + 1); // CreateProcessA writes to it
+    std::vector<char> cmd(toolCmd.begin(), toolCmd.end()); // CreateProcessA writes to it
+    cmd.push_back('\0');
     BOOL bStarted = CreateToolProcess(cmd.data(), szWorkDir, run, bConsole, &pi);
     SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
     if (!bStarted) {
@@ -253,6 +254,26 @@ int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_
     return 1;
 }
 
+int pdfStartRun(T_RUN* run, const std::string& cmd, const T_TOOL_PATHS& paths,
+                const char* szWorkDir, T_RUN_RESULT* pResult)
+{
+    *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
+    if (bRunsForbidden)
+        return 0;
+    std::string toolCmd, toolDir, why;
+    if (!pdfGiveNames(cmd, paths, toolCmd, toolDir, run->standIns, why)) {
+        *pResult = {TXT_FAIL_NO_STAND_IN, 0, std::string(), why};
+        return 0;
+    }
+    // The session may have ended while a file was copied.
+    int bStarted = !bRunsForbidden &&
+                   StartTool(run, toolCmd, toolDir.empty() ? szWorkDir : toolDir.c_str(), pResult);
+    SecureZeroMemory(&toolCmd[0], toolCmd.size());
+    if (!bStarted)
+        pdfRemoveStandIns(run->standIns);
+    return bStarted;
+}
+
 int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
 {
     *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
@@ -262,9 +283,13 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
     CloseHandleOf(&run->hProcess);
     if (pResult->nText && !run->bConsole)
         pResult->said = ToolOutputLines(run);
+    std::string why;
+    if (!pResult->nText && !pdfPlaceResults(run->standIns, why))
+        *pResult = {TXT_FAIL_NOT_PLACED, pResult->dwStatus, std::string(), why};
     // No half-written file stays under a result's name.
     if (pResult->nText)
         pdfRemoveWhatRunWrote(&run->what);
+    pdfRemoveStandIns(run->standIns);
     run->what = T_RESULT_WATCH();
     return 0;
 }
@@ -332,6 +357,7 @@ int pdfEndRuns(void)
             continue;
         WaitForSingleObject(run.hProcess, TOOL_END_WAIT_MS);
         pdfRemoveWhatRunWrote(&run.what);
+        pdfRemoveStandIns(run.standIns);
         run.what = T_RESULT_WATCH();
         CloseHandleOf(&run.hProcess);
     }
@@ -339,14 +365,14 @@ int pdfEndRuns(void)
     return 0;
 }
 
-int ExecuteCommand(const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult,
-                   const char* szResult)
+int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths, const char* szWorkDir,
+                   T_RUN_RESULT* pResult)
 {
     T_RUN* run = pdfFreeSlot();
     T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
     if (run) {
-        pdfWatchResult(&run->what, szResult, 0, 0);
-        if (pdfStartRun(run, szCommand, szWorkDir, &result)) {
+        pdfWatchResult(&run->what, paths.writes.c_str(), 0, 0);
+        if (pdfStartRun(run, cmd, paths, szWorkDir, &result)) {
             pdfWaitAny();
             pdfFinishRun(run, &result);
         }

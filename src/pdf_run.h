@@ -8,6 +8,7 @@
 
 #include "gui.h"
 #include "pdf_files.h"
+#include "pdf_standin.h"
 
 // What one run of the tool came to.
 typedef struct {
@@ -20,14 +21,15 @@ typedef struct {
 // A run of the tool under way in one of the slots an operation's inputs run in at once. Each slot
 // has its own file for what the tool writes, made for its first run of the operation.
 typedef struct {
-    HANDLE hProcess;                     // null while the slot is free
-    HANDLE hToolOutput;                  // what the tool writes, read when it fails
-    char szToolOutput[TANDREL_PATH_MAX]; // that file's name, removed at the operation's end
-    HANDLE hPipe;        // without a file: the pipe's end it is read from, else null
-    std::string piped;   // the end of what came through the pipe
-    T_RESULT_WATCH what; // what the run writes, removed when it fails or is ended
-    size_t nStep;        // the operation's input it works on
-    int bConsole;        // it asks on its console, and writes nothing into the file
+    HANDLE hProcess;                       // null while the slot is free
+    HANDLE hToolOutput;                    // what the tool writes, read when it fails
+    char szToolOutput[TANDREL_PATH_BYTES]; // that file's name, removed at the operation's end
+    HANDLE hPipe;                     // without a file: the pipe's end it is read from, else null
+    std::string piped;                // the end of what came through the pipe
+    T_RESULT_WATCH what;              // what the run writes, removed when it fails or is ended
+    std::vector<T_STAND_IN> standIns; // the names the tool knows the run's paths by, if others
+    size_t nStep;                     // the operation's input it works on
+    int bConsole;                     // it asks on its console, and writes nothing into the file
 } T_RUN;
 
 // The window's answer while the tool works: handles its messages, holding back the input meant
@@ -40,12 +42,15 @@ int pdfKeepAlive(void);
 
 // The slots runs go in, WORKERS_MAX of them: a free one, or null when every one is taken.
 T_RUN* pdfFreeSlot(void);
-// Starts the whole command line szCommand in the free slot run, in the folder szWorkDir (null:
-// the program's current folder); run->what (pdfWatchResult) says what it writes. 1 when it runs,
-// else 0 with pResult saying why.
-int pdfStartRun(T_RUN* run, const char* szCommand, const char* szWorkDir, T_RUN_RESULT* pResult);
-// The outcome of a run that has ended; its slot is free again. What a failed run wrote is
-// removed.
+// Starts the whole command line cmd, whose paths are those of paths, in the free slot run, in
+// the folder paths.folder, else szWorkDir (in the code page; null: the program's current folder);
+// run->what (pdfWatchResult) says what it writes. The tool is given each path as the code page
+// spells it, or under a stand-in (pdfGiveNames). 1 when it runs, else 0 with pResult saying why.
+int pdfStartRun(T_RUN* run, const std::string& cmd, const T_TOOL_PATHS& paths,
+                const char* szWorkDir, T_RUN_RESULT* pResult);
+// The outcome of a run that has ended; its slot is free again. What it wrote under stand-ins
+// takes the real names when it ended well; what a failed run wrote is removed, and so are the
+// stand-ins.
 int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult);
 // 1 while a run of the tool is under way.
 int pdfToolRunning(void);
@@ -65,12 +70,11 @@ int pdfNewSession(void);
 // to write removed (a run that has ended meanwhile keeps its result), and the slots' files go.
 int pdfEndRuns(void);
 
-// Runs one complete command line and waits for it to end while the window answers, in
-// szWorkDir (null: the program's current folder). szResult, when given, is what the run writes
-// (a file, or the folder it writes into). 1 when the tool ended with status 0, else 0 (pResult,
-// when given, says why).
-int ExecuteCommand(const char* szCommand, const char* szWorkDir = nullptr,
-                   T_RUN_RESULT* pResult = nullptr, const char* szResult = nullptr);
+// Runs one complete command line, whose paths are those of paths (paths.writes: the file it
+// writes), and waits for it to end while the window answers, in szWorkDir (null: the program's
+// current folder). 1 when the tool ended with status 0, else 0 (pResult, when given, says why).
+int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths,
+                   const char* szWorkDir = nullptr, T_RUN_RESULT* pResult = nullptr);
 
 // Why a run made no result, in the language of szLang: what the tool said, else its outcome.
 std::string pdfRunWhy(const char* const* szLang, const T_RUN_RESULT& r);

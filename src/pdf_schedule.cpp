@@ -1,10 +1,9 @@
 // The steps of an operation run several at once, in their order, never two of one file.
 #include "pdf_schedule.h"
 
-#include <shlwapi.h>
-
 #include <algorithm>
 
+#include "paths.h"
 #include "pdf_files.h"
 #include "pdf_text.h"
 
@@ -123,6 +122,14 @@ static void Finished(T_BATCH_RUN* b, size_t i, const T_RUN_RESULT& r)
         SetInUse(&b->files, i, 0);
 }
 
+// The paths of a step's command line.
+static T_TOOL_PATHS PathsOf(const T_STEP& s)
+{
+    T_TOOL_PATHS paths = {{s.input}, s.workDir.empty() ? s.output : std::string(), s.workDir};
+    paths.reads.insert(paths.reads.end(), s.alsoRead.begin(), s.alsoRead.end());
+    return paths;
+}
+
 // Starts input i in the free slot run; 1 when it runs, else 0 with why it got no result in r.
 static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
 {
@@ -132,17 +139,16 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
         return 0;
     // A folder to run in is made first; without it (a file of its name is there, or it cannot
     // be made) the input is left alone.
-    int bMade = !s.workDir.empty() && CreateDirectoryA(s.workDir.c_str(), nullptr);
-    if (!s.workDir.empty() && !bMade && !PathIsDirectoryA(s.workDir.c_str())) {
-        *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), s.workDir};
+    int bMade = !s.workDir.empty() && pathMakeFolder(s.workDir.c_str());
+    if (!s.workDir.empty() && !bMade && !pathIsFolder(s.workDir.c_str())) {
+        *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), pathShown(s.workDir.c_str())};
         return 0;
     }
-    const char* szWorkDir = s.workDir.empty() ? b->where->szWorkDir : s.workDir.c_str();
     // A burst writes into its folder, the others their result.
     pdfWatchResult(&run->what, s.output.c_str(), !s.workDir.empty(), bMade);
-    if (!pdfStartRun(run, s.cmd.c_str(), szWorkDir, r)) {
+    if (!pdfStartRun(run, s.cmd, PathsOf(s), b->where->szWorkDir, r)) {
         if (bMade)
-            RemoveDirectoryA(s.workDir.c_str());
+            pathRemoveFolder(s.workDir.c_str());
         return 0;
     }
     run->nStep = i;

@@ -7,7 +7,9 @@
 
 #include "pdf_run.h"
 
-// One input of an operation: the run that makes its result, or why it gets none.
+// One input of an operation: the run that makes its result, or why it gets none. Its paths are
+// the real ones, in UTF-8, and so are those of its command line; the tool is given them as the
+// code page spells them, or stand-ins (pdfGiveNames).
 typedef struct {
     std::string input;   // the file worked on, as chosen or listed
     std::string cmd;     // the whole command line
@@ -15,6 +17,7 @@ typedef struct {
     std::string workDir; // the folder the tool runs in; empty for the tool's own (pdfToolWorkDir)
     int nNoRunText;      // 0, or the text saying why it is not run (TXT_FAIL_..., %1 is detail)
     std::string detail;
+    std::vector<std::string> alsoRead; // the other files the command line reads
 } T_STEP;
 
 // What an operation came to: what each input came to, in the order of the steps.

@@ -33,18 +33,18 @@ static int SingleSource(T_INTERFACE* gui, char* szFile)
 static int CatSource(T_INTERFACE* gui, const char* szFile, const std::string& pageList,
                      const std::vector<int>& pages, std::string& options, const char* szSuffix)
 {
-    char szNewFile[TANDREL_PATH_MAX] = {0};
+    char szNewFile[TANDREL_PATH_BYTES] = {0};
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
-    T_KEEP keep = {pdfChosenArg(szFile, &gui->Source), pages, 1, options};
+    T_KEEP keep = {pdfChosenArg(szFile, &gui->Source), szFile, pages, 1, options};
     std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep.source + " cat " + pageList +
                       " output " + pdfQuoteArg(szNewFile) + " " + options;
     SecureZeroMemory(&options[0], options.size());
-    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, &keep);
+    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, {}, &keep);
 }
 
 int CatPDF(T_INTERFACE* gui)
 {
-    char szFile[TANDREL_PATH_MAX];
+    char szFile[TANDREL_PATH_BYTES];
     std::string options;
     if (!pdfToolReady(gui) || !SingleSource(gui, szFile) ||
         !pdfReadSecurity(gui, SEC_OPTIONAL, options))
@@ -79,7 +79,7 @@ static std::string KeptPages(T_INTERFACE* gui, std::vector<int>& pages)
 
 int DeletePagesPDF(T_INTERFACE* gui)
 {
-    char szPDF[TANDREL_PATH_MAX];
+    char szPDF[TANDREL_PATH_BYTES];
     std::string options;
     if (!pdfToolReady(gui) || !SingleSource(gui, szPDF) ||
         !pdfReadSecurity(gui, SEC_OPTIONAL, options))
@@ -93,8 +93,8 @@ int DeletePagesPDF(T_INTERFACE* gui)
 
 int DecryptPDF(T_INTERFACE* gui)
 {
-    char szFile[TANDREL_PATH_MAX];
-    char szNewFile[TANDREL_PATH_MAX] = {0};
+    char szFile[TANDREL_PATH_BYTES];
+    char szNewFile[TANDREL_PATH_BYTES] = {0};
     char szPasswd[TANDREL_PASSWD_MAX];
     if (!pdfToolReady(gui) || !SingleSource(gui, szFile))
         return 0;

@@ -7,6 +7,7 @@
 #include <shlwapi.h>
 
 #include "gui.h" // the path limit
+#include "paths.h"
 
 std::string pdfQuoteArg(const std::string& s)
 {
@@ -82,17 +83,12 @@ int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
 
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput)
 {
-    char szName[MAX_PATH]; // the size PathRenameExtensionA works within
-    size_t nLen = strlen(szInput);
-    if (nLen >= sizeof(szName))
+    std::string name = szInput;
+    name.replace(pathExtension(name), std::string::npos, szSuffix);
+    // The tool must never be told to write over its input, nor a path be longer than a path.
+    if (name == szInput || pathChars(name.c_str()) >= TANDREL_PATH_MAX || name.size() + 1 > nOutput)
         return 0;
-    memcpy(szName, szInput, nLen + 1);
-    // Leaves the name unchanged when the result would not fit.
-    PathRenameExtensionA(szName, szSuffix);
-    // The tool must never be told to write over its input.
-    if (strcmp(szName, szInput) == 0 || strlen(szName) + 1 > nOutput)
-        return 0;
-    memcpy(szOutput, szName, strlen(szName) + 1);
+    memcpy(szOutput, name.c_str(), name.size() + 1);
     return 1;
 }
 
@@ -104,31 +100,6 @@ int pdfBurstWrites(const char* szName)
     if (nLen < 8 || _strnicmp(szName, "pg_", 3) || _stricmp(szName + nLen - 4, ".pdf"))
         return 0;
     return strspn(szName + 3, "0123456789") == nLen - 7 ? 1 : 0;
-}
-
-int pdfNarrowName(const wchar_t* wszPath, char* szPath, int nPath, unsigned nCodePage)
-{
-    // UTF-8 takes neither flag: every name can be spelt, and only a broken one is refused.
-    BOOL bLost = FALSE;
-    bool bUtf8 = nCodePage == CP_UTF8;
-    int nOut = WideCharToMultiByte(nCodePage, bUtf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS,
-                                   wszPath, -1, szPath, nPath, nullptr, bUtf8 ? nullptr : &bLost);
-    if (nOut > 0 && !bLost)
-        return 1;
-    if (nPath > 0)
-        szPath[0] = 0;
-    return 0;
-}
-
-std::string pdfShownName(const wchar_t* wszPath, unsigned nCodePage)
-{
-    DWORD dwFlags = nCodePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    int nLen = WideCharToMultiByte(nCodePage, dwFlags, wszPath, -1, nullptr, 0, nullptr, nullptr);
-    std::string shown(nLen > 0 ? (size_t)nLen : 1, '\0');
-    if (nLen > 0)
-        WideCharToMultiByte(nCodePage, dwFlags, wszPath, -1, &shown[0], nLen, nullptr, nullptr);
-    shown.resize(strlen(shown.c_str()));
-    return shown;
 }
 
 std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args)

@@ -40,21 +40,14 @@ int pdfSamePasswords(const char* szOwner, const char* szUser);
 // appended when they are equal, else the options are appended to out and out's length returned.
 int pdfSecurityOptions(const T_SECURITY* sec, std::string& out);
 
-// Output path beside the input: its extension replaced by szSuffix (appended when there is none).
-// Returns 0 when that path cannot be formed (too long, or it would name the input itself).
+// Output path beside the input (UTF-8): its extension replaced by szSuffix (appended when there
+// is none). Returns 0 when that path cannot be formed (longer than a path, too long for nOutput
+// bytes, or it would name the input itself).
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput);
 
 // 1 when a burst writes a file of this name into its folder: its pages "pg_" + digits + ".pdf",
 // and its report "doc_data.txt", in any letter case.
 int pdfBurstWrites(const char* szName);
-
-// A wide path as the narrow path szPath (nPath bytes) of the code page nCodePage, exactly: 0 when
-// it does not fit, or when the code page cannot spell it (it would come out with '?' or a
-// look-alike letter in it, naming no file or another one). UTF-8 spells every name.
-int pdfNarrowName(const wchar_t* wszPath, char* szPath, int nPath, unsigned nCodePage);
-// The same path as that code page shows it at best, '?' for each letter it lacks: to name it to
-// the user.
-std::string pdfShownName(const wchar_t* wszPath, unsigned nCodePage);
 
 // The text szTemplate with "%1", "%2", ... replaced by args[0], args[1], ...; a translation may
 // place them in any order.

@@ -73,7 +73,7 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     CreateDirectoryA((sub + "folder.pdf").c_str(), nullptr);
     for (const char* name : {"one.pdf", "notes.txt", "x.pdfa"})
         WriteFile(sub + name, "%PDF");
-    // A name the code page cannot hold would be listed with '?' in it, and name no file.
+    // A name the code page cannot spell is listed whole.
     CloseHandle(CreateFileW((W(sub) + L"\x4E2D\x6587.pdf").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_NEW, 0, nullptr));
     Tab(TAB_MULTI);
@@ -97,7 +97,8 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
           W(dir) + L"\x4E2D\x6587.pdf", W(dir + "c.pdf")});
     EXPECT_EQ(Items(LIST_FILES),
               std::vector<std::string>({dir + "a.pdf.pdf", dir + "a.pdf", sub + "one.pdf",
-                                        dir + "b.PDF", dir + "c.pdf"}));
+                                        sub + "\xE4\xB8\xAD\xE6\x96\x87.pdf", dir + "b.PDF",
+                                        dir + "c.pdf"}));
     EXPECT_TRUE(shown.empty()); // one action: no message per file
 
     // The Single file page takes the first PDF file as its source; the other pages nothing.
@@ -197,7 +198,7 @@ TEST_F(Inside, OnlyWhatARunWroteIsRemoved)
     T_RUN_RESULT r;
     pdfWatchResult(&run->what, out.c_str(), 0, 0);
     std::string cmd = Quote(tool) + " " + Quote(dir + "in.pdf") + " output " + Quote(out);
-    ASSERT_TRUE(pdfStartRun(run, cmd.c_str(), nullptr, &r));
+    ASSERT_TRUE(pdfStartRun(run, cmd, {}, nullptr, &r));
     WaitForSingleObject(run->hProcess, INFINITE);
     pdfEndRuns();
     pdfNewSession();

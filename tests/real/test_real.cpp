@@ -19,8 +19,7 @@ class RealTool : public WindowTest {
         std::string dump = dir + "dump.txt";
         DeleteFileA(dump.c_str());
         ExecuteCommand(
-            (Quote(tool) + " " + Quote(pdf) + options + " dump_data_utf8 output " + Quote(dump))
-                .c_str());
+            Quote(tool) + " " + Quote(pdf) + options + " dump_data_utf8 output " + Quote(dump), {});
         return ReadFile(dump);
     }
     // The widths of the pages of pdf, in order, as the tool reports them (or what key says).
@@ -116,9 +115,9 @@ TEST_F(RealTool, BookmarksAndInformationFollowTheirPages)
         dir + "info.txt",
         pdfInfoText({{"Title", "Six \xC3\xA9t\xC3\xA9s"}, {"Author", "Tandrel"}},
                     {{"One", 1, 1}, {"Two", 1, 2}, {"Four", 1, 4}, {"Five", 2, 5}, {"Six", 1, 6}}));
-    ExecuteCommand((Quote(tool) + " " + Quote(dir + "plain.pdf") + " update_info_utf8 " +
-                    Quote(dir + "info.txt") + " output " + Quote(dir + "doc.pdf"))
-                       .c_str());
+    ExecuteCommand(Quote(tool) + " " + Quote(dir + "plain.pdf") + " update_info_utf8 " +
+                       Quote(dir + "info.txt") + " output " + Quote(dir + "doc.pdf"),
+                   {});
     Click(BTN_SOURCE, {dir + "doc.pdf"});
     Select(LIST_DELETE, {3});
     Type(EDIT_OWNER, "own");

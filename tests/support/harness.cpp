@@ -1,6 +1,8 @@
 // What the harness does the same way in both kinds of test program.
 #include "harness.h"
 
+#include "pdf_text.h"
+
 #include <commctrl.h>
 
 #include <filesystem>
@@ -10,23 +12,36 @@ namespace fs = std::filesystem;
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream f(path, std::ios::binary);
+    std::ifstream f(fs::path(Wide(path)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 void WriteFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(fs::path(Wide(path)), std::ios::binary) << bytes;
 }
 
 bool IsFile(const std::string& path)
 {
-    return fs::is_regular_file(path);
+    std::error_code e;
+    return fs::is_regular_file(fs::path(Wide(path)), e);
 }
 
 std::string Quote(const std::string& s)
 {
     return "\"" + s + "\"";
+}
+
+std::string Narrow(const std::wstring& w)
+{
+    char sz[3072] = {0};
+    BOOL bLost = FALSE;
+    if (WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, w.c_str(), -1, sz, sizeof(sz), nullptr,
+                            &bLost) &&
+        !bLost)
+        return sz;
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, sz, sizeof(sz), nullptr, nullptr);
+    return sz;
 }
 
 std::wstring Wide(const std::string& s)
@@ -172,19 +187,18 @@ std::vector<std::string> WindowTest::Items(int nRow)
     int n = (int)Send(rows[(size_t)nRow], bCombo ? CB_GETCOUNT : LB_GETCOUNT);
     for (int i = 0; i < n; ++i) { // wide: Wine carries ANSI items between processes as UTF-16
         WCHAR szItem[1024] = {0};
-        char sz[1024] = {0};
         SendMessageW(rows[(size_t)nRow], bCombo ? CB_GETLBTEXT : LB_GETTEXT, i, (LPARAM)szItem);
-        WideCharToMultiByte(1252, 0, szItem, -1, sz, sizeof(sz) - 1, nullptr, nullptr);
-        items.push_back(sz);
+        items.push_back(Narrow(szItem));
     }
     return items;
 }
 
 std::string TextOf(HWND h)
 {
-    char sz[1024] = {0};
-    Send(h, WM_GETTEXT, sizeof(sz), (LPARAM)sz);
-    return sz;
+    WCHAR sz[1024] = {0};
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, COUNTOF(sz), (LPARAM)sz, SMTO_NORMAL, 60000, &r);
+    return Narrow(sz);
 }
 
 std::string WindowTest::Text(int nRow)
@@ -212,4 +226,14 @@ std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
         cwds->erase(cwds->begin(), cwds->begin() + (long)nRunsSeen);
     nRunsSeen += runs.size();
     return runs;
+}
+
+size_t AtOnce()
+{
+    SYSTEM_INFO si;
+    GetSystemInfo(&si);
+    MEMORYSTATUSEX ms;
+    ms.dwLength = sizeof(ms);
+    GlobalMemoryStatusEx(&ms);
+    return (size_t)pdfWorkers(si.dwNumberOfProcessors, ms.ullAvailPhys);
 }

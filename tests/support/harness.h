@@ -20,12 +20,16 @@ std::string Quote(const std::string& s);
 // A name as the tests write it, wide: UTF-8 for one the code page cannot spell, else in the code
 // page.
 std::wstring Wide(const std::string& s);
+// A wide text as the tests write it: in the code page when it spells it, else in UTF-8.
+std::string Narrow(const std::wstring& w);
 // A file of the 64-bit build, such as fake\pdftk.exe.
 std::string BuildPath(const std::string& path);
 // A PDF file of nPages pages, page i (from 1) nBase + 10 i points wide so that pages can be told
 // apart after the tool has moved them; with a form field named "tandrel_name" if asked. The
 // fake tool takes its page count from it as well.
 std::string Pdf(int nPages, int nBase = 200, bool bField = false);
+// How many inputs run at once on this machine.
+size_t AtOnce();
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
 // The screen's DPI for the programs started from now on (Wine reads it as a program starts).
 void SetScreenDpi(DWORD nDpi);

@@ -5,13 +5,15 @@
 #include <shellapi.h>
 
 #include "layout.h"
+#include "paths.h"
 #include "pdf_ranges.h"
+#include "pdf_standin.h"
 #include "pdf_text.h"
 #include "pdf_tool.h"
 
 // CRC-32 of every text as the program must show it but the About text, in order, each ended by a
 // line feed; French, then English.
-const uint32_t kTextsCrc[2] = {0xA6E8B56F, 0xDC60D974};
+const uint32_t kTextsCrc[2] = {0x93CED963, 0xE651F56F};
 
 TEST(Texts, EveryTextOfBothLanguages)
 {
@@ -168,15 +170,31 @@ TEST(SecurityOptions, PiecesInOrderAndRefusals)
     }
 }
 
+// Formed from the real name, in UTF-8, within a path's 259 characters however many bytes they
+// take; never the input's own name.
 TEST(OutputName, NeverTheInputsOwn)
 {
-    // Too long for the suffix: no name, rather than the input's own.
-    std::string longest = "C:\\" + std::string(248, 'x') + ".pdf";
-    char out[TANDREL_PATH_MAX] = "untouched";
-    EXPECT_EQ(pdfOutputName(longest.c_str(), "_remove.pdf", out, sizeof(out)), 0);
-    EXPECT_STREQ(out, "untouched");
-    EXPECT_EQ(pdfOutputName("C:\\a.b\\v1", "_cat.pdf", out, sizeof(out)), 1);
-    EXPECT_STREQ(out, "C:\\a.b\\v1_cat.pdf");
+    const std::string lodz = "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA";
+    std::string acute; // 240 letters of two bytes each
+    for (int i = 0; i < 240; ++i)
+        acute += "\xC3\xA9";
+    // clang-format off
+    // An empty output: none is formed.
+    const struct { std::string input; const char* suffix; std::string output; } cases[] = {
+        {"C:\\" + std::string(248, 'x') + ".pdf", "_remove.pdf", ""}, // too long
+        {"C:\\a.b\\v1", "_cat.pdf", "C:\\a.b\\v1_cat.pdf"},       // no extension
+        {lodz + ".pdf", "_compress.pdf", lodz + "_compress.pdf"},
+        {"C:\\" + acute + ".pdf", "_cat.pdf", "C:\\" + acute + "_cat.pdf"},
+        {"C:\\" + acute + "xxxxxx.pdf", "_remove.pdf", ""}, // 260 letters
+        {"C:\\x.pdf", ".pdf", ""},                          // its own name
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        char out[TANDREL_PATH_BYTES] = "untouched";
+        EXPECT_EQ(pdfOutputName(c.input.c_str(), c.suffix, out, sizeof(out)),
+                  c.output.empty() ? 0 : 1);
+        EXPECT_EQ(out, c.output.empty() ? "untouched" : c.output) << c.suffix;
+    }
 }
 
 // One input at a time per processor, per 512 MB free and at most four; never none.
@@ -193,26 +211,66 @@ TEST(Workers, ProcessorsMemoryAndTheCap)
         EXPECT_EQ(pdfWorkers(c.nCpus, c.nFree), c.nWorkers) << c.nCpus << " " << c.nFree;
 }
 
-// A chosen name passes to the tool exactly as the code page spells it, or not at all.
-TEST(Names, SpeltExactlyInTheCodePageOrRefused)
+// A path goes to the tool exactly as the code page spells it, or under a stand-in: never with
+// '?' or a look-alike letter, which would name no file or another one.
+TEST(Names, SpeltExactlyInTheCodePageOrStoodInFor)
 {
-    const std::wstring tooLong = L"C:\\" + std::wstring(300, L'x') + L".pdf";
-    const wchar_t* lodz = L"C:\\\x141\xF3\x64\x17A.pdf"; // not the look-alike Lodz.pdf
+    const char* lodz = "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA.pdf"; // not the look-alike Lodz.pdf
     // clang-format off
-    const struct { const wchar_t* name; unsigned nCodePage; const char* narrow; } cases[] = {
-        {L"C:\\caf\xE9.pdf", 1252, "C:\\caf\xE9.pdf"},  {lodz, 1252, nullptr}, // null: refused
-        {lodz, CP_UTF8, "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA.pdf"},
-        {L"C:\\\x4E2D.pdf", CP_UTF8, "C:\\\xE4\xB8\xAD.pdf"},
-        {L"C:\\\xD800.pdf", CP_UTF8, nullptr}, // half a letter
-        {tooLong.c_str(), 1252, nullptr},       {tooLong.c_str(), CP_UTF8, nullptr},
+    const struct { const char* path; unsigned nCodePage; const char* spelt; int nChars; } cases[] = {
+        {"C:\\caf\xC3\xA9.pdf", 1252, "C:\\caf\xE9.pdf", 11}, {lodz, 1252, nullptr, 11},
+        {lodz, 1250, "C:\\\xA3\xF3\x64\x9F.pdf", 11},           // Central European
+        {"C:\\\xE4\xB8\xAD.pdf", 1252, nullptr, 8},              // Chinese
+        {"C:\\\xE4\xB8\xAD.pdf", 936, "C:\\\xD6\xD0.pdf", 8},
+        {"C:\\\xF0\x9F\x98\x80.pdf", 1252, nullptr, 9},         // an emoji: two characters
+        {"C:\\\xED\xA0\x80.pdf", 1252, nullptr, 8},              // half a letter: no UTF-8
+        {"C:\\plain.pdf", 1252, "C:\\plain.pdf", 12},
     };
     // clang-format on
     for (const auto& c : cases) {
-        char out[TANDREL_PATH_MAX] = "untouched";
-        EXPECT_EQ(pdfNarrowName(c.name, out, sizeof(out), c.nCodePage), c.narrow ? 1 : 0);
-        EXPECT_STREQ(out, c.narrow ? c.narrow : "") << c.nCodePage;
+        char out[TANDREL_PATH_BYTES] = "untouched";
+        EXPECT_EQ(pathInCodePage(c.path, out, sizeof(out), c.nCodePage), c.spelt ? 1 : 0);
+        EXPECT_STREQ(out, c.spelt ? c.spelt : "") << c.nCodePage;
+        EXPECT_EQ(pathChars(c.path), c.nChars) << c.path;
     }
-    EXPECT_EQ(pdfShownName(lodz, 1252), "C:\\?\xF3\x64?.pdf");
+    EXPECT_EQ(pathShown(lodz), "C:\\?\xF3\x64?.pdf");
+}
+
+// A stand-in keeps a short plain extension, and says what it stands in for.
+TEST(Names, StandInsOfTheirRoles)
+{
+    // clang-format off
+    const struct { int nRole; unsigned nId; const char* real; const char* standIn; } cases[] = {
+        {STAND_IN_READ, 7, "D:\\\xC5\x81\xC3\xB3\x64\xC5\xBA.pdf", "C:\\T\\in7.pdf"},
+        {STAND_IN_WRITE, 8, "D:\\x\\\xE7\xB5\x90.PDF", "C:\\T\\out8.PDF"},
+        {STAND_IN_READ, 9, "D:\\\xC5\x81.\xC3\xB3" "df", "C:\\T\\in9"},     // not plain
+        {STAND_IN_READ, 10, "D:\\a.verylongext", "C:\\T\\in10"},           // too long
+        {STAND_IN_READ, 11, "D:\\\xC5\x81.d\\file", "C:\\T\\in11"},    // a folder's dot
+        {STAND_IN_FOLDER, 12, "D:\\\xC5\x81\xC3\xB3\x64\xC5\xBA", "C:\\T\\dir12"},
+        {STAND_IN_FOLDER, 13, "D:\\scans.2024", "C:\\T\\dir13"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(pdfStandInName("C:\\T\\", c.nRole, c.nId, c.real), c.standIn) << c.real;
+    // Each name replaced where it stands whole, quotes included, in one pass from the left.
+    const struct {
+        const char* cmd;
+        std::vector<std::pair<std::string, std::string>> names;
+        const char* given;
+    } replaced[] = {
+        {"\"t\" \"a\" \"ab\" output \"a\"",
+         {{"\"a\"", "\"X\""}, {"\"ab\"", "\"Y\""}},
+         "\"t\" \"X\" \"Y\" output \"X\""},
+        {"\"a\" \"b\"", {{"\"a\"", "\"b\""}, {"\"b\"", "\"c\""}}, "\"b\" \"c\""},
+        {" A=\"a\" B=\"b\" shuffle A B", {{"\"a\"", "\"X\""}}, " A=\"X\" B=\"b\" shuffle A B"},
+        {"\"t\" \"a.pdf\"", {{"\"a\"", "\"X\""}}, "\"t\" \"a.pdf\""},
+    };
+    for (const auto& r : replaced)
+        EXPECT_EQ(pdfReplaceNames(r.cmd, r.names), r.given);
+}
+
+TEST(Names, BurstWrites)
+{
     for (const char* name : {"pg_001.pdf", "pg_009.pdf", "PG_12345678.PDF", "Doc_Data.txt"})
         EXPECT_TRUE(pdfBurstWrites(name)) << name;
     for (const char* name : {"pg_.pdf", "pg_01a.pdf", "a_pg_001.pdf", "pg_001.pdf.txt"})

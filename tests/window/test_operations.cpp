@@ -377,21 +377,6 @@ TEST_F(Operations, AResultNeverReplacesAnotherListedFile)
     EXPECT_EQ(shown.back(), Failed({dir + "scan.pdf", bg}));
 }
 
-// A chosen name the code page cannot spell is refused and named as the code page shows it, never
-// taken for the look-alike name of another file.
-TEST_F(Operations, ANameOutsideTheCodePageIsRefusedNotChanged)
-{
-    std::string name = dir + "\xC5\x81\xC3\xB3\x64\xC5\xBA.pdf"; // in UTF-8
-    CloseHandle(CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    WriteFile(dir + "Lodz.pdf", Pdf(2));
-    Click(BTN_SOURCE, {name});
-    Tab(TAB_MULTI);
-    Add({name});
-    EXPECT_TRUE(Runs().empty() && Items(LIST_FILES).empty());
-    std::string text = pdfFillText(szLang_fr[TXT_MSG_NAME_CODE_PAGE], {dir + "?\xF3\x64?.pdf"});
-    EXPECT_EQ(shown, std::vector<std::string>(2, Message(text)));
-}
-
 TEST_F(Operations, ListButtonsMoveTheRightEntries)
 {
     struct {

@@ -59,17 +59,6 @@ class Running : public WindowTest {
     size_t nSpansSeen = 0;
 };
 
-// How many inputs run at once on this machine.
-size_t AtOnce()
-{
-    SYSTEM_INFO si;
-    GetSystemInfo(&si);
-    MEMORYSTATUSEX ms;
-    ms.dwLength = sizeof(ms);
-    GlobalMemoryStatusEx(&ms);
-    return (size_t)pdfWorkers(si.dwNumberOfProcessors, ms.ullAvailPhys);
-}
-
 // Named a.pdf, b.pdf, ...
 std::vector<std::string> Letters(size_t n)
 {

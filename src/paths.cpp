@@ -1,0 +1,153 @@
+#include "paths.h"
+
+#include <string.h>
+
+#include "gui.h" // the path limits
+
+std::wstring pathWide(const char* szPath)
+{
+    int nLen = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, szPath, -1, nullptr, 0);
+    if (nLen <= 0)
+        return std::wstring();
+    std::wstring wide((size_t)nLen, L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, szPath, -1, &wide[0], nLen);
+    wide.resize((size_t)nLen - 1);
+    return wide;
+}
+
+std::string pathUtf8(const wchar_t* wszPath)
+{
+    int nLen = WideCharToMultiByte(CP_UTF8, 0, wszPath, -1, nullptr, 0, nullptr, nullptr);
+    if (nLen <= 0)
+        return std::string();
+    std::string path((size_t)nLen, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wszPath, -1, &path[0], nLen, nullptr, nullptr);
+    path.resize((size_t)nLen - 1);
+    return path;
+}
+
+int pathFromWide(const wchar_t* wszPath, char* szPath)
+{
+    szPath[0] = 0;
+    if (wcslen(wszPath) >= TANDREL_PATH_MAX)
+        return 0;
+    std::string path = pathUtf8(wszPath);
+    if (path.size() >= TANDREL_PATH_BYTES)
+        return 0;
+    memcpy(szPath, path.c_str(), path.size() + 1);
+    return 1;
+}
+
+int pathChars(const char* szPath)
+{
+    int nChars = 0;
+    for (const unsigned char* p = (const unsigned char*)szPath; *p; ++p) {
+        if ((*p & 0xC0) != 0x80) // each letter's first byte; four bytes make two units
+            nChars += *p >= 0xF0 ? 2 : 1;
+    }
+    return nChars;
+}
+
+int pathInCodePage(const char* szPath, char* szOut, int nOut, unsigned nCodePage)
+{
+    std::wstring wide = pathWide(szPath);
+    if (nOut > 0)
+        szOut[0] = 0;
+    if (wide.empty() && szPath[0])
+        return 0;
+    BOOL bLost = FALSE;
+    int nLen = WideCharToMultiByte(nCodePage, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, szOut, nOut,
+                                   nullptr, &bLost);
+    if (nLen > 0 && !bLost)
+        return 1;
+    if (nOut > 0)
+        szOut[0] = 0;
+    return 0;
+}
+
+std::string pathShown(const char* szPath)
+{
+    std::wstring wide = pathWide(szPath);
+    int nLen = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0,
+                                   nullptr, nullptr);
+    std::string shown(nLen > 0 ? (size_t)nLen : 1, '\0');
+    if (nLen > 0)
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &shown[0], nLen,
+                            nullptr, nullptr);
+    shown.resize(strlen(shown.c_str()));
+    return shown;
+}
+
+// No byte of a letter written in several bytes is a separator or a dot: UTF-8 is read bytewise.
+const char* pathFileName(const char* szPath)
+{
+    const char* szName = szPath;
+    for (const char* p = szPath; *p; ++p) {
+        if (*p == '\\' || *p == '/' || *p == ':')
+            szName = p + 1;
+    }
+    return szName;
+}
+
+std::string pathFolder(const char* szPath)
+{
+    std::string folder(szPath, (size_t)(pathFileName(szPath) - szPath));
+    // A drive's root keeps its separator: "C:\".
+    if (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/') &&
+        folder[folder.size() - 2] != ':')
+        folder.pop_back();
+    return folder;
+}
+
+size_t pathExtension(const std::string& path)
+{
+    size_t nName = (size_t)(pathFileName(path.c_str()) - path.c_str());
+    size_t nDot = path.rfind('.');
+    return nDot != std::string::npos && nDot >= nName ? nDot : path.size();
+}
+
+DWORD pathAttributes(const char* szPath)
+{
+    std::wstring wide = pathWide(szPath);
+    return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
+}
+
+int pathExists(const char* szPath)
+{
+    return pathAttributes(szPath) != INVALID_FILE_ATTRIBUTES;
+}
+
+int pathIsFolder(const char* szPath)
+{
+    DWORD dwAttr = pathAttributes(szPath);
+    return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+}
+
+int pathDelete(const char* szPath)
+{
+    return DeleteFileW(pathWide(szPath).c_str()) ? 1 : 0;
+}
+
+int pathMakeFolder(const char* szPath)
+{
+    return CreateDirectoryW(pathWide(szPath).c_str(), nullptr) ? 1 : 0;
+}
+
+int pathRemoveFolder(const char* szPath)
+{
+    return RemoveDirectoryW(pathWide(szPath).c_str()) ? 1 : 0;
+}
+
+int pathMove(const char* szFrom, const char* szTo)
+{
+    return MoveFileExW(pathWide(szFrom).c_str(), pathWide(szTo).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)
+               ? 1
+               : 0;
+}
+
+FILE* pathOpen(const char* szPath, const wchar_t* wszMode)
+{
+    std::wstring wide = pathWide(szPath);
+    return wide.empty() ? nullptr : _wfopen(wide.c_str(), wszMode);
+}

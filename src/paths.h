@@ -1,0 +1,42 @@
+// Paths of the user's files as the program keeps them: in UTF-8, which spells every name, and
+// used through the wide functions of Windows. Only the tool's command line spells them in the
+// code page (pdf_standin.cpp).
+#pragma once
+
+#include <windows.h>
+
+#include <stdio.h>
+
+#include <string>
+
+std::wstring pathWide(const char* szPath); // empty when szPath is not UTF-8
+std::string pathUtf8(const wchar_t* wszPath);
+// wszPath into szPath (TANDREL_PATH_BYTES bytes): 0, and szPath empty, when it holds more
+// characters than a path may (TANDREL_PATH_MAX - 1).
+int pathFromWide(const wchar_t* wszPath, char* szPath);
+// Its length as Windows counts it, in UTF-16 units: a letter outside the basic plane is two.
+int pathChars(const char* szPath);
+// The path exactly as the code page nCodePage spells it, into szOut (nOut bytes): 0 when it
+// cannot (the name would come out with '?' or a look-alike letter in it).
+int pathInCodePage(const char* szPath, char* szOut, int nOut, unsigned nCodePage);
+// The path as the code page shows it at best, '?' for each letter it lacks: to name it in a
+// message.
+std::string pathShown(const char* szPath);
+
+// Its last part: the file's own name.
+const char* pathFileName(const char* szPath);
+// The folder it is in, without a separator at the end (empty when it names none).
+std::string pathFolder(const char* szPath);
+// Where its extension begins (its last dot in its own name), or its end when it has none.
+size_t pathExtension(const std::string& path);
+
+DWORD pathAttributes(const char* szPath); // INVALID_FILE_ATTRIBUTES when there is nothing
+int pathExists(const char* szPath);
+int pathIsFolder(const char* szPath);
+int pathDelete(const char* szPath);
+// Makes the folder: 1 when it made it, else 0 (GetLastError says why, ERROR_ALREADY_EXISTS too).
+int pathMakeFolder(const char* szPath);
+int pathRemoveFolder(const char* szPath); // only when empty
+// The file szFrom takes the name szTo, replacing a file there, across volumes too.
+int pathMove(const char* szFrom, const char* szTo);
+FILE* pathOpen(const char* szPath, const wchar_t* wszMode);

@@ -1,0 +1,320 @@
+// Stand-in names for the paths the code page cannot spell: made just before a run in the
+// program's private folder, and removed after it, whatever its end.
+#include "pdf_standin.h"
+
+#include <windows.h>
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "gui.h"
+#include "paths.h"
+#include "pdf_files.h"
+#include "pdf_run.h"
+#include "pdf_text.h"
+
+// A copy this large is said in the status bar: it takes a while.
+#define COPY_NOTE_BYTES (16ULL << 20)
+// The private folder of a program in the temporary folder: these letters, its process number.
+#define PRIVATE_PREFIX L"sn"
+// The longest extension a stand-in keeps, its dot included.
+#define STAND_IN_EXT_MAX 9
+
+static T_COPY_NOTE pCopyNote;
+static unsigned nLastId; // the stand-ins' numbers, never twice in a program's life
+
+int pdfLendCopyNote(T_COPY_NOTE pNote)
+{
+    pCopyNote = pNote;
+    return 0;
+}
+
+static bool PlainExtension(const std::string& ext)
+{
+    if (ext.size() > STAND_IN_EXT_MAX)
+        return false;
+    for (size_t i = 1; i < ext.size(); ++i) {
+        unsigned char c = (unsigned char)ext[i];
+        if (c >= 0x80 || !isalnum(c))
+            return false;
+    }
+    return true;
+}
+
+std::string pdfStandInName(const char* szDir, int nRole, unsigned nId, const char* szReal)
+{
+    static const char* const szRoles[] = {"in", "out", "dir"};
+    std::string name = std::string(szDir) + szRoles[nRole] + std::to_string(nId);
+    std::string real = szReal;
+    std::string ext = real.substr(pathExtension(real));
+    return nRole != STAND_IN_FOLDER && PlainExtension(ext) ? name + ext : name;
+}
+
+std::string pdfReplaceNames(const std::string& cmd,
+                            const std::vector<std::pair<std::string, std::string>>& names)
+{
+    std::string out;
+    for (size_t i = 0; i < cmd.size();) {
+        const std::pair<std::string, std::string>* found = nullptr;
+        for (const auto& n : names) {
+            if (!n.first.empty() && cmd.compare(i, n.first.size(), n.first) == 0 &&
+                (!found || n.first.size() > found->first.size()))
+                found = &n;
+        }
+        out += found ? found->second : cmd.substr(i, 1);
+        i += found ? found->first.size() : 1;
+    }
+    return out;
+}
+
+static std::wstring PrivateName(DWORD dwProcess)
+{
+    return PRIVATE_PREFIX + std::to_wstring(dwProcess);
+}
+
+// The private folder of this program, made when missing, into szDir (ending in a separator).
+static int PrivateFolder(char* szDir)
+{
+    char szTemp[TANDREL_PATH_BYTES];
+    if (!pdfTempFolder(szTemp))
+        return 0;
+    std::string dir = szTemp + pathUtf8(PrivateName(GetCurrentProcessId()).c_str());
+    if (!pathMakeFolder(dir.c_str()) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return 0;
+    snprintf(szDir, TANDREL_PATH_BYTES, "%s\\", dir.c_str());
+    return 1;
+}
+
+static int Failed(std::string& why)
+{
+    why = pdfSystemReason(GetLastError());
+    return 0;
+}
+
+// The window answers while a file is copied; the session's end cancels the copy.
+static DWORD CALLBACK CopyProgress(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER,
+                                   DWORD, DWORD, HANDLE, HANDLE, LPVOID)
+{
+    pdfKeepAlive();
+    return pdfRunsEnded() ? PROGRESS_CANCEL : PROGRESS_CONTINUE;
+}
+
+// A file the tool reads: a hard link to it, which costs nothing; else, on another volume or a
+// file system without links, a copy. The user's file itself is never touched.
+static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
+{
+    s->standIn = pdfStandInName(szDir, STAND_IN_READ, ++nLastId, s->real.c_str());
+    std::wstring from = pathWide(s->real.c_str()), to = pathWide(s->standIn.c_str());
+    DeleteFileW(to.c_str()); // a left one of a program that had this process number
+    if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
+        return 1;
+    WIN32_FILE_ATTRIBUTE_DATA fa;
+    ULARGE_INTEGER size = {{0, 0}};
+    if (GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &fa))
+        size = {{fa.nFileSizeLow, fa.nFileSizeHigh}};
+    if (pCopyNote && size.QuadPart >= COPY_NOTE_BYTES)
+        pCopyNote(s->real.c_str());
+    BOOL bCancel = FALSE;
+    if (CopyFileExW(from.c_str(), to.c_str(), CopyProgress, nullptr, &bCancel,
+                    COPY_FILE_FAIL_IF_EXISTS))
+        return 1;
+    Failed(why);
+    DeleteFileW(to.c_str());
+    return 0;
+}
+
+// 1 when the two folders are on one volume, where a move is a rename.
+static int SameVolume(const std::string& folder1, const std::string& folder2)
+{
+    WCHAR wszVolume1[MAX_PATH], wszVolume2[MAX_PATH];
+    return GetVolumePathNameW(pathWide(folder1.c_str()).c_str(), wszVolume1, MAX_PATH) &&
+                   GetVolumePathNameW(pathWide(folder2.c_str()).c_str(), wszVolume2, MAX_PATH) &&
+                   lstrcmpiW(wszVolume1, wszVolume2) == 0
+               ? 1
+               : 0;
+}
+
+// A file the tool writes: a name in the private folder; when the result's folder is on another
+// volume and the code page spells it, a free name there, so that the result is renamed rather
+// than copied into its place.
+static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
+{
+    std::string folder = pathFolder(s->real.c_str());
+    char szSpelt[TANDREL_PATH_BYTES], szName[TANDREL_PATH_BYTES];
+    if (!SameVolume(folder, szDir) &&
+        pathInCodePage(folder.c_str(), szSpelt, sizeof(szSpelt), CP_ACP) &&
+        pdfFreeTempName(folder.c_str(), TEMP_PREFIX_STAND_IN, szName)) {
+        s->standIn = szName;
+        return 1;
+    }
+    s->standIn = pdfStandInName(szDir, STAND_IN_WRITE, ++nLastId, s->real.c_str());
+    pathDelete(s->standIn.c_str()); // a left one of a program that had this process number
+    return 1;
+}
+
+// The folder the tool runs in and writes into: a new one in the private folder.
+static int MakeFolderStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
+{
+    s->standIn = pdfStandInName(szDir, STAND_IN_FOLDER, ++nLastId, s->real.c_str());
+    return pathMakeFolder(s->standIn.c_str()) ? 1 : Failed(why);
+}
+
+// The name in the code page the tool is given for real (into spelt), a stand-in made for it
+// when the code page cannot spell it.
+static int NameFor(int nRole, const std::string& real, std::string& spelt,
+                   std::vector<T_STAND_IN>& standIns, std::string& why)
+{
+    char szSpelt[TANDREL_PATH_BYTES], szDir[TANDREL_PATH_BYTES];
+    if (pathInCodePage(real.c_str(), szSpelt, sizeof(szSpelt), CP_ACP)) {
+        spelt = szSpelt;
+        return 1;
+    }
+    if (!PrivateFolder(szDir))
+        return Failed(why);
+    T_STAND_IN s = {nRole, real, std::string()};
+    int bMade = nRole == STAND_IN_READ    ? MakeReadStandIn(&s, szDir, why)
+                : nRole == STAND_IN_WRITE ? NameWriteStandIn(&s, szDir)
+                                          : MakeFolderStandIn(&s, szDir, why);
+    if (!bMade)
+        return 0;
+    standIns.push_back(s);
+    pathInCodePage(s.standIn.c_str(), szSpelt, sizeof(szSpelt), CP_ACP);
+    spelt = szSpelt;
+    return 1;
+}
+
+// A path of cmd, quoted there, named in names; one cmd does not hold, or holds already named,
+// is passed over.
+static int NamePath(int nRole, const std::string& real, const std::string& cmd,
+                    std::vector<std::pair<std::string, std::string>>& names,
+                    std::vector<T_STAND_IN>& standIns, std::string& why)
+{
+    std::string quoted = pdfQuoteArg(real), spelt;
+    if (real.empty() || cmd.find(quoted) == std::string::npos)
+        return 1;
+    for (const auto& n : names) {
+        if (n.first == quoted)
+            return 1;
+    }
+    if (!NameFor(nRole, real, spelt, standIns, why))
+        return 0;
+    names.push_back({quoted, pdfQuoteArg(spelt)});
+    return 1;
+}
+
+int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, std::string& toolCmd,
+                 std::string& toolDir, std::vector<T_STAND_IN>& standIns, std::string& why)
+{
+    std::vector<std::pair<std::string, std::string>> names;
+    toolDir.clear();
+    // What it writes first: a name it also reads (the join's result, listed) is its result.
+    int bNamed = NamePath(STAND_IN_WRITE, paths.writes, cmd, names, standIns, why);
+    for (size_t i = 0; bNamed && i < paths.reads.size(); ++i)
+        bNamed = NamePath(STAND_IN_READ, paths.reads[i], cmd, names, standIns, why);
+    if (bNamed && !paths.folder.empty())
+        bNamed = NameFor(STAND_IN_FOLDER, paths.folder, toolDir, standIns, why);
+    if (!bNamed) {
+        pdfRemoveStandIns(standIns);
+        return 0;
+    }
+    toolCmd = pdfReplaceNames(cmd, names);
+    return 1;
+}
+
+// The files of the folder szFrom moved into the folder szTo, replacing those of their names.
+static int MoveFiles(const std::string& from, const std::string& to, std::string& why)
+{
+    std::wstring wideFrom = pathWide(from.c_str()) + L"\\";
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((wideFrom + L"*").c_str(), &fd);
+    int bMoved = 1;
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 1;
+    do {
+        std::string name = pathUtf8(fd.cFileName);
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && bMoved &&
+            !pathMove((from + "\\" + name).c_str(), (to + "\\" + name).c_str()))
+            bMoved = Failed(why);
+    } while (FindNextFileW(hFind, &fd));
+    FindClose(hFind);
+    return bMoved;
+}
+
+int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, std::string& why)
+{
+    for (const T_STAND_IN& s : standIns) {
+        if (s.nRole == STAND_IN_WRITE && !pathMove(s.standIn.c_str(), s.real.c_str()))
+            return Failed(why);
+        if (s.nRole == STAND_IN_FOLDER && !MoveFiles(s.standIn, s.real, why))
+            return 0;
+    }
+    return 1;
+}
+
+// A folder of the program's own and everything in it.
+static void RemoveTree(const std::wstring& dir)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring path = dir + L"\\" + fd.cFileName;
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW(path.c_str());
+            else if (wcscmp(fd.cFileName, L".") && wcscmp(fd.cFileName, L".."))
+                RemoveTree(path);
+        } while (FindNextFileW(hFind, &fd));
+        FindClose(hFind);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns)
+{
+    if (standIns.empty())
+        return 0;
+    for (const T_STAND_IN& s : standIns) {
+        if (s.nRole == STAND_IN_FOLDER)
+            RemoveTree(pathWide(s.standIn.c_str()));
+        else
+            pathDelete(s.standIn.c_str());
+    }
+    standIns.clear();
+    char szTemp[TANDREL_PATH_BYTES];
+    if (pdfTempFolder(szTemp)) // only when no other run has stand-ins there
+        RemoveDirectoryW((pathWide(szTemp) + PrivateName(GetCurrentProcessId())).c_str());
+    return 0;
+}
+
+// 1 while the process dwProcess runs; a process that may not be looked at is taken to run.
+static int ProcessRuns(DWORD dwProcess)
+{
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwProcess);
+    if (!h)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD dwCode = 0;
+    int bRuns = GetExitCodeProcess(h, &dwCode) && dwCode == STILL_ACTIVE;
+    CloseHandle(h);
+    return bRuns;
+}
+
+int pdfRemoveLeftStandIns(void)
+{
+    char szTemp[TANDREL_PATH_BYTES];
+    if (!pdfTempFolder(szTemp))
+        return 0;
+    std::wstring dir = pathWide(szTemp);
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + PRIVATE_PREFIX L"*").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        wchar_t* pEnd = nullptr;
+        DWORD dwProcess = wcstoul(fd.cFileName + wcslen(PRIVATE_PREFIX), &pEnd, 10);
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && pEnd && !*pEnd &&
+            dwProcess != GetCurrentProcessId() && !ProcessRuns(dwProcess))
+            RemoveTree(dir + fd.cFileName);
+    } while (FindNextFileW(hFind, &fd));
+    FindClose(hFind);
+    return 0;
+}

@@ -1,0 +1,176 @@
+// Names the code page cannot spell: shown whole, given to the tool under stand-ins in the
+// program's private folder and only where needed, the results under their real names, nothing
+// left behind whatever the end of the run.
+#include "harness.h"
+#include "pdf_text.h"
+
+#include <string.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// In UTF-8: Łódź, Ελληνικά, 日本, 結果; and café in the code page.
+const std::string kLodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA";
+const std::string kGreek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+const std::string kJapan = "\xE6\x97\xA5\xE6\x9C\xAC";
+const std::string kResult = "\xE7\xB5\x90\xE6\x9E\x9C";
+const std::string kCafe = "caf\xE9";
+
+// The names the program made for the tool that are there now: in its private folders (the
+// folders as "sn"), and beside the results in folder (as "out").
+std::vector<std::string> StandIns(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code e;
+    for (const auto& d : fs::directory_iterator(fs::temp_directory_path() / "TANDREL", e)) {
+        if (!d.is_directory() || d.path().filename().string().compare(0, 2, "sn") != 0)
+            continue;
+        names.push_back("sn");
+        for (const auto& f : fs::recursive_directory_iterator(d.path(), e))
+            names.push_back(f.path().filename().string());
+    }
+    for (const auto& f : fs::directory_iterator(fs::path(Wide(folder)), e)) {
+        if (_strnicmp(f.path().filename().string().c_str(), "tdn", 3) == 0)
+            names.push_back("out");
+    }
+    return names;
+}
+
+// How many of names begin with szPrefix.
+size_t Count(const std::vector<std::string>& names, const char* szPrefix)
+{
+    return (size_t)std::count_if(names.begin(), names.end(), [&](const std::string& n) {
+        return n.compare(0, strlen(szPrefix), szPrefix) == 0;
+    });
+}
+
+// A command line with the names the program made for the tool as <in>, <out>, <dir> (its
+// stand-ins) and <tmp> (its own temporary files).
+std::string Given(const std::string& cmd)
+{
+    static const std::regex standIn(R"("[^"]*\\TANDREL\\sn[0-9]+\\(in|out|dir)[0-9]+(\.pdf)?")");
+    static const std::regex beside(R"("[^"]*\\tdn[0-9A-F]+\.tmp")", std::regex::icase);
+    static const std::regex temporary(R"("[^"]*\\TANDREL\\td[or][0-9A-F]+\.tmp")",
+                                      std::regex::icase);
+    std::string given = std::regex_replace(cmd, standIn, "<$1>");
+    given = std::regex_replace(given, beside, "<out>");
+    return std::regex_replace(given, temporary, "<tmp>");
+}
+
+class Names : public WindowTest {
+  protected:
+    std::string T()
+    {
+        return Quote(tool);
+    }
+    // The runs since the last call as Given writes them, sorted when they ran side by side.
+    std::vector<std::string> GivenRuns(std::vector<std::string>* cwds = nullptr, bool bSort = false)
+    {
+        std::vector<std::string> runs = Runs(cwds);
+        for (std::string& run : runs)
+            run = Given(run);
+        if (bSort)
+            std::sort(runs.begin(), runs.end());
+        return runs;
+    }
+};
+
+// Chosen, listed, counted, worked on and joined: the boxes and the list show the real names, the
+// tool sees a stand-in exactly where a name is not in the code page, the results take the real
+// names formed from the real inputs, and the private folder is empty after each run.
+TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
+{
+    const std::string lodz = dir + kLodz + ".pdf", japan = dir + kJapan + ".pdf";
+    const std::string cafe = dir + kCafe + ".pdf", joined = dir + kResult + ".pdf";
+    for (const std::string& name : {lodz, japan, cafe})
+        WriteFile(name, Pdf(3));
+    Click(BTN_SOURCE, {lodz});
+    EXPECT_EQ(Text(EDIT_SOURCE), lodz);
+    EXPECT_EQ(Items(CBO_TO).size(), 3u);
+    Click(BTN_COMPRESS);
+    Click(BTN_BURST);
+    std::vector<std::string> cwds;
+    EXPECT_EQ(GivenRuns(&cwds), std::vector<std::string>({T() + " <in> dumpdata output <tmp>",
+                                                          T() + " <in> output <out> compress ",
+                                                          T() + " <in> burst output pg_%03d.pdf"}));
+    ASSERT_EQ(cwds.size(), 3u);
+    EXPECT_TRUE(std::regex_search(cwds[2], std::regex(R"(\\TANDREL\\sn[0-9]+\\dir[0-9]+$)")));
+    EXPECT_TRUE(IsFile(dir + kLodz + "_compress.pdf"));
+    for (const char* page : {"pg_001.pdf", "pg_002.pdf", "pg_003.pdf", "doc_data.txt"})
+        EXPECT_TRUE(IsFile(dir + kLodz + "\\" + page)) << page;
+    EXPECT_TRUE(StandIns(dir).empty());
+
+    Tab(TAB_MULTI);
+    Add({lodz, cafe, japan});
+    EXPECT_EQ(Items(LIST_FILES), std::vector<std::string>({lodz, cafe, japan}));
+    Click(BTN_UNCOMPRESS);
+    EXPECT_EQ(
+        GivenRuns(nullptr, true),
+        std::vector<std::string>(
+            {T() + " \"" + cafe + "\" output \"" + dir + kCafe + "_uncompress.pdf\" uncompress ",
+             T() + " <in> output <out> uncompress ", T() + " <in> output <out> uncompress "}));
+    for (const std::string& name : {kLodz, kCafe, kJapan})
+        EXPECT_TRUE(IsFile(dir + name + "_uncompress.pdf")) << name;
+    Click(BTN_JOIN, {joined});
+    EXPECT_EQ(GivenRuns(),
+              std::vector<std::string>({T() + " <in> \"" + cafe + "\" <in>  cat output <out> ",
+                                        T() + " <in> dump_data_utf8 output <tmp>"}));
+    EXPECT_TRUE(IsFile(joined));
+    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(shown.empty());
+}
+
+// A failed run leaves nothing under the real name, and its input is named as the code page
+// shows it; Escape lets the inputs under way finish under their names; the session's end ends
+// them, leaving neither result nor stand-in; the user's files are never touched.
+TEST_F(Names, FailureEscapeAndTheSessionsEnd)
+{
+    const std::string greek = dir + kGreek + ".pdf";
+    WriteFile(greek, Pdf(1) + "/FakeStatus 3 /FakeSays (no luck)");
+    Tab(TAB_MULTI);
+    Add({greek});
+    Click(BTN_REPAIR);
+    EXPECT_FALSE(IsFile(dir + kGreek + "_fixed.pdf"));
+    EXPECT_EQ(shown, std::vector<std::string>({Failed({dir + "????????.pdf", "no luck"})}));
+    Send(rows[LIST_FILES], LB_RESETCONTENT);
+
+    // Escape once the first have begun: they finish, the last is not run.
+    std::vector<std::string> inputs;
+    for (size_t i = 0; i <= AtOnce(); ++i) {
+        inputs.push_back(dir + kLodz + std::to_string(i) + ".pdf");
+        WriteFile(inputs.back(), Pdf(1) + "/FakeDelay 1500");
+    }
+    Add(inputs);
+    std::thread escape([&] {
+        EXPECT_TRUE(WaitFor([&] { return Count(StandIns(dir), "in") == inputs.size() - 1; }));
+        PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    Click(BTN_REPAIR);
+    escape.join();
+    for (size_t i = 0; i < inputs.size(); ++i)
+        EXPECT_EQ(IsFile(dir + kLodz + std::to_string(i) + "_fixed.pdf"), i + 1 < inputs.size());
+    EXPECT_TRUE(StandIns(dir).empty());
+
+    // The session ends while the tool writes the stand-in of its result.
+    const std::string lodz = dir + kLodz + ".pdf", content = Pdf(1) + "/FakeEarly /FakeDelay 30000";
+    WriteFile(lodz, content);
+    Send(rows[LIST_FILES], LB_RESETCONTENT);
+    Add({lodz});
+    std::thread end([&] {
+        EXPECT_TRUE(WaitFor([&] { return Count(StandIns(dir), "out") == 1; }));
+        Send(hMain, WM_ENDSESSION, TRUE);
+    });
+    Click(BTN_COMPRESS);
+    end.join();
+    EXPECT_FALSE(IsFile(dir + kLodz + "_compress.pdf"));
+    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_EQ(ReadFile(lodz), content);
+}
+
+} // namespace
