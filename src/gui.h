@@ -386,12 +386,12 @@ int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
 // Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page (and
 // the Pages page) the first PDF file as its source, the Multiple files page each PDF file and the
-// PDF files of each folder; anything else, and a name the code page cannot hold, is passed over.
+// PDF files of each folder; anything else, and a path longer than a path may be, is passed over.
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab);
 // Files dropped from the shell onto the window, taken by the page shown.
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);
 // The paths of the command line (relative ones from the current folder): one PDF file becomes the
 // source of the Single file page; several paths, or a folder, go to the Multiple files page,
-// which is shown. Those that are missing, neither a PDF file nor a folder, or not spelt by the
-// code page are named in one message, each with why.
+// which is shown. Those that are missing, neither a PDF file nor a folder, or too long are named
+// in one message, each with why.
 int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args);

@@ -85,6 +85,24 @@ static int PrivateFolder(char* szDir)
     return 1;
 }
 
+// A folder of the program's own and everything in it.
+static void RemoveTree(const std::wstring& dir)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring path = dir + L"\\" + fd.cFileName;
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW(path.c_str());
+            else if (wcscmp(fd.cFileName, L".") && wcscmp(fd.cFileName, L".."))
+                RemoveTree(path);
+        } while (FindNextFileW(hFind, &fd));
+        FindClose(hFind);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
 static int Failed(std::string& why)
 {
     why = pdfSystemReason(GetLastError());
@@ -156,6 +174,7 @@ static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
 static int MakeFolderStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_FOLDER, ++nLastId, s->real.c_str());
+    RemoveTree(pathWide(s->standIn.c_str())); // a left one of a program that had this number
     return pathMakeFolder(s->standIn.c_str()) ? 1 : Failed(why);
 }
 
@@ -251,24 +270,6 @@ int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, std::string& why)
     return 1;
 }
 
-// A folder of the program's own and everything in it.
-static void RemoveTree(const std::wstring& dir)
-{
-    WIN32_FIND_DATAW fd;
-    HANDLE hFind = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    if (hFind != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring path = dir + L"\\" + fd.cFileName;
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW(path.c_str());
-            else if (wcscmp(fd.cFileName, L".") && wcscmp(fd.cFileName, L".."))
-                RemoveTree(path);
-        } while (FindNextFileW(hFind, &fd));
-        FindClose(hFind);
-    }
-    RemoveDirectoryW(dir.c_str());
-}
-
 int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns)
 {
     if (standIns.empty())
@@ -311,8 +312,9 @@ int pdfRemoveLeftStandIns(void)
     do {
         wchar_t* pEnd = nullptr;
         DWORD dwProcess = wcstoul(fd.cFileName + wcslen(PRIVATE_PREFIX), &pEnd, 10);
+        // One of this process's number was left by a program before it that had that number.
         if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && pEnd && !*pEnd &&
-            dwProcess != GetCurrentProcessId() && !ProcessRuns(dwProcess))
+            (dwProcess == GetCurrentProcessId() || !ProcessRuns(dwProcess)))
             RemoveTree(dir + fd.cFileName);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);

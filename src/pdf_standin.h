@@ -44,7 +44,8 @@ int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, std::string&
 int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, std::string& why);
 // Removes every stand-in of the run, and the private folder once empty.
 int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns);
-// Removes the private folders left by programs that were killed.
+// Removes the private folders left by programs that were killed: at start, when none of this
+// program's is in use.
 int pdfRemoveLeftStandIns(void);
 // The window's note that the file szName is being copied for the tool: lent once, at start.
 typedef int (*T_COPY_NOTE)(const char* szName);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "obj.h"
+#include "paths.h"
 #include "pdf.h"
 
 static double Now()
@@ -364,10 +365,62 @@ static void BenchSeveralAtOnce(void)
     pdfSetWorkers(0);
 }
 
+// A one-page PDF file of some 50 MB: one long content stream, which the tool compresses.
+static void WriteLargePdf(const std::string& path)
+{
+    std::string lines;
+    for (int i = 0; i < 3700000; ++i)
+        lines += "0 0 m 1 1 l S\n";
+    FILE* f = pathOpen(path.c_str(), L"wb");
+    if (!f)
+        return;
+    fprintf(f,
+            "%%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n2 0 obj << /Type "
+            "/Pages /Kids [3 0 R] /Count 1 >> endobj\n3 0 obj << /Type /Page /Parent 2 0 R "
+            "/MediaBox [0 0 200 200] /Contents 4 0 R >> endobj\n4 0 obj << /Length %lu >> "
+            "stream\n",
+            (unsigned long)lines.size());
+    fwrite(lines.data(), 1, lines.size(), f);
+    fprintf(f, "\nendstream endobj\ntrailer << /Root 1 0 R >>\n%%%%EOF\n");
+    fclose(f);
+}
+
+// The re-compress of a 50 MB file by the real tool, under a name the code page spells and under
+// one it cannot: through a hard link, and through a copy (the temporary folder on another file
+// system, szOtherTemp).
+static void BenchNames(const char* szTool, const char* szOtherTemp)
+{
+    const std::string plain = dir + "plain50.pdf", lodz = dir + "\xC5\x81\xC3\xB3\x64\xC5\xBA"
+                                                                "50.pdf";
+    WriteLargePdf(plain);
+    CopyFileW(pathWide(plain.c_str()).c_str(), pathWide(lodz.c_str()).c_str(), FALSE);
+    lstrcpynA(gui.szPathExe, szTool, sizeof(gui.szPathExe));
+    SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, 1, 0);
+    ShowTabMulti(&gui, SW_SHOW);
+    auto Compress = [&](const std::string& in) {
+        SendMessageA(gui.ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
+        List_AddItem(gui.ListPdfFiles.hdl, in.c_str());
+        return Timed([] { CompressPDF(&gui); });
+    };
+    std::vector<double> plains, links, copies;
+    for (int i = 0; i < 3; ++i) {
+        SetEnvironmentVariableA("TMP", nullptr);
+        plains.push_back(Compress(plain));
+        links.push_back(Compress(lodz));
+        SetEnvironmentVariableA("TMP", szOtherTemp); // read before TEMP
+        copies.push_back(Compress(lodz));
+    }
+    SetEnvironmentVariableA("TMP", nullptr);
+    printf("re-compress of a 50 MB file by the real tool, plain name / a name the code page cannot "
+           "spell, hard link / the same, copy: %.0f / %.0f / %.0f ms\n",
+           Median(plains), Median(links), Median(copies));
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe]\n");
+        fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe [real pdftk.exe "
+                        "<temporary folder on another file system>]]\n");
         return 2;
     }
     SetUp(argv[1], argv[2]);
@@ -382,6 +435,8 @@ int main(int argc, char** argv)
             printf("release tandrel.exe: %lu bytes (%.2f MiB; target <= 1 MiB)\n", fa.nFileSizeLow,
                    fa.nFileSizeLow / 1048576.0);
     }
+    if (argc > 5)
+        BenchNames(argv[4], argv[5]);
     DestroyWindow(gui.hWnd);
     return 0;
 }

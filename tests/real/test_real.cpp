@@ -22,6 +22,15 @@ class RealTool : public WindowTest {
             Quote(tool) + " " + Quote(pdf) + options + " dump_data_utf8 output " + Quote(dump), {});
         return ReadFile(dump);
     }
+    // The same of a file whose name the code page may not spell, through a copy of a plain name.
+    std::vector<int> WidthsOf(const std::string& pdf,
+                              const std::string& key = "PageMediaDimensions: ")
+    {
+        const std::string plain = dir + "plain copy.pdf";
+        DeleteFileA(plain.c_str());
+        CopyFileW(Wide(pdf).c_str(), Wide(plain).c_str(), FALSE);
+        return Widths(plain, "", key);
+    }
     // The widths of the pages of pdf, in order, as the tool reports them (or what key says).
     std::vector<int> Widths(const std::string& pdf, const std::string& options = "",
                             const std::string& key = "PageMediaDimensions: ")
@@ -221,6 +230,36 @@ TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)
     EXPECT_TRUE(IsFile(dir + "report\\doc_data.txt") && IsFile(dir + "a\\doc_data.txt"));
     EXPECT_FALSE(IsFile(dir + "a\\pg_003.pdf") || IsFile(dir + "report\\pg_004.pdf"));
     EXPECT_EQ(shown.size(), 1u); // the two inputs left alone, named
+}
+
+// Names the code page cannot spell: the tool is given stand-ins, and the results, counted page by
+// page, take the real names.
+TEST_F(RealTool, NamesTheCodePageCannotSpell)
+{
+    const std::string lodz = dir + kLodz + ".pdf", greek = dir + kGreek + ".pdf";
+    const std::string japan = dir + kJapan + ".pdf", joined = dir + kResult + ".pdf";
+    WriteFile(lodz, Pdf(3));
+    WriteFile(greek, Pdf(2, 500));
+    WriteFile(japan, Pdf(4, 600));
+    Click(BTN_SOURCE, {lodz});
+    ASSERT_EQ(Items(CBO_TO).size(), 3u);
+    Click(BTN_COMPRESS);
+    EXPECT_EQ(WidthsOf(dir + kLodz + "_compress.pdf"), std::vector<int>({210, 220, 230}));
+    Click(BTN_BURST);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(WidthsOf(dir + kLodz + "\\pg_00" + std::to_string(i) + ".pdf"),
+                  std::vector<int>({200 + 10 * i}));
+    Tab(TAB_MULTI);
+    Add({greek, japan});
+    Click(BTN_JOIN, {joined});
+    EXPECT_EQ(WidthsOf(joined), std::vector<int>({510, 520, 610, 620, 630, 640}));
+    Tab(TAB_PAGES);
+    Click(BTN_PAGES_SRC, {lodz});
+    Type(EDIT_RANGES, "2");
+    Click(BTN_ROTATE);
+    EXPECT_EQ(WidthsOf(dir + kLodz + "_rotate.pdf", "PageMediaRotation: "),
+              std::vector<int>({0, 90, 0}));
+    EXPECT_TRUE(shown.empty());
 }
 
 } // namespace

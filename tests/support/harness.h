@@ -28,6 +28,12 @@ std::string BuildPath(const std::string& path);
 // apart after the tool has moved them; with a form field named "tandrel_name" if asked. The
 // fake tool takes its page count from it as well.
 std::string Pdf(int nPages, int nBase = 200, bool bField = false);
+// Names the code page cannot spell, in UTF-8: Łódź, Ελληνικά, 日本, 結果.
+const std::string kLodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA";
+const std::string kGreek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+const std::string kJapan = "\xE6\x97\xA5\xE6\x9C\xAC";
+const std::string kResult = "\xE7\xB5\x90\xE6\x9E\x9C";
+
 // How many inputs run at once on this machine.
 size_t AtOnce();
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -15,12 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// In UTF-8: Łódź, Ελληνικά, 日本, 結果; and café in the code page.
-const std::string kLodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA";
-const std::string kGreek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
-const std::string kJapan = "\xE6\x97\xA5\xE6\x9C\xAC";
-const std::string kResult = "\xE7\xB5\x90\xE6\x9E\x9C";
-const std::string kCafe = "caf\xE9";
+const std::string kCafe = "caf\xE9"; // in the code page
 
 // The names the program made for the tool that are there now: in its private folders (the
 // folders as "sn"), and beside the results in folder (as "out").
@@ -90,6 +85,13 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     const std::string cafe = dir + kCafe + ".pdf", joined = dir + kResult + ".pdf";
     for (const std::string& name : {lodz, japan, cafe})
         WriteFile(name, Pdf(3));
+    // What a program that was killed left goes at the next start.
+    const fs::path left = fs::temp_directory_path() / "TANDREL" / "sn4000000000" / "dir1";
+    fs::create_directories(left);
+    WriteFile((left / "pg_001.pdf").string(), "left");
+    Close();
+    Start();
+    EXPECT_TRUE(StandIns(dir).empty());
     Click(BTN_SOURCE, {lodz});
     EXPECT_EQ(Text(EDIT_SOURCE), lodz);
     EXPECT_EQ(Items(CBO_TO).size(), 3u);
