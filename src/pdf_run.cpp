@@ -221,7 +221,7 @@ static BOOL CreateToolProcess(char* szCmd, const char* szWorkDir, T_RUN* run, in
     return bStarted;
 }
 
-// The run in the free slot run of the command line szCommand, as the tool is given it.
+// Starts the command line toolCmd, as the tool is given it, in the free slot run.
 static int StartTool(T_RUN* run, const std::string& toolCmd, const char* szWorkDir,
                      T_RUN_RESULT* pResult)
 {

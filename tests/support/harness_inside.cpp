@@ -88,7 +88,7 @@ void WindowTest::Start()
     lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
     // Read as the program reads its own, once the window is shown; the tests' paths are ASCII.
     static std::wstring commandLine;
-    commandLine = L"tandrel.exe" + std::wstring(args.begin(), args.end());
+    commandLine = L"tandrel.exe" + Wide(args);
     appCommandLine = commandLine.c_str();
     lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
     SetCurrentDirectoryA(dir.c_str());

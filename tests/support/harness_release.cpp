@@ -54,9 +54,11 @@ void WindowTest::Start()
     // Each unless there: the installed or unpacked release is started where it is.
     CopyFileA(BuildPath("..\\i686\\tandrel.exe").c_str(), exe.c_str(), TRUE);
     CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), TRUE);
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof(si);
-    ASSERT_TRUE(CreateProcessA(exe.c_str(), &cmd[0], 0, 0, 0, 0, 0, dir.c_str(), &si, &pi))
+    std::wstring wideCmd = Wide(cmd); // names the code page cannot spell, in UTF-8
+    ASSERT_TRUE(
+        CreateProcessW(Wide(exe).c_str(), &wideCmd[0], 0, 0, 0, 0, 0, Wide(dir).c_str(), &si, &pi))
         << "the release does not start: can 32-bit programs run here? (scripts/setup-win32.sh)";
     BOOL bWow64 = FALSE;
     EXPECT_TRUE(IsWow64Process(pi.hProcess, &bWow64) && bWow64) << "not a 32-bit process";

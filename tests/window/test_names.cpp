@@ -124,6 +124,12 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
               std::vector<std::string>({T() + " <in> \"" + cafe + "\" <in>  cat output <out> ",
                                         T() + " <in> dump_data_utf8 output <tmp>"}));
     EXPECT_TRUE(IsFile(joined));
+    Tab(TAB_PAGES); // the fronts and the backs as the join's inputs
+    Click(BTN_PAGES_SRC, {lodz});
+    Click(BTN_BACKS, {japan});
+    Click(BTN_INTERLEAVE, {dir + kResult + "2"});
+    EXPECT_EQ(GivenRuns().at(2), T() + " A=<in> B=<in> shuffle A Bend-1 output <out> ");
+    EXPECT_TRUE(IsFile(dir + kResult + "2.pdf"));
     EXPECT_TRUE(StandIns(dir).empty());
     EXPECT_TRUE(shown.empty());
 }

@@ -176,7 +176,9 @@ TEST_F(Window, SettingsFileChoosesLanguageAndZoomAndKeepsThem)
 TEST_F(Window, PathsOnTheCommandLine)
 {
     CreateDirectoryA((dir + "scans").c_str(), nullptr);
-    for (const char* name : {"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt"})
+    const std::string lodz = kLodz + ".pdf";
+    for (const std::string& name :
+         std::vector<std::string>{"a.pdf", "b c.pdf", "scans\\one.pdf", "notes.txt", lodz})
         WriteFile(dir + name, Pdf(3));
     // Each path not opened, with why, in the one message that names them.
     const std::string notPdf = "\r\n\r\n" + dir + "notes.txt\r\n" + szLang_fr[TXT_WHY_NOT_PDF],
@@ -185,6 +187,7 @@ TEST_F(Window, PathsOnTheCommandLine)
     const struct { std::string args; int nTab; std::string source;
                    std::vector<std::string> listed; std::string whys; } cases[] = {
         {" a.pdf", TAB_SINGLE, dir + "a.pdf", {}, ""},  {" notes.txt", TAB_SINGLE, "", {}, notPdf},
+        {" " + lodz + " a.pdf", TAB_MULTI, "", {dir + lodz, dir + "a.pdf"}, ""}, // any name
         {" \"missing.pdf\"", TAB_SINGLE, "", {}, missing},
         {" scans", TAB_MULTI, "", {dir + "scans\\one.pdf"}, ""}, // a folder's PDF files
         {" scans\\..\\a.pdf notes.txt missing.pdf \"" + dir + "b c.pdf\"", TAB_MULTI, "",
