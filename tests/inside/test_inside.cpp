@@ -25,10 +25,6 @@ class Inside : public WindowTest {
         Send(hMain, WM_DROPFILES, (WPARAM)hDrop);
         EXPECT_EQ(GlobalFlags(hDrop), (UINT)GMEM_INVALID_HANDLE);
     }
-    std::wstring W(const std::string& s)
-    {
-        return std::wstring(s.begin(), s.end());
-    }
     // The file list scrolls sideways just far enough to show the whole of text in its font.
     void ExpectExtent(const std::string& text, int nStep)
     {
@@ -74,7 +70,7 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     for (const char* name : {"one.pdf", "notes.txt", "x.pdfa"})
         WriteFile(sub + name, "%PDF");
     // A name the code page cannot spell is listed whole.
-    CloseHandle(CreateFileW((W(sub) + L"\x4E2D\x6587.pdf").c_str(), GENERIC_WRITE, 0, nullptr,
+    CloseHandle(CreateFileW((Wide(sub) + L"\x4E2D\x6587.pdf").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_NEW, 0, nullptr));
     Tab(TAB_MULTI);
     Pick(CBO_LANG, LNG_ENGLISH); // the dialogs speak the window's language
@@ -92,9 +88,9 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     Click(BTN_ADD_DIR, {sub});                  // listed already: nothing new
     for (const char* name : {"b.PDF", "c.pdf"}) // a missing one would be passed over
         WriteFile(dir + name, Pdf(4));
-    Drop({W(dir + "notes.txt"), W(dir + "b.PDF"), W(dir + "scans"), W(dir + "A.pdf"),
-          W(dir) + std::wstring(255 - dir.size(), L'y') + L".pdf.long.pdf",
-          W(dir) + L"\x4E2D\x6587.pdf", W(dir + "c.pdf")});
+    Drop({Wide(dir + "notes.txt"), Wide(dir + "b.PDF"), Wide(dir + "scans"), Wide(dir + "A.pdf"),
+          Wide(dir) + std::wstring(255 - dir.size(), L'y') + L".pdf.long.pdf",
+          Wide(dir) + L"\x4E2D\x6587.pdf", Wide(dir + "c.pdf")});
     EXPECT_EQ(Items(LIST_FILES),
               std::vector<std::string>({dir + "a.pdf.pdf", dir + "a.pdf", sub + "one.pdf",
                                         sub + "\xE4\xB8\xAD\xE6\x96\x87.pdf", dir + "b.PDF",
@@ -103,13 +99,13 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
 
     // The Single file page takes the first PDF file as its source; the other pages nothing.
     Tab(TAB_CONFIG);
-    Drop({W(dir + "b.PDF")});
+    Drop({Wide(dir + "b.PDF")});
     Tab(TAB_SINGLE);
-    Drop({W(dir + "notes.txt"), W(dir + "scans"), W(dir + "b.PDF"), W(dir + "c.pdf")});
+    Drop({Wide(dir + "notes.txt"), Wide(dir + "scans"), Wide(dir + "b.PDF"), Wide(dir + "c.pdf")});
     EXPECT_EQ(Text(EDIT_SOURCE), dir + "b.PDF");
     EXPECT_EQ(Items(CBO_TO).size(), 4u);
     Tab(TAB_PAGES); // so does the Pages page, its backs untouched
-    Drop({W(dir + "scans"), W(dir + "c.pdf"), W(dir + "b.PDF")});
+    Drop({Wide(dir + "scans"), Wide(dir + "c.pdf"), Wide(dir + "b.PDF")});
     EXPECT_TRUE(Text(EDIT_PAGES_SRC) == dir + "c.pdf" && Text(EDIT_BACKS).empty());
     EXPECT_EQ(Runs().size(), 2u); // one count each, nothing for the Settings page
 }

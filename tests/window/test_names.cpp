@@ -17,9 +17,9 @@ namespace fs = std::filesystem;
 
 const std::string kCafe = "caf\xE9"; // in the code page
 
-// The names the program made for the tool that are there now: in its private folders (the
-// folders as "sn"), and beside the results in folder (as "out").
-std::vector<std::string> StandIns(const std::string& folder)
+// How many names the program made for the tool are there now, of those that begin with szPrefix:
+// in its private folders (the folders as "sn"), and beside the results in folder (as "out").
+size_t Made(const std::string& folder, const char* szPrefix = "")
 {
     std::vector<std::string> names;
     std::error_code e;
@@ -30,18 +30,10 @@ std::vector<std::string> StandIns(const std::string& folder)
         for (const auto& f : fs::recursive_directory_iterator(d.path(), e))
             names.push_back(f.path().filename().string());
     }
-    for (const auto& f : fs::directory_iterator(fs::path(Wide(folder)), e)) {
-        if (_strnicmp(f.path().filename().string().c_str(), "tdn", 3) == 0)
-            names.push_back("out");
-    }
-    return names;
-}
-
-// How many of names begin with szPrefix.
-size_t Count(const std::vector<std::string>& names, const char* szPrefix)
-{
+    for (const auto& f : fs::directory_iterator(fs::path(Wide(folder)), e))
+        names.push_back(_strnicmp(f.path().filename().string().c_str(), "tdn", 3) ? "" : "out");
     return (size_t)std::count_if(names.begin(), names.end(), [&](const std::string& n) {
-        return n.compare(0, strlen(szPrefix), szPrefix) == 0;
+        return !n.empty() && n.compare(0, strlen(szPrefix), szPrefix) == 0;
     });
 }
 
@@ -91,7 +83,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     WriteFile((left / "pg_001.pdf").string(), "left");
     Close();
     Start();
-    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(Made(dir) == 0);
     Click(BTN_SOURCE, {lodz});
     EXPECT_EQ(Text(EDIT_SOURCE), lodz);
     EXPECT_EQ(Items(CBO_TO).size(), 3u);
@@ -106,7 +98,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     EXPECT_TRUE(IsFile(dir + kLodz + "_compress.pdf"));
     for (const char* page : {"pg_001.pdf", "pg_002.pdf", "pg_003.pdf", "doc_data.txt"})
         EXPECT_TRUE(IsFile(dir + kLodz + "\\" + page)) << page;
-    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(Made(dir) == 0);
 
     Tab(TAB_MULTI);
     Add({lodz, cafe, japan});
@@ -130,7 +122,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     Click(BTN_INTERLEAVE, {dir + kResult + "2"});
     EXPECT_EQ(GivenRuns().at(2), T() + " A=<in> B=<in> shuffle A Bend-1 output <out> ");
     EXPECT_TRUE(IsFile(dir + kResult + "2.pdf"));
-    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(Made(dir) == 0);
     EXPECT_TRUE(shown.empty());
 }
 
@@ -156,14 +148,14 @@ TEST_F(Names, FailureEscapeAndTheSessionsEnd)
     }
     Add(inputs);
     std::thread escape([&] {
-        EXPECT_TRUE(WaitFor([&] { return Count(StandIns(dir), "in") == inputs.size() - 1; }));
+        EXPECT_TRUE(WaitFor([&] { return Made(dir, "in") == inputs.size() - 1; }));
         PostMessageA(rows[LIST_FILES], WM_KEYDOWN, VK_ESCAPE, 1);
     });
     Click(BTN_REPAIR);
     escape.join();
     for (size_t i = 0; i < inputs.size(); ++i)
         EXPECT_EQ(IsFile(dir + kLodz + std::to_string(i) + "_fixed.pdf"), i + 1 < inputs.size());
-    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(Made(dir) == 0);
 
     // The session ends while the tool writes the stand-in of its result.
     const std::string lodz = dir + kLodz + ".pdf", content = Pdf(1) + "/FakeEarly /FakeDelay 30000";
@@ -171,13 +163,13 @@ TEST_F(Names, FailureEscapeAndTheSessionsEnd)
     Send(rows[LIST_FILES], LB_RESETCONTENT);
     Add({lodz});
     std::thread end([&] {
-        EXPECT_TRUE(WaitFor([&] { return Count(StandIns(dir), "out") == 1; }));
+        EXPECT_TRUE(WaitFor([&] { return Made(dir, "out") == 1; }));
         Send(hMain, WM_ENDSESSION, TRUE);
     });
     Click(BTN_COMPRESS);
     end.join();
     EXPECT_FALSE(IsFile(dir + kLodz + "_compress.pdf"));
-    EXPECT_TRUE(StandIns(dir).empty());
+    EXPECT_TRUE(Made(dir) == 0);
     EXPECT_EQ(ReadFile(lodz), content);
 }
 
