@@ -118,24 +118,27 @@ static DWORD CALLBACK CopyProgress(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, 
 }
 
 // A file the tool reads: a hard link to it, which costs nothing; else, on another volume or a
-// file system without links, a copy. The user's file itself is never touched.
+// file system without links, a copy. A read-only file is copied too: a link to it, read-only as
+// the file is, could not be removed. The user's file itself is never touched.
 static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_READ, ++nLastId, s->real.c_str());
     std::wstring from = pathWide(s->real.c_str()), to = pathWide(s->standIn.c_str());
     DeleteFileW(to.c_str()); // a left one of a program that had this process number
-    if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
+    WIN32_FILE_ATTRIBUTE_DATA fa = {};
+    GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &fa);
+    if (!(fa.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
+        CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
         return 1;
-    WIN32_FILE_ATTRIBUTE_DATA fa;
-    ULARGE_INTEGER size = {{0, 0}};
-    if (GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &fa))
-        size = {{fa.nFileSizeLow, fa.nFileSizeHigh}};
+    ULARGE_INTEGER size = {{fa.nFileSizeLow, fa.nFileSizeHigh}};
     if (pCopyNote && size.QuadPart >= COPY_NOTE_BYTES)
         pCopyNote(s->real.c_str());
     BOOL bCancel = FALSE;
     if (CopyFileExW(from.c_str(), to.c_str(), CopyProgress, nullptr, &bCancel,
-                    COPY_FILE_FAIL_IF_EXISTS))
+                    COPY_FILE_FAIL_IF_EXISTS)) {
+        SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy is the program's
         return 1;
+    }
     Failed(why);
     DeleteFileW(to.c_str());
     return 0;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <algorithm>
 #include <functional>
@@ -418,6 +419,14 @@ static void BenchNames(const char* szTool, const char* szOtherTemp)
 
 int main(int argc, char** argv)
 {
+    // Only the names' figure: bench --names <real pdftk.exe> <folder> <other temporary folder>
+    if (argc == 5 && strcmp(argv[1], "--names") == 0) {
+        SetUp(argv[2], argv[3]);
+        CreateMain();
+        BenchNames(argv[2], argv[4]);
+        DestroyWindow(gui.hWnd);
+        return 0;
+    }
     if (argc < 3) {
         fprintf(stderr, "usage: bench <pdftk.exe> <folder> [tandrel.exe [real pdftk.exe "
                         "<temporary folder on another file system>]]\n");

@@ -102,6 +102,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
 
     Tab(TAB_MULTI);
     Add({lodz, cafe, japan});
+    SetFileAttributesW(Wide(japan).c_str(), FILE_ATTRIBUTE_READONLY); // copied, not linked
     EXPECT_EQ(Items(LIST_FILES), std::vector<std::string>({lodz, cafe, japan}));
     Click(BTN_UNCOMPRESS);
     EXPECT_EQ(
@@ -122,6 +123,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     Click(BTN_INTERLEAVE, {dir + kResult + "2"});
     EXPECT_EQ(GivenRuns().at(2), T() + " A=<in> B=<in> shuffle A Bend-1 output <out> ");
     EXPECT_TRUE(IsFile(dir + kResult + "2.pdf"));
+    SetFileAttributesW(Wide(japan).c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(Made(dir) == 0);
     EXPECT_TRUE(shown.empty());
 }
