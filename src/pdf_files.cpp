@@ -188,9 +188,16 @@ static int OwnFolderIn(const std::wstring& parent, char* szDir)
 
 int pdfTempFolder(char* szDir)
 {
-    WCHAR wszTemp[MAX_PATH + 1] = {0}, wszLocal[MAX_PATH] = {0};
+    WCHAR wszTemp[MAX_PATH + 1] = {0}, wszShort[MAX_PATH] = {0}, wszLocal[MAX_PATH] = {0};
     DWORD nLen = GetTempPathW(MAX_PATH + 1, wszTemp);
-    if (nLen > 0 && nLen <= MAX_PATH && OwnFolderIn(wszTemp, szDir))
+    if (nLen == 0 || nLen > MAX_PATH)
+        wszTemp[0] = 0;
+    if (OwnFolderIn(wszTemp, szDir))
+        return 1;
+    // A profile folder named with letters the code page lacks has a short name that it spells,
+    // where the volume keeps short names.
+    nLen = wszTemp[0] ? GetShortPathNameW(wszTemp, wszShort, MAX_PATH) : 0;
+    if (nLen > 0 && nLen < MAX_PATH && OwnFolderIn(wszShort, szDir))
         return 1;
     // A temporary folder the code page cannot spell: the program's folder of the user's.
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, wszLocal)))

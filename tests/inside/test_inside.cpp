@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "harness.h"
+#include "paths.h"
 #include "pdf.h"
 
 #include <filesystem>
@@ -199,4 +200,22 @@ TEST_F(Inside, OnlyWhatARunWroteIsRemoved)
     pdfEndRuns();
     pdfNewSession();
     EXPECT_TRUE(IsFile(out) && !run->hProcess);
+}
+
+// The folder the tool is given names in is one the code page spells, whatever the user's
+// temporary folder: its short name, else the program's folder in the local application data.
+TEST_F(Inside, TheTemporaryFolderIsOneTheCodePageSpells)
+{
+    const std::string lodz = dir + kLodz + "\\";
+    CreateDirectoryW(Wide(lodz).c_str(), nullptr);
+    WCHAR wszTmp[MAX_PATH] = {0};
+    GetEnvironmentVariableW(L"TMP", wszTmp, MAX_PATH);
+    for (const std::string& tmp : {dir, lodz}) {
+        SetEnvironmentVariableW(L"TMP", Wide(tmp).c_str());
+        char szTemp[TANDREL_PATH_BYTES] = {0}, szSpelt[TANDREL_PATH_BYTES];
+        EXPECT_TRUE(pdfTempFolder(szTemp) && pathIsFolder(szTemp)) << tmp;
+        EXPECT_TRUE(pathInCodePage(szTemp, szSpelt, sizeof(szSpelt), CP_ACP)) << szTemp;
+        EXPECT_EQ(std::string(szTemp) == dir + "TANDREL\\", tmp == dir) << szTemp;
+    }
+    SetEnvironmentVariableW(L"TMP", wszTmp);
 }
