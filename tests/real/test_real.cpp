@@ -13,23 +13,17 @@ class RealTool : public WindowTest {
     {
         toolKind = "bridge";
     }
-    // What the tool's data dump says of pdf, opened with options.
+    // What the tool's data dump says of pdf, opened with options; read from a copy of a name any
+    // code page spells.
     std::string DumpOf(const std::string& pdf, const std::string& options = "")
     {
-        std::string dump = dir + "dump.txt";
+        const std::string dump = dir + "dump.txt", plain = dir + "plain copy.pdf";
         DeleteFileA(dump.c_str());
-        ExecuteCommand(
-            Quote(tool) + " " + Quote(pdf) + options + " dump_data_utf8 output " + Quote(dump), {});
-        return ReadFile(dump);
-    }
-    // The same of a file whose name the code page may not spell, through a copy of a plain name.
-    std::vector<int> WidthsOf(const std::string& pdf,
-                              const std::string& key = "PageMediaDimensions: ")
-    {
-        const std::string plain = dir + "plain copy.pdf";
-        DeleteFileA(plain.c_str());
         CopyFileW(Wide(pdf).c_str(), Wide(plain).c_str(), FALSE);
-        return Widths(plain, "", key);
+        ExecuteCommand(Quote(tool) + " " + Quote(plain) + options + " dump_data_utf8 output " +
+                           Quote(dump),
+                       {});
+        return ReadFile(dump);
     }
     // The widths of the pages of pdf, in order, as the tool reports them (or what key says).
     std::vector<int> Widths(const std::string& pdf, const std::string& options = "",
@@ -244,20 +238,20 @@ TEST_F(RealTool, NamesTheCodePageCannotSpell)
     Click(BTN_SOURCE, {lodz});
     ASSERT_EQ(Items(CBO_TO).size(), 3u);
     Click(BTN_COMPRESS);
-    EXPECT_EQ(WidthsOf(dir + kLodz + "_compress.pdf"), std::vector<int>({210, 220, 230}));
+    EXPECT_EQ(Widths(dir + kLodz + "_compress.pdf"), std::vector<int>({210, 220, 230}));
     Click(BTN_BURST);
     for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(WidthsOf(dir + kLodz + "\\pg_00" + std::to_string(i) + ".pdf"),
+        EXPECT_EQ(Widths(dir + kLodz + "\\pg_00" + std::to_string(i) + ".pdf"),
                   std::vector<int>({200 + 10 * i}));
     Tab(TAB_MULTI);
     Add({greek, japan});
     Click(BTN_JOIN, {joined});
-    EXPECT_EQ(WidthsOf(joined), std::vector<int>({510, 520, 610, 620, 630, 640}));
+    EXPECT_EQ(Widths(joined), std::vector<int>({510, 520, 610, 620, 630, 640}));
     Tab(TAB_PAGES);
     Click(BTN_PAGES_SRC, {lodz});
     Type(EDIT_RANGES, "2");
     Click(BTN_ROTATE);
-    EXPECT_EQ(WidthsOf(dir + kLodz + "_rotate.pdf", "PageMediaRotation: "),
+    EXPECT_EQ(Widths(dir + kLodz + "_rotate.pdf", "", "PageMediaRotation: "),
               std::vector<int>({0, 90, 0}));
     EXPECT_TRUE(shown.empty());
 }

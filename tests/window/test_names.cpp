@@ -83,7 +83,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     WriteFile((left / "pg_001.pdf").string(), "left");
     Close();
     Start();
-    EXPECT_TRUE(Made(dir) == 0);
+    EXPECT_EQ(Made(dir), 0u);
     Click(BTN_SOURCE, {lodz});
     EXPECT_EQ(Text(EDIT_SOURCE), lodz);
     EXPECT_EQ(Items(CBO_TO).size(), 3u);
@@ -98,7 +98,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     EXPECT_TRUE(IsFile(dir + kLodz + "_compress.pdf"));
     for (const char* page : {"pg_001.pdf", "pg_002.pdf", "pg_003.pdf", "doc_data.txt"})
         EXPECT_TRUE(IsFile(dir + kLodz + "\\" + page)) << page;
-    EXPECT_TRUE(Made(dir) == 0);
+    EXPECT_EQ(Made(dir), 0u);
 
     Tab(TAB_MULTI);
     Add({lodz, cafe, japan});
@@ -124,7 +124,7 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     EXPECT_EQ(GivenRuns().at(2), T() + " A=<in> B=<in> shuffle A Bend-1 output <out> ");
     EXPECT_TRUE(IsFile(dir + kResult + "2.pdf"));
     SetFileAttributesW(Wide(japan).c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(Made(dir) == 0);
+    EXPECT_EQ(Made(dir), 0u);
     EXPECT_TRUE(shown.empty());
 }
 
@@ -157,7 +157,7 @@ TEST_F(Names, FailureEscapeAndTheSessionsEnd)
     escape.join();
     for (size_t i = 0; i < inputs.size(); ++i)
         EXPECT_EQ(IsFile(dir + kLodz + std::to_string(i) + "_fixed.pdf"), i + 1 < inputs.size());
-    EXPECT_TRUE(Made(dir) == 0);
+    EXPECT_EQ(Made(dir), 0u);
 
     // The session ends while the tool writes the stand-in of its result.
     const std::string lodz = dir + kLodz + ".pdf", content = Pdf(1) + "/FakeEarly /FakeDelay 30000";
@@ -171,7 +171,7 @@ TEST_F(Names, FailureEscapeAndTheSessionsEnd)
     Click(BTN_COMPRESS);
     end.join();
     EXPECT_FALSE(IsFile(dir + kLodz + "_compress.pdf"));
-    EXPECT_TRUE(Made(dir) == 0);
+    EXPECT_EQ(Made(dir), 0u);
     EXPECT_EQ(ReadFile(lodz), content);
 }
 
