@@ -217,5 +217,15 @@ TEST_F(Inside, TheTemporaryFolderIsOneTheCodePageSpells)
         EXPECT_TRUE(pathInCodePage(szTemp, szSpelt, sizeof(szSpelt), CP_ACP)) << szTemp;
         EXPECT_EQ(std::string(szTemp) == dir + "TANDREL\\", tmp == dir) << szTemp;
     }
+    // On another volume than the result's folder, the result is written beside its real name.
+    SetEnvironmentVariableW(L"TMP", L"Z:\\tmp\\");
+    WriteFile(dir + kLodz + ".pdf", Pdf(1));
+    Tab(TAB_MULTI);
+    Add({dir + kLodz + ".pdf"});
+    Click(BTN_COMPRESS);
+    EXPECT_NE(Runs().back().find(" output \"" + dir + "tdn"), std::string::npos);
+    WIN32_FIND_DATAA fd;
+    EXPECT_EQ(FindFirstFileA((dir + "tdn*").c_str(), &fd), INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(IsFile(dir + kLodz + "_compress.pdf"));
     SetEnvironmentVariableW(L"TMP", wszTmp);
 }
