@@ -106,6 +106,11 @@ size_t pathExtension(const std::string& path)
     return nDot != std::string::npos && nDot >= nName ? nDot : path.size();
 }
 
+std::string pathWithExtension(const std::string& path, const char* szExtension)
+{
+    return path.substr(0, pathExtension(path)) + szExtension;
+}
+
 DWORD pathAttributes(const char* szPath)
 {
     std::wstring wide = pathWide(szPath);

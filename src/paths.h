@@ -29,6 +29,8 @@ const char* pathFileName(const char* szPath);
 std::string pathFolder(const char* szPath);
 // Where its extension begins (its last dot in its own name), or its end when it has none.
 size_t pathExtension(const std::string& path);
+// The path with its extension replaced by szExtension (appended when it has none; "": removed).
+std::string pathWithExtension(const std::string& path, const char* szExtension);
 
 DWORD pathAttributes(const char* szPath); // INVALID_FILE_ATTRIBUTES when there is nothing
 int pathExists(const char* szPath);

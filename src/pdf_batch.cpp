@@ -200,17 +200,13 @@ int BurstPDF(T_INTERFACE* gui)
         return 0;
     std::vector<T_STEP> steps;
     for (const std::string& input : inputs) {
-        std::string newDir = input.substr(0, pathExtension(input));
+        std::string newDir = pathWithExtension(input, "");
         std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
         // The tool writes its pages and report into its working folder: a new one, so that
         // nothing in the input's own folder is written over.
-        steps.push_back({input,
-                         pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf",
-                         newDir,
-                         newDir,
-                         0,
-                         "",
-                         {}});
+        std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf";
+        steps.push_back({input, cmd, newDir, newDir, 0, "", {}});
+        SecureZeroMemory(&cmd[0], cmd.size());
     }
     SkipClashes(steps, nullptr);
     return uiRunSteps(gui, steps);

@@ -88,8 +88,7 @@ int pdfChooseOutputPdf(T_INTERFACE* gui, const std::vector<std::string>& inputs,
 {
     if (!uiSavePdfDialog(gui, szNewPdf))
         return 0;
-    std::string chosen = szNewPdf, named = szNewPdf;
-    named.replace(pathExtension(named), std::string::npos, ".pdf");
+    std::string chosen = szNewPdf, named = pathWithExtension(chosen, ".pdf");
     if (pathChars(named.c_str()) < TANDREL_PATH_MAX) // else the name stays as typed
         memcpy(szNewPdf, named.c_str(), named.size() + 1);
     // The tool would read a file while writing it over, whatever name it goes by.

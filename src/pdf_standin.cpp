@@ -124,7 +124,6 @@ static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_READ, ++nLastId, s->real.c_str());
     std::wstring from = pathWide(s->real.c_str()), to = pathWide(s->standIn.c_str());
-    DeleteFileW(to.c_str()); // a left one of a program that had this process number
     WIN32_FILE_ATTRIBUTE_DATA fa = {};
     GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &fa);
     if (!(fa.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
@@ -169,7 +168,6 @@ static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
         return 1;
     }
     s->standIn = pdfStandInName(szDir, STAND_IN_WRITE, ++nLastId, s->real.c_str());
-    pathDelete(s->standIn.c_str()); // a left one of a program that had this process number
     return 1;
 }
 
@@ -177,7 +175,6 @@ static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
 static int MakeFolderStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_FOLDER, ++nLastId, s->real.c_str());
-    RemoveTree(pathWide(s->standIn.c_str())); // a left one of a program that had this number
     return pathMakeFolder(s->standIn.c_str()) ? 1 : Failed(why);
 }
 

@@ -83,8 +83,7 @@ int pdfSecurityOptions(const T_SECURITY* sec, std::string& out)
 
 int pdfOutputName(const char* szInput, const char* szSuffix, char* szOutput, size_t nOutput)
 {
-    std::string name = szInput;
-    name.replace(pathExtension(name), std::string::npos, szSuffix);
+    std::string name = pathWithExtension(szInput, szSuffix);
     // The tool must never be told to write over its input, nor a path be longer than a path.
     if (name == szInput || pathChars(name.c_str()) >= TANDREL_PATH_MAX || name.size() + 1 > nOutput)
         return 0;
