@@ -9,20 +9,9 @@
 #include <string>
 #include <vector>
 
-#define TANDREL_PATH_MAX 260 // a path holds at most 259 characters and the terminator
-// Such a path in UTF-8, as the program keeps the user's paths (paths.h): 3 bytes a character at
-// most, a letter outside the basic plane being two characters of 4 bytes.
-#define TANDREL_PATH_BYTES (3 * TANDREL_PATH_MAX)
-#define TANDREL_PASSWD_LEN 32     // the longest password the tool's encryption keeps
-#define TANDREL_PASSWD_MAX 33     // a password and its terminator
-#define TANDREL_RANGE_MAX 128     // the page range of the page copy
-#define TANDREL_AUTH_MAX 1024     // the security options appended to a command
-#define TANDREL_CMDLINE_MAX 32767 // the longest command line Windows starts, in characters
-
-// The code page the texts are written in, whatever the system's.
-#define TEXT_CODE_PAGE 1252
-
-#define COUNTOF(a) (sizeof(a) / sizeof((a)[0]))
+#include "gui_table.h"
+#include "pdf_text.h"
+#include "shared.h"
 
 // Facts of the main window.
 #define WINDOW_CLASS "WINDOWSAPP"
@@ -42,128 +31,6 @@ enum { TAB_SINGLE, TAB_MULTI, TAB_PAGES, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
 
 // The languages, by their index in the language list and the settings file.
 enum { LNG_FRENCH, LNG_ENGLISH };
-
-// The texts of the two tables, by index.
-enum {
-    TXT_NONE,
-    TXT_APP_NAME, // window title and caption of every message box
-    TXT_STATUS,
-    TXT_ABOUT,
-    TXT_TAB_SINGLE, // the five tab labels, in tab order
-    TXT_TAB_MULTI,
-    TXT_TAB_PAGES,
-    TXT_TAB_CONFIG,
-    TXT_TAB_ABOUT,
-    TXT_FRAME_ENCRYPT,
-    TXT_ENCRYPT_40,
-    TXT_ENCRYPT_128,
-    TXT_FRAME_PASSWD,
-    TXT_PASSWD_USER,
-    TXT_PASSWD_OWNER,
-    TXT_FRAME_AUTH,
-    TXT_AUTH_ALL,
-    TXT_AUTH_PRINT_TOP,
-    TXT_AUTH_PRINT_LOW,
-    TXT_AUTH_MODIFY,
-    TXT_AUTH_ASSEMBLY,
-    TXT_AUTH_COPY,
-    TXT_AUTH_READ,
-    TXT_AUTH_CREATE,
-    TXT_AUTH_FILLIN,
-    TXT_BTN_ENCRYPT,
-    TXT_BTN_BURST,
-    TXT_BTN_DUMP_DATA,
-    TXT_BTN_BACKGROUND,
-    TXT_BTN_REPAIR,
-    TXT_BTN_COMPRESS,
-    TXT_BTN_UNCOMPRESS,
-    TXT_BTN_DUMP_FIELDS,
-    TXT_BTN_CLOSE,
-    TXT_PDF_SOURCE,
-    TXT_BTN_PDF_SOURCE,
-    TXT_BTN_DECRYPT,
-    TXT_FRAME_CAT,
-    TXT_CAT_FROM,
-    TXT_CAT_TO,
-    TXT_CAT_ALL,
-    TXT_CAT_EVEN,
-    TXT_CAT_ODD,
-    TXT_BTN_CAT,
-    TXT_FRAME_DELETE,
-    TXT_DELETE_HELP,
-    TXT_BTN_DELETE,
-    TXT_BTN_ADD_DIR,
-    TXT_BTN_ADD_PDF,
-    TXT_BTN_REMOVE,
-    TXT_BTN_UP,
-    TXT_BTN_DOWN,
-    TXT_BTN_JOIN,
-    TXT_LANG,
-    TXT_ZOOM,
-    TXT_MSG_NO_SOURCE,      // "Choose a PDF file first."
-    TXT_MSG_EMPTY_LIST,     // "Add at least one PDF file to the list."
-    TXT_MSG_JOIN_TWO,       // "Add at least two PDF files to the list."
-    TXT_MSG_NO_PASSWORD,    // "Type owner password and/or user password first."
-    TXT_MSG_SAME_PASSWORDS, // "User and owner passwords must be different."
-    TXT_MSG_NO_OWNER,       // "Type owner password first."
-    TXT_MSG_NO_PAGE,        // "No page found for this file."
-    TXT_MSG_OVERWRITE,      // "Result file already exists. Overwrite it ?"
-    TXT_MSG_SAVE_SETTINGS,  // "Error saving settings. ..."
-    TXT_MSG_DELETE_ALL,     // every page selected for deleting
-    TXT_MSG_JOIN_INPUT,     // the join's output names one of its inputs
-    TXT_STATUS_PROGRESS,    // %1 the input's number, %2 of how many, %3 its file name
-    TXT_STATUS_DONE,        // %1 results written of %2 inputs
-    TXT_STATUS_STOPPED,     // the same, after Escape or the window's closing
-    TXT_MSG_FAILED,         // heads the list of the inputs without a result
-    TXT_MSG_FAILED_MORE,    // %1 more of them, not listed
-    TXT_MSG_NO_TOOL,        // %1 the program's folder, %2 the installer's folders looked in
-    TXT_FAIL_NOT_STARTED,   // why an input has no result: the tool did not start
-    TXT_FAIL_STATUS,        // it ended with the status %1 and wrote nothing
-    TXT_FAIL_TOO_LONG,      // its command line is longer than Windows takes
-    TXT_FAIL_NO_NAME,       // no result name fits beside the input
-    TXT_FAIL_NO_FOLDER,     // %1 the burst's folder, which cannot be made
-    TXT_NAME_DELETE_LIST,   // the page list's name for screen readers: it has no caption
-    TXT_NAME_FILE_LIST,     // the file list's, likewise
-    TXT_FILTER_PDF,         // the file dialogs' two file types
-    TXT_FILTER_ALL,
-    TXT_FOLDER_TITLE,        // the folder dialog's title
-    TXT_MSG_COUNT_FAILED,    // %1 why the pages of the chosen file could not be counted
-    TXT_FAIL_REPLACES_INPUT, // its result would replace another listed input
-    TXT_FAIL_NO_TEMP,        // no temporary file can be made
-    TXT_SHUTDOWN_REASON,     // what Windows shows while a shutdown waits for the tool
-    TXT_TOOL_IN_USE,         // the Settings page: %1 the path of the tool in use
-    TXT_TOOL_NONE,           // the same, when none was found
-    TXT_FRAME_INTERLEAVE,    // the Pages page
-    TXT_BACKS,
-    TXT_BACKS_REVERSE,
-    TXT_BTN_INTERLEAVE,
-    TXT_FRAME_RANGES,
-    TXT_RANGES,
-    TXT_TURN,
-    TXT_TURN_EAST, // the three angles, in the order of their list
-    TXT_TURN_SOUTH,
-    TXT_TURN_WEST,
-    TXT_BTN_ROTATE,
-    TXT_BTN_TAKE,
-    TXT_MSG_NO_BACKS,      // no backs chosen to interleave
-    TXT_MSG_NO_RANGES,     // nothing typed in the range box
-    TXT_MSG_BAD_RANGE,     // %1 the first part of the range box that is wrong
-    TXT_MSG_COUNTS_DIFFER, // %1 pages of the fronts, %2 of the backs: interleave all the same?
-    TXT_MSG_SHUFFLE_INPUT, // the interleaved file would replace the fronts or the backs
-    TXT_FAIL_REPLACES_BACKGROUND, // its result would replace the background file
-    TXT_FAIL_SAME_RESULT,         // an input listed before it gives the same result
-    TXT_FAIL_NOT_STARTED_WHY,     // the tool could not be started: %1 the system's reason
-    TXT_MSG_NOT_OPENED,           // heads the paths of the command line that were not opened
-    TXT_WHY_MISSING,              // why one was not: nothing of that name is there
-    TXT_WHY_NOT_PDF,              // neither a PDF file nor a folder
-    TXT_WHY_CODE_PAGE,            // the code page cannot spell its name, or it is too long to name
-    TXT_MSG_KEPT_WITHOUT,  // heads the inputs whose result lacks its source's bookmarks and info
-    TXT_FAIL_NO_TEMP_HERE, // no temporary file can be made in the result's folder
-    TXT_FAIL_NO_STAND_IN,  // a name the code page cannot spell, and no stand-in for it (%1: why)
-    TXT_FAIL_NOT_PLACED,   // the result could not take its name (%1: why)
-    TXT_STATUS_COPYING,    // a file copied for the tool under a name it can take (%1)
-    TXT_COUNT
-};
 
 typedef struct {
     HWND hdl;
@@ -186,97 +53,65 @@ typedef struct {
     int nPages;                        // its page count; 0 while none is chosen
 } T_CHOSEN;
 
+// The kinds of control of the table (gui_table.h): each its window class and style.
+enum {
+    KIND_GROUP,
+    KIND_RADIO,
+    KIND_CHECK,
+    KIND_BUTTON,
+    KIND_LABEL,
+    KIND_TOOL,      // a path on one line, shortened in its middle
+    KIND_PASSWORD,  // a password box: what it takes reaches the tool whole
+    KIND_RANGES,    // the page ranges box
+    KIND_PATH,      // a source box, read-only: a chosen file's path
+    KIND_PAGES,     // a drop-down list of the source's pages
+    KIND_CHOICE,    // a drop-down list of texts, the first chosen when its page is shown
+    KIND_LANGUAGES, // the language list
+    KIND_ZOOMS,     // the zoom steps
+    KIND_LIST,      // a list box of the source's pages
+    KIND_FILES,     // the file list
+    KIND_TABS,      // the tab control
+    KIND_COUNT
+};
+// The page of a control always shown.
+#define PAGE_PANEL (-1)
+// How a control starts (the table's flags).
+#define CTL_CHECKED 1
+#define CTL_GROUP 2
+#define CTL_IN_GROUP_BOX 4
+
+// A row of the control table, as the window keeps it.
+typedef struct T_INTERFACE T_INTERFACE;
 typedef struct {
+    T_ELEMENT T_INTERFACE::*pElement;
+    int nKind, nText, nPage, nFlags;
+} T_CONTROL;
+
+// The source boxes, each with the record of the file chosen into it.
+enum { SOURCE_SINGLE, SOURCE_PAGES, SOURCE_BACKS, SOURCE_COUNT };
+
+struct T_INTERFACE {
     HWND hWnd;
     HINSTANCE hInst;
     int x, y, w, h;
     char szPathDir[TANDREL_PATH_MAX]; // the program's folder; empty when too deep to name
     char szPathExe[TANDREL_PATH_MAX]; // the tool in use; empty when none was found
     char szPathCfg[TANDREL_PATH_MAX];
-    const char* const* szLang;
+    const char* const* szLang; // the active text table
     T_WINDOW Status;
-    T_ELEMENT Tabs;
-    T_ELEMENT FrameEncrypt;
-    T_ELEMENT OptEncrypt40;
-    T_ELEMENT OptEncrypt128;
-    T_ELEMENT FrameAuth;
-    T_ELEMENT ChkAuthAll;
-    T_ELEMENT ChkAuthPrintTop;
-    T_ELEMENT ChkAuthPrintLow;
-    T_ELEMENT ChkAuthModify;
-    T_ELEMENT ChkAuthAssembly;
-    T_ELEMENT ChkAuthCopy;
-    T_ELEMENT ChkAuthRead;
-    T_ELEMENT ChkAuthCreate;
-    T_ELEMENT ChkAuthFillin;
-    T_ELEMENT FramePasswd;
-    T_ELEMENT StaticPasswdUser;
-    T_ELEMENT EditPasswdUser;
-    T_ELEMENT StaticPasswdOwner;
-    T_ELEMENT EditPasswdOwner;
-    T_ELEMENT BtnEncrypt;
-    T_ELEMENT BtnBurst;
-    T_ELEMENT BtnDumpData;
-    T_ELEMENT BtnBackground;
-    T_ELEMENT BtnCompress;
-    T_ELEMENT BtnUncompress;
-    T_ELEMENT BtnRepair;
-    T_ELEMENT BtnDumpDataFields;
-    T_ELEMENT BtnAppClose;
-    T_ELEMENT EditPDFSource;
-    T_ELEMENT StaticPDFSource;
-    T_ELEMENT BtnPDFSource;
-    T_ELEMENT BtnDecrypt;
-    T_ELEMENT FrameCat;
-    T_ELEMENT StaticCatFrom;
-    T_ELEMENT CboCatFrom;
-    T_ELEMENT StaticCatTo;
-    T_ELEMENT CboCatTo;
-    T_ELEMENT OptCatAll;
-    T_ELEMENT OptCatEven;
-    T_ELEMENT OptCatOdd;
-    T_ELEMENT BtnCat;
-    T_ELEMENT FrameDelete;
-    T_ELEMENT ListDelete;
-    T_ELEMENT StaticDelete;
-    T_ELEMENT BtnDelete;
-    T_ELEMENT ListPdfFiles;
-    T_ELEMENT BtnJoin;
-    T_ELEMENT BtnAddPdfToList;
-    T_ELEMENT BtnAddDirToList;
-    T_ELEMENT BtnRemovePdfFromList;
-    T_ELEMENT BtnUpPdfInList;
-    T_ELEMENT BtnDownPdfInList;
-    T_ELEMENT StaticPagesSource;
-    T_ELEMENT EditPagesSource;
-    T_ELEMENT BtnPagesSource;
-    T_ELEMENT FrameInterleave;
-    T_ELEMENT StaticBacks;
-    T_ELEMENT EditBacks;
-    T_ELEMENT BtnBacks;
-    T_ELEMENT ChkBacksReverse;
-    T_ELEMENT BtnInterleave;
-    T_ELEMENT FrameRanges;
-    T_ELEMENT StaticRanges;
-    T_ELEMENT EditRanges;
-    T_ELEMENT StaticTurn;
-    T_ELEMENT CboTurn;
-    T_ELEMENT BtnRotate;
-    T_ELEMENT BtnTakePages;
-    T_ELEMENT StaticAbout;
-    T_ELEMENT StaticLang;
-    T_ELEMENT CboLang;
-    T_ELEMENT StaticZoom;
-    T_ELEMENT CboZoom;
-    T_ELEMENT StaticTool;
-    // What the boxes EditPDFSource, EditPagesSource and EditBacks hold.
-    T_CHOSEN Source, PagesSource, Backs;
+#define X(field, ...) T_ELEMENT field;
+    TANDREL_CONTROLS(X)
+#undef X
+    T_CHOSEN chosen[SOURCE_COUNT]; // what the source boxes hold
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
     int nDpi;
-} T_INTERFACE;
+};
 
 extern T_INTERFACE gui;
 extern T_CONFIG guicfg;
+// The control table (gui_table.h), in the window's order.
+extern const T_CONTROL uiControls[];
+extern const size_t uiControlCount;
 extern const char* const szLang_fr[TXT_COUNT];
 extern const char* const szLang_en[TXT_COUNT];
 
@@ -321,24 +156,34 @@ int uiInitControls(T_INTERFACE* gui);
 int uiApplyText(T_INTERFACE* gui, const char* const* szLng);
 // The Settings page's line on the tool in use, in the active language.
 int uiShowTool(T_INTERFACE* gui);
+// The tool in use looked for again (pdfFindTool) and shown: 1 when there is one.
+int uiFindTool(T_INTERFACE* gui);
 int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.
 int uiReleaseFont(void);
-// Shows the page of the selected tab and hides the others.
+// Shows the page of the selected tab, as it was at first, and hides the others.
 int uiShowPage(T_INTERFACE* gui);
 // The same, and the focus goes to the page's first control.
 int uiShowSelectedPage(T_INTERFACE* gui);
 // The first control of the page shown that takes the focus; the tab control when it has none.
 HWND uiFirstControlOfPage(T_INTERFACE* gui);
-int ShowTabSingle(T_INTERFACE* gui, int nCmdShow);
-int ShowTabMulti(T_INTERFACE* gui, int nCmdShow);
-int ShowTabPages(T_INTERFACE* gui, int nCmdShow);
-int ShowTabConfig(T_INTERFACE* gui, int nCmdShow);
-int ShowTabAbout(T_INTERFACE* gui, int nCmdShow);
-// The selected tab, TAB_SINGLE to TAB_ABOUT (-1 for none).
+// The selected tab, TAB_SINGLE to TAB_ABOUT (-1 for none); the tab nTab selected and its page
+// shown; 1 when the tabs have the focus.
 int uiSelectedTab(T_INTERFACE* gui);
+int uiSelectTab(T_INTERFACE* gui, int nTab);
+int uiTabsHaveFocus(T_INTERFACE* gui);
+
+// The left-hand panel: the permission boxes updating one another as hChk is clicked (nothing for
+// another control); the passwords typed; the key length and permissions that go with them into
+// sec (none are read when both passwords are empty).
 int CheckPermissions(T_INTERFACE* gui, HWND hChk);
+typedef struct {
+    char szOwner[TANDREL_PASSWD_MAX];
+    char szUser[TANDREL_PASSWD_MAX];
+} T_PASSWORDS;
+int uiReadPasswords(T_INTERFACE* gui, T_PASSWORDS* pw);
+int uiReadSecurity(T_INTERFACE* gui, const T_PASSWORDS* pw, T_SECURITY* sec);
 
 // 1 when the check box or radio button h is checked, else 0.
 int uiIsChecked(HWND h);
@@ -376,6 +221,10 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile);
 // The folder dialog: 1 when a folder was chosen into szDir (TANDREL_PATH_BYTES bytes, UTF-8).
 int uiFolderDialog(T_INTERFACE* gui, char* szDir);
 
+// The source boxes: the file of the box nSource into szFile (TANDREL_PATH_BYTES bytes, UTF-8), 0
+// when there is none; and the box hBox emptied, its file forgotten.
+int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile);
+int uiForgetSource(T_INTERFACE* gui, HWND hBox);
 // Source file choice and file list buttons.
 int OpenOnePdfFile(T_INTERFACE* gui);
 // The same for the Pages page's source and for its backs: chosen, counted, opened with a typed
@@ -384,6 +233,12 @@ int uiChoosePagesSource(T_INTERFACE* gui);
 int uiChooseBacks(T_INTERFACE* gui);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
+int uiRemoveListed(T_INTERFACE* gui);
+int uiMoveListedUp(T_INTERFACE* gui);
+int uiMoveListedDown(T_INTERFACE* gui);
+// The listed files, in the list's order, into files; an entry too long to be a path is passed
+// over. How many there are.
+int uiListedFiles(T_INTERFACE* gui, std::vector<std::string>& files);
 // Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page (and
 // the Pages page) the first PDF file as its source, the Multiple files page each PDF file and the
 // PDF files of each folder; anything else, and a path longer than a path may be, is passed over.

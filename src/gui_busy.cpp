@@ -75,8 +75,7 @@ static int ShowCopying(const char* szFile)
 int uiLendWindow(T_INTERFACE* gui)
 {
     pBusyGui = gui;
-    pdfLendAnswer(AnswerWhileBusy);
-    pdfLendCopyNote(ShowCopying);
+    pdfLendWindow(AnswerWhileBusy, ShowCopying);
     return 0;
 }
 
@@ -112,15 +111,18 @@ int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OU
     return 0;
 }
 
-T_OUTCOME uiRunStepsOnly(T_INTERFACE* gui, std::vector<T_STEP>& steps)
+int uiSchedule(T_INTERFACE* gui, T_SCHEDULE* where)
 {
     char szToolDir[TANDREL_PATH_MAX];
-    T_SCHEDULE where = {pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir), ShowProgress};
-    return pdfRunSteps(&where, steps);
+    const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
+    *where = {szWorkDir ? szWorkDir : "", ShowProgress};
+    return 0;
 }
 
 int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps)
 {
-    T_OUTCOME outcome = uiRunStepsOnly(gui, steps);
+    T_SCHEDULE where;
+    uiSchedule(gui, &where);
+    T_OUTCOME outcome = pdfRunSteps(&where, steps);
     return uiShowOutcome(gui, steps, outcome);
 }

@@ -21,11 +21,10 @@ int uiLendWindow(T_INTERFACE* gui);
 // once no tool runs (uiLetSessionEnd, also called as it answers while an action runs).
 int uiHoldSessionEnd(T_INTERFACE* gui);
 int uiLetSessionEnd(T_INTERFACE* gui);
-// Runs the steps of an operation (pdfRunSteps) from the tool's folder, the progress in the
-// status bar; then shows what it came to (uiShowOutcome).
+// Where the steps of an operation run: from the tool's folder, the progress in the status bar.
+int uiSchedule(T_INTERFACE* gui, T_SCHEDULE* where);
+// Runs the steps of an operation (pdfRunSteps) so; then shows what it came to (uiShowOutcome).
 int uiRunSteps(T_INTERFACE* gui, std::vector<T_STEP>& steps);
-// The same without showing what it came to, which it returns.
-T_OUTCOME uiRunStepsOnly(T_INTERFACE* gui, std::vector<T_STEP>& steps);
 // The status bar says what was written, and one message names the inputs that got no result, in
 // the order of the steps; nothing is said while the window closes or the session ends.
 int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OUTCOME& outcome);

@@ -1,5 +1,5 @@
-// The source file choice of the Single file page, the add buttons of the file list, and files
-// dropped onto the window.
+// The source boxes and the files chosen into them, the file list and its buttons, files dropped
+// onto the window and the paths of the command line.
 #include "gui.h"
 
 #include <commctrl.h>
@@ -8,9 +8,30 @@
 
 #include <string>
 
-#include "obj.h"
+#include "gui_list.h"
+#include "op.h"
 #include "paths.h"
-#include "pdf.h"
+#include "pdf_count.h"
+#include "pdf_tool.h"
+
+// The box of each source, by SOURCE_...
+static T_ELEMENT T_INTERFACE::*const sourceBoxes[SOURCE_COUNT] = {
+    &T_INTERFACE::EditPDFSource, &T_INTERFACE::EditPagesSource, &T_INTERFACE::EditBacks};
+
+int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile)
+{
+    return uiReadPath((gui->*sourceBoxes[nSource]).hdl, szFile);
+}
+
+int uiForgetSource(T_INTERFACE* gui, HWND hBox)
+{
+    for (int i = 0; i < SOURCE_COUNT; ++i) {
+        if ((gui->*sourceBoxes[i]).hdl == hBox)
+            SecureZeroMemory(&gui->chosen[i], sizeof(gui->chosen[i]));
+    }
+    uiShowPath(hBox, "");
+    return 0;
+}
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
 // the typed owner password, then with the user password. The password it opened with is kept in
@@ -20,26 +41,27 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
     SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
     char szToolDir[TANDREL_PATH_MAX];
     const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
-    int nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, nullptr, szWorkDir, pResult);
-    T_ELEMENT* passwords[] = {&gui->EditPasswdOwner, &gui->EditPasswdUser};
-    for (T_ELEMENT* e : passwords) {
+    int nNbPages = GetNumberOfPage(szFile, gui->szPathExe, nullptr, szWorkDir, pResult);
+    T_PASSWORDS pw;
+    uiReadPasswords(gui, &pw);
+    for (const char* szTyped : {pw.szOwner, pw.szUser}) {
         if (nNbPages > 0)
             break;
-        char szTyped[TANDREL_PASSWD_MAX];
-        uiReadText(e->hdl, szTyped, sizeof(szTyped));
         if (szTyped[0])
-            nNbPages = GetNumberOfPagePassword(szFile, gui->szPathExe, szTyped, szWorkDir, pResult);
+            nNbPages = GetNumberOfPage(szFile, gui->szPathExe, szTyped, szWorkDir, pResult);
         if (nNbPages > 0)
-            memcpy(szPasswd, szTyped, sizeof(szTyped));
-        SecureZeroMemory(szTyped, sizeof(szTyped));
+            lstrcpynA(szPasswd, szTyped, TANDREL_PASSWD_MAX);
     }
+    SecureZeroMemory(&pw, sizeof(pw));
     return nNbPages;
 }
 
 // Makes szFile the file of the box hBox, counted and opened as chosen records: its page count,
 // or 0 with the box emptied and the user told why.
-static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSEN* chosen)
+static int uiChooseInto(T_INTERFACE* gui, const char* szFile, int nSource)
 {
+    HWND hBox = (gui->*sourceBoxes[nSource]).hdl;
+    T_CHOSEN* chosen = &gui->chosen[nSource];
     uiShowPath(hBox, szFile);
     T_RUN_RESULT r;
     chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, &r);
@@ -58,7 +80,7 @@ static int uiChooseInto(T_INTERFACE* gui, const char* szFile, HWND hBox, T_CHOSE
 // Makes szFile the source: its path in the source box, one entry per page in the page lists.
 static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
-    int nNbPages = uiChooseInto(gui, szFile, gui->EditPDFSource.hdl, &gui->Source);
+    int nNbPages = uiChooseInto(gui, szFile, SOURCE_SINGLE);
     if (nNbPages <= 0)
         return 0;
 
@@ -85,13 +107,13 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 
 static int uiLoadPagesSource(T_INTERFACE* gui, const char* szFile)
 {
-    uiChooseInto(gui, szFile, gui->EditPagesSource.hdl, &gui->PagesSource);
+    uiChooseInto(gui, szFile, SOURCE_PAGES);
     return 0;
 }
 
 static int uiLoadBacks(T_INTERFACE* gui, const char* szFile)
 {
-    uiChooseInto(gui, szFile, gui->EditBacks.hdl, &gui->Backs);
+    uiChooseInto(gui, szFile, SOURCE_BACKS);
     return 0;
 }
 
@@ -100,7 +122,7 @@ static int uiChooseWith(T_INTERFACE* gui, int (*pLoad)(T_INTERFACE*, const char*
 {
     char szFile[TANDREL_PATH_BYTES] = {0};
     // The pages are counted by the tool: without it, no file can be chosen.
-    if (pdfToolReady(gui) && uiOpenPdfDialog(gui, szFile))
+    if (opToolReady(gui) && uiOpenPdfDialog(gui, szFile))
         pLoad(gui, szFile);
     return 0;
 }
@@ -118,6 +140,34 @@ int uiChoosePagesSource(T_INTERFACE* gui)
 int uiChooseBacks(T_INTERFACE* gui)
 {
     return uiChooseWith(gui, uiLoadBacks);
+}
+
+int uiListedFiles(T_INTERFACE* gui, std::vector<std::string>& files)
+{
+    HWND hList = gui->ListPdfFiles.hdl;
+    int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < nNbItems; ++i) {
+        std::string item;
+        // An entry too long for a path cannot be worked on.
+        if (List_GetItemText(hList, i, item) && pathChars(item.c_str()) < TANDREL_PATH_MAX)
+            files.push_back(item);
+    }
+    return (int)files.size();
+}
+
+int uiRemoveListed(T_INTERFACE* gui)
+{
+    return List_RemoveItems(gui->ListPdfFiles.hdl);
+}
+
+int uiMoveListedUp(T_INTERFACE* gui)
+{
+    return List_MoveUpSelectedItems(gui->ListPdfFiles.hdl);
+}
+
+int uiMoveListedDown(T_INTERFACE* gui)
+{
+    return List_MoveDownSelectedItems(gui->ListPdfFiles.hdl);
 }
 
 int AddPdfToList(T_INTERFACE* gui)
@@ -191,7 +241,7 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
         for (const std::wstring& p : paths) {
             if (!pathFromWide(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
                 continue;
-            if (!pdfToolReady(gui))
+            if (!opToolReady(gui))
                 return 0;
             return nTab == TAB_SINGLE ? uiLoadSource(gui, szPath) : uiLoadPagesSource(gui, szPath);
         }
@@ -254,8 +304,7 @@ int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
         bool bOnePdf =
             args.size() == 1 && pathFromWide(paths[0].c_str(), szPath) && IsPdfFile(szPath);
         int nTab = bOnePdf ? TAB_SINGLE : TAB_MULTI;
-        SendMessageA(gui->Tabs.hdl, TCM_SETCURSEL, (WPARAM)nTab, 0);
-        uiShowSelectedPage(gui);
+        uiSelectTab(gui, nTab);
         uiTakePaths(gui, paths, nTab);
     }
     std::string text = pdfFailuresText(gui->szLang[TXT_MSG_NOT_OPENED],

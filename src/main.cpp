@@ -6,8 +6,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "obj.h"
-#include "pdf.h"
+#include "op.h"
+#include "pdf_temp.h"
 #include "resource.h"
 
 const WCHAR* appCommandLine = nullptr;
@@ -27,7 +27,7 @@ int appInitRecord(HINSTANCE hInst)
     PathRemoveFileSpecA(gui.szPathDir);
     cfgInitPath(&gui);
     gui.szPathExe[0] = 0;
-    pdfFindTool(&gui);
+    uiFindTool(&gui);
     uiLendWindow(&gui);
     pdfRemoveOldTemp(); // what a TANDREL that was killed left
     pdfRemoveLeftStandIns();
@@ -78,8 +78,7 @@ int appTranslateMessage(MSG* msg)
         return 0;
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         int nStep = GetKeyState(VK_SHIFT) < 0 ? TAB_COUNT - 1 : 1; // the page before, or after
-        SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, (uiSelectedTab(&gui) + nStep) % TAB_COUNT, 0);
-        uiShowSelectedPage(&gui);
+        uiSelectTab(&gui, (uiSelectedTab(&gui) + nStep) % TAB_COUNT);
         return 1;
     }
     // Enter presses the push button with the focus, as Space does; the window has no default
@@ -117,7 +116,6 @@ static LRESULT OnCreate(HWND hWnd)
 }
 
 typedef int (*T_GUI_ACTION)(T_INTERFACE*);
-typedef int (*T_LIST_ACTION)(HWND);
 
 typedef struct {
     T_ELEMENT T_INTERFACE::*pControl;
@@ -130,11 +128,11 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnEncrypt, EncryptPDF},
     {&T_INTERFACE::BtnBurst, BurstPDF},
     {&T_INTERFACE::BtnDumpData, DumpPDFData},
-    {&T_INTERFACE::BtnBackground, pdfBackground},
+    {&T_INTERFACE::BtnBackground, BackgroundPDF},
     {&T_INTERFACE::BtnRepair, RepairPDF},
     {&T_INTERFACE::BtnCompress, CompressPDF},
     {&T_INTERFACE::BtnUncompress, UncompressPDF},
-    {&T_INTERFACE::BtnDumpDataFields, pdfDumpDataFields},
+    {&T_INTERFACE::BtnDumpDataFields, DumpPDFFields},
     {&T_INTERFACE::BtnDecrypt, DecryptPDF},
     {&T_INTERFACE::BtnCat, CatPDF},
     {&T_INTERFACE::BtnDelete, DeletePagesPDF},
@@ -142,6 +140,9 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnPDFSource, OpenOnePdfFile},
     {&T_INTERFACE::BtnAddPdfToList, AddPdfToList},
     {&T_INTERFACE::BtnAddDirToList, AddDirPdfToList},
+    {&T_INTERFACE::BtnRemovePdfFromList, uiRemoveListed},
+    {&T_INTERFACE::BtnUpPdfInList, uiMoveListedUp},
+    {&T_INTERFACE::BtnDownPdfInList, uiMoveListedDown},
     {&T_INTERFACE::BtnPagesSource, uiChoosePagesSource},
     {&T_INTERFACE::BtnBacks, uiChooseBacks},
     {&T_INTERFACE::BtnInterleave, InterleavePDF},
@@ -149,21 +150,6 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnTakePages, TakePagesPDF},
 };
 // clang-format on
-
-static const struct {
-    T_ELEMENT T_INTERFACE::*pControl;
-    T_LIST_ACTION pAction;
-} listButtons[] = {
-    {&T_INTERFACE::BtnRemovePdfFromList, List_RemoveItems},
-    {&T_INTERFACE::BtnUpPdfInList, List_MoveUpSelectedItems},
-    {&T_INTERFACE::BtnDownPdfInList, List_MoveDownSelectedItems},
-};
-
-// The boxes whose click changes other boxes.
-static const T_ELEMENT T_INTERFACE::*const permissionBoxes[] = {
-    &T_INTERFACE::ChkAuthAll,    &T_INTERFACE::ChkAuthPrintTop, &T_INTERFACE::ChkAuthPrintLow,
-    &T_INTERFACE::ChkAuthModify, &T_INTERFACE::ChkAuthCopy,     &T_INTERFACE::ChkAuthCreate,
-};
 
 static void OnLanguageChange(void)
 {
@@ -186,17 +172,10 @@ static void OnZoomChange(void)
 // The action of the control hSender, if it has one.
 static void RunAction(HWND hSender, WPARAM wParam)
 {
-    for (const T_ELEMENT T_INTERFACE::*pBox : permissionBoxes) {
-        if (hSender == (gui.*pBox).hdl)
-            CheckPermissions(&gui, hSender);
-    }
+    CheckPermissions(&gui, hSender); // the boxes update one another first
     for (const T_DISPATCH& d : buttons) {
         if (hSender == (gui.*d.pControl).hdl)
             d.pAction(&gui);
-    }
-    for (const auto& d : listButtons) {
-        if (hSender == (gui.*d.pControl).hdl)
-            d.pAction(gui.ListPdfFiles.hdl);
     }
     if (hSender == gui.CboLang.hdl && HIWORD(wParam) == CBN_SELCHANGE)
         OnLanguageChange();
@@ -242,7 +221,7 @@ static LRESULT OnNotify(LPARAM lParam)
         return 0;
     // Chosen with the arrow keys, the page is shown and the tabs keep the focus for the next
     // key; clicked, it gets the focus.
-    if (GetFocus() == gui.Tabs.hdl)
+    if (uiTabsHaveFocus(&gui))
         uiShowPage(&gui);
     else
         uiShowSelectedPage(&gui);

@@ -2,8 +2,6 @@
 
 #include <string.h>
 
-#include "gui.h" // the path limits
-
 std::wstring pathWide(const char* szPath)
 {
     int nLen = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, szPath, -1, nullptr, 0);
@@ -155,4 +153,10 @@ FILE* pathOpen(const char* szPath, const wchar_t* wszMode)
 {
     std::wstring wide = pathWide(szPath);
     return wide.empty() ? nullptr : _wfopen(wide.c_str(), wszMode);
+}
+
+ULONGLONG pathFileTime(const FILETIME& ft)
+{
+    ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    return t.QuadPart;
 }

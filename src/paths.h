@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "shared.h"
+
 std::wstring pathWide(const char* szPath); // empty when szPath is not UTF-8
 std::string pathUtf8(const wchar_t* wszPath);
 // wszPath into szPath (TANDREL_PATH_BYTES bytes): 0, and szPath empty, when it holds more
@@ -42,3 +44,5 @@ int pathRemoveFolder(const char* szPath); // only when empty
 // The file szFrom takes the name szTo, replacing a file there, across volumes too.
 int pathMove(const char* szFrom, const char* szTo);
 FILE* pathOpen(const char* szPath, const wchar_t* wszMode);
+// A file time as one number, in 100 ns units.
+ULONGLONG pathFileTime(const FILETIME& ft);

@@ -1,14 +1,15 @@
 // The page count of a PDF file, from a data dump the tool writes into a temporary file.
 #include "pdf_count.h"
 
-#include <stdio.h>
+#include <string.h>
 
 #include "paths.h"
-#include "pdf_files.h"
+#include "pdf_command.h"
+#include "pdf_temp.h"
 #include "pdf_text.h"
 
-int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char* szPasswd,
-                            const char* szWorkDir, T_RUN_RESULT* pResult)
+int GetNumberOfPage(const char* filepdf, const char* fileexe, const char* szPasswd,
+                    const char* szWorkDir, T_RUN_RESULT* pResult)
 {
     T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
     char dumpfile[TANDREL_PATH_BYTES] = {0};
@@ -16,12 +17,12 @@ int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char
     // A fresh name of the program's own: no file of the user is written over, and a read-only
     // folder of the PDF file does not matter; the dump exists only if the tool writes it.
     if (pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, dumpfile)) {
-        std::string command = pdfQuoteArg(fileexe) + " " + pdfQuoteArg(filepdf);
-        if (szPasswd && *szPasswd)
-            command += " input_pw " + pdfQuoteArg(szPasswd);
-        command += " dumpdata output " + pdfQuoteArg(dumpfile);
+        T_TOOL_COMMAND c = {
+            {{filepdf, szPasswd ? szPasswd : "", nullptr}}, " dumpdata", dumpfile, 0, "", ""};
+        std::string command = pdfCommandLine(fileexe, c);
+        pdfWipeCommand(&c);
         ExecuteCommand(command, {{filepdf}, dumpfile, std::string()}, szWorkDir, &r);
-        SecureZeroMemory(&command[0], command.size());
+        pdfWipe(command);
         if (FILE* f = pathOpen(dumpfile, L"r")) {
             nPages = pdfParseDump(f);
             fclose(f);
@@ -33,7 +34,25 @@ int GetNumberOfPagePassword(const char* filepdf, const char* fileexe, const char
     return nPages;
 }
 
-int GetNumberOfPage(const char* filepdf, const char* fileexe)
+int pdfParseDump(FILE* f)
 {
-    return GetNumberOfPagePassword(filepdf, fileexe, nullptr, nullptr, nullptr);
+    char l[512];
+    while (fgets(l, sizeof(l), f)) {
+        size_t nLen = strlen(l);
+        bool bWhole = nLen > 0 && l[nLen - 1] == '\n';
+        char s[128] = {0};
+        int d = 0;
+        // The first word must be exactly the key; a number must follow on the same line.
+        if (sscanf(l, "%127s", s) == 1 && strcmp(s, "NumberOfPages:") == 0) {
+            if (sscanf(l, " %*s %d", &d) != 1)
+                d = 0;
+            return d;
+        }
+        // Skip the rest of an overlong line so that its tail is not taken for a new line.
+        while (!bWhole && fgets(l, sizeof(l), f)) {
+            nLen = strlen(l);
+            bWhole = nLen > 0 && l[nLen - 1] == '\n';
+        }
+    }
+    return 0;
 }

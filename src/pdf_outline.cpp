@@ -95,7 +95,7 @@ std::vector<int> pdfRangePages(const std::vector<T_PAGE_RANGE>& ranges)
     return pages;
 }
 
-std::vector<int> pdfKeptPages(const int* pSel, int nSel, int nPages)
+std::vector<int> pdfPagesLeft(const int* pSel, int nSel, int nPages)
 {
     std::vector<char> bDeleted((size_t)(nPages > 0 ? nPages : 0) + 1, 0);
     for (int i = 0; i < nSel; ++i) {

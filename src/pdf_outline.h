@@ -36,8 +36,8 @@ int pdfReadDocData(const std::string& dump, T_DOC_DATA& data);
 // 8, 6, 4, 2 (the parity is the page number's).
 std::vector<int> pdfRangePages(const std::vector<T_PAGE_RANGE>& ranges);
 // The pages of an nPages-page document kept when the pages at the indices pSel[0..nSel-1] (from
-// 0, as pdfKeepList takes them) are deleted, in page order.
-std::vector<int> pdfKeptPages(const int* pSel, int nSel, int nPages);
+// 0, as pdfPagesLeftList takes them) are deleted, in page order.
+std::vector<int> pdfPagesLeft(const int* pSel, int nSel, int nPages);
 // The interleave of nFronts fronts and nBacks backs as the fronts' pages: front, back, front, ...
 // while both last, then the rest of the longer file; 0 stands for a back, whichever order the
 // backs are taken in.

@@ -20,7 +20,7 @@ static void AppendRange(std::string& s, int nFirst, int nLast)
     s += " " + std::to_string(nFirst) + "-" + std::to_string(nLast);
 }
 
-std::string pdfKeepList(const int* pSel, int nSel, int nItems)
+std::string pdfPagesLeftList(const int* pSel, int nSel, int nItems)
 {
     std::string s;
     if (nSel <= 0)
@@ -139,7 +139,7 @@ int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE
         }
         nPos = nEnd;
     }
-    return ranges.empty() ? RANGES_NONE : RANGES_RIGHT;
+    return ranges.empty() ? RANGES_NONE : RANGES_VALID;
 }
 
 std::string pdfRangePart(const std::string& text, int nPos)

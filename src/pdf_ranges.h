@@ -8,9 +8,9 @@
 // Page range of the page copy: "%d-%d" from the two pages, then "even " and/or "odd ".
 std::string pdfCatalogRange(int nFrom, int nTo, bool bEven, bool bOdd);
 
-// Ranges of the pages to keep when the pages at the ascending indices pSel[0..nSel-1] (from 0)
+// Ranges of the pages left when the pages at the ascending indices pSel[0..nSel-1] (from 0)
 // of an nItems-page document are deleted: " 1-1 3-4 6-8 10-end". Empty when nSel is 0.
-std::string pdfKeepList(const int* pSel, int nSel, int nItems);
+std::string pdfPagesLeftList(const int* pSel, int nSel, int nItems);
 
 // Page ranges as a user types them, in the tool's own syntax: pages by number, "end" (the last)
 // or "rN" (the Nth from the end, "r1" the last), "a-b" from a to b (descending when b < a), a
@@ -23,11 +23,11 @@ typedef struct {
     std::string tool;  // as the tool takes it: "3-1", "7-end", "r2-r1odd"
 } T_PAGE_RANGE;
 // pdfParseRanges: all right.
-#define RANGES_RIGHT (-1)
+#define RANGES_VALID (-1)
 // pdfParseRanges: nothing but blanks and commas typed.
 #define RANGES_NONE (-2)
 
-// Reads the ranges of text for a document of nPages pages into ranges: RANGES_RIGHT when every
+// Reads the ranges of text for a document of nPages pages into ranges: RANGES_VALID when every
 // part is a range of pages of the document (one that takes no page is not); RANGES_NONE when
 // there is none; else the offset in text of the first wrong part.
 int pdfParseRanges(const std::string& text, int nPages, std::vector<T_PAGE_RANGE>& ranges);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "paths.h"
+#include "pdf_temp.h"
 #include "pdf_text.h"
 
 // Lines of the tool's output kept for the message, and the bytes read to find them.
@@ -18,16 +19,20 @@
 // How long the session's end waits for a tool it ends, in ms.
 #define TOOL_END_WAIT_MS 5000
 // How often long work of an operation lets the window answer, in ms: less than a user notices.
-#define KEEP_ALIVE_MS 30
+#define ANSWER_EVERY_MS 30
 
-static T_RUN runs[WORKERS_MAX];
-static T_ANSWER pWindowAnswer;                 // pdfLendAnswer
+static T_RUN runs[RUN_SLOTS];
+static T_ANSWER pWindowAnswer;                 // pdfLendWindow
 static HANDLE hNoInput = INVALID_HANDLE_VALUE; // the empty input every run without console reads
 static int bRunsForbidden;                     // the session ends
 
-int pdfLendAnswer(T_ANSWER pAnswer)
+static int GoOnCopying(void);
+static T_COPY_HOOKS copyHooks = {GoOnCopying, nullptr};
+
+int pdfLendWindow(T_ANSWER pAnswer, int (*pCopyNote)(const char* szName))
 {
     pWindowAnswer = pAnswer;
+    copyHooks.pNote = pCopyNote;
     return 0;
 }
 
@@ -37,14 +42,21 @@ static void Answer(void)
         pWindowAnswer();
 }
 
-int pdfKeepAlive(void)
+int pdfLetWindowAnswer(void)
 {
     static DWORD dwLast;
-    if (GetTickCount() - dwLast >= KEEP_ALIVE_MS) {
+    if (GetTickCount() - dwLast >= ANSWER_EVERY_MS) {
         Answer();
         dwLast = GetTickCount();
     }
     return 0;
+}
+
+// A file copied for the tool: the window answers meanwhile, and the session's end cancels it.
+static int GoOnCopying(void)
+{
+    pdfLetWindowAnswer();
+    return !bRunsForbidden;
 }
 
 int pdfWaitForMessage(void)
@@ -260,15 +272,16 @@ int pdfStartRun(T_RUN* run, const std::string& cmd, const T_TOOL_PATHS& paths,
     *pResult = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
     if (bRunsForbidden)
         return 0;
-    std::string toolCmd, toolDir, why;
-    if (!pdfGiveNames(cmd, paths, toolCmd, toolDir, run->standIns, why)) {
-        *pResult = {TXT_FAIL_NO_STAND_IN, 0, std::string(), why};
+    std::string toolCmd, toolDir;
+    DWORD dwError = 0;
+    if (!pdfGiveNames(cmd, paths, &copyHooks, toolCmd, toolDir, run->standIns, &dwError)) {
+        *pResult = {TXT_FAIL_NO_STAND_IN, 0, std::string(), pdfSystemReason(dwError)};
         return 0;
     }
     // The session may have ended while a file was copied.
     int bStarted = !bRunsForbidden &&
                    StartTool(run, toolCmd, toolDir.empty() ? szWorkDir : toolDir.c_str(), pResult);
-    SecureZeroMemory(&toolCmd[0], toolCmd.size());
+    pdfWipe(toolCmd);
     if (!bStarted)
         pdfRemoveStandIns(run->standIns);
     return bStarted;
@@ -283,9 +296,10 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
     CloseHandleOf(&run->hProcess);
     if (pResult->nText && !run->bConsole)
         pResult->said = ToolOutputLines(run);
-    std::string why;
-    if (!pResult->nText && !pdfPlaceResults(run->standIns, why))
-        *pResult = {TXT_FAIL_NOT_PLACED, pResult->dwStatus, std::string(), why};
+    DWORD dwError = 0;
+    if (!pResult->nText && !pdfPlaceResults(run->standIns, &dwError))
+        *pResult = {TXT_FAIL_NOT_PLACED, pResult->dwStatus, std::string(),
+                    pdfSystemReason(dwError)};
     // No half-written file stays under a result's name.
     if (pResult->nText)
         pdfRemoveWhatRunWrote(&run->what);
@@ -310,8 +324,8 @@ static T_RUN* EndedAfterFailedWait(T_RUN* const* of, DWORD nWaited)
 
 T_RUN* pdfWaitAny(void)
 {
-    HANDLE handles[WORKERS_MAX];
-    T_RUN* of[WORKERS_MAX];
+    HANDLE handles[RUN_SLOTS];
+    T_RUN* of[RUN_SLOTS];
     DWORD nWaited = 0;
     bool bPiped = false;
     for (T_RUN& run : runs) {

@@ -6,9 +6,12 @@
 
 #include <string>
 
-#include "gui.h"
-#include "pdf_files.h"
+#include "shared.h"
 #include "pdf_standin.h"
+#include "pdf_watch.h"
+
+// The slots runs go in: as many runs at once as an operation ever has (WORKERS_MAX).
+#define RUN_SLOTS 4
 
 // What one run of the tool came to.
 typedef struct {
@@ -32,15 +35,16 @@ typedef struct {
     int bConsole;                     // it asks on its console, and writes nothing into the file
 } T_RUN;
 
-// The window's answer while the tool works: handles its messages, holding back the input meant
-// for its controls. Lent by the window once, at start.
+// What the window lends the runner once, at start: its answer while the tool works (it handles
+// its messages, holding back the input meant for its controls), and its note that a large file
+// is copied for the tool under a name it can take.
 typedef int (*T_ANSWER)(void);
-int pdfLendAnswer(T_ANSWER pAnswer);
+int pdfLendWindow(T_ANSWER pAnswer, int (*pCopyNote)(const char* szName));
 // Lets the window answer during long work of an operation before or between runs, every
-// KEEP_ALIVE_MS at most.
-int pdfKeepAlive(void);
+// ANSWER_EVERY_MS at most.
+int pdfLetWindowAnswer(void);
 
-// The slots runs go in, WORKERS_MAX of them: a free one, or null when every one is taken.
+// A free slot, or null when every one is taken.
 T_RUN* pdfFreeSlot(void);
 // Starts the whole command line cmd, whose paths are those of paths, in the free slot run, in
 // the folder paths.folder, else szWorkDir (in the code page; null: the program's current folder);

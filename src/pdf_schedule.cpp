@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "paths.h"
-#include "pdf_files.h"
+#include "pdf_identity.h"
 #include "pdf_text.h"
 
 static int bStop;        // start no further input of the operation under way
@@ -29,11 +29,6 @@ int pdfHoldForSession(int bHold)
     return 0;
 }
 
-int pdfStopAsked(void)
-{
-    return bStop;
-}
-
 int pdfSessionEnding(void)
 {
     return pdfRunsEnded();
@@ -50,6 +45,14 @@ int pdfSetWorkers(int nWorkers)
 {
     nWorkersSet = nWorkers < 0 ? 0 : nWorkers > WORKERS_MAX ? WORKERS_MAX : nWorkers;
     return 0;
+}
+
+int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes)
+{
+    unsigned long long n = nFreeBytes / WORKER_MEMORY;
+    n = n < nProcessors ? n : nProcessors;
+    n = n < WORKERS_MAX ? n : WORKERS_MAX;
+    return n > 1 ? (int)n : 1;
 }
 
 // How many inputs run at once: as many as the machine's processors and free memory allow.
@@ -90,7 +93,7 @@ typedef struct {
 
 static void LookUpStep(T_BATCH_RUN* b, size_t i)
 {
-    pdfKeepAlive();
+    pdfLetWindowAnswer();
     const T_STEP& s = (*b->steps)[i];
     T_FILES_IN_USE* u = &b->files;
     u->firstOfInput[i] = s.nNoRunText ? -1 : pdfAddSameFile(&u->inputs, s.input.c_str(), (int)i);
@@ -146,7 +149,8 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
     }
     // A burst writes into its folder, the others their result.
     pdfWatchResult(&run->what, s.output.c_str(), !s.workDir.empty(), bMade);
-    if (!pdfStartRun(run, s.cmd, PathsOf(s), b->where->szWorkDir, r)) {
+    const std::string& workDir = b->where->workDir;
+    if (!pdfStartRun(run, s.cmd, PathsOf(s), workDir.empty() ? nullptr : workDir.c_str(), r)) {
         if (bMade)
             pathRemoveFolder(s.workDir.c_str());
         return 0;
@@ -238,6 +242,6 @@ T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps)
     // Stopped only when an input was left unrun.
     b.outcome.bStopped = bStop && b.outcome.nStarted < b.outcome.nSteps;
     for (T_STEP& s : steps) // they may hold passwords
-        SecureZeroMemory(&s.cmd[0], s.cmd.size());
+        pdfWipe(s.cmd);
     return b.outcome;
 }

@@ -7,6 +7,16 @@
 
 #include "pdf_run.h"
 
+// The most inputs of an operation run at once on any machine: more gains little against the disk
+// and the memory a Java tool takes.
+#define WORKERS_MAX 4
+// The free physical memory each tool running at once is given room for.
+#define WORKER_MEMORY (512ULL << 20)
+// How many inputs run at once on a machine of nProcessors logical processors and nFreeBytes of
+// free physical memory: one per processor, at most WORKERS_MAX, one per WORKER_MEMORY; at least 1.
+int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes);
+static_assert(WORKERS_MAX <= RUN_SLOTS, "a slot for each input run at once");
+
 // One input of an operation: the run that makes its result, or why it gets none. Its paths are
 // the real ones, in UTF-8, and so are those of its command line; the tool is given them as the
 // code page spells them, or stand-ins (pdfGiveNames).
@@ -33,7 +43,7 @@ typedef struct {
 
 // Where the steps run: the tool's default folder, and the status bar's progress.
 typedef struct {
-    const char* szWorkDir; // for a step without a folder of its own; null: the current one
+    std::string workDir; // for a step without a folder of its own; empty: the current one
     // The progress: inputs finished of all, and the last one started.
     int (*pProgress)(int nDone, int nSteps, const char* szInput);
 } T_SCHEDULE;
@@ -56,8 +66,6 @@ int pdfNewOperation(void);
 // Windows asks whether the session may end (bHold 1): the inputs under way finish, the others
 // wait until it says the session goes on (bHold 0) or ends (pdfEndSession).
 int pdfHoldForSession(int bHold);
-// 1 once a stop was asked for the operation under way.
-int pdfStopAsked(void);
 // The session ends in the middle of an operation: every run of the tool is ended, what each had
 // begun to write and the temporary files are removed, and nothing more runs.
 int pdfEndSession(void);

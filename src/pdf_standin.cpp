@@ -7,10 +7,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "gui.h"
 #include "paths.h"
-#include "pdf_files.h"
-#include "pdf_run.h"
+#include "pdf_temp.h"
 #include "pdf_text.h"
 
 // A copy this large is said in the status bar: it takes a while.
@@ -20,14 +18,7 @@
 // The longest extension a stand-in keeps, its dot included.
 #define STAND_IN_EXT_MAX 9
 
-static T_COPY_NOTE pCopyNote;
 static unsigned nLastId; // the stand-ins' numbers, never twice in a program's life
-
-int pdfLendCopyNote(T_COPY_NOTE pNote)
-{
-    pCopyNote = pNote;
-    return 0;
-}
 
 static bool PlainExtension(const std::string& ext)
 {
@@ -103,24 +94,26 @@ static void RemoveTree(const std::wstring& dir)
     RemoveDirectoryW(dir.c_str());
 }
 
-static int Failed(std::string& why)
+static int Failed(DWORD* pError)
 {
-    why = pdfSystemReason(GetLastError());
+    *pError = GetLastError();
     return 0;
 }
 
-// The window answers while a file is copied; the session's end cancels the copy.
+// The runner's hooks go on while a file is copied: the window answers, and the session's end
+// cancels the copy.
 static DWORD CALLBACK CopyProgress(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER,
-                                   DWORD, DWORD, HANDLE, HANDLE, LPVOID)
+                                   DWORD, DWORD, HANDLE, HANDLE, LPVOID pData)
 {
-    pdfKeepAlive();
-    return pdfRunsEnded() ? PROGRESS_CANCEL : PROGRESS_CONTINUE;
+    const T_COPY_HOOKS* hooks = (const T_COPY_HOOKS*)pData;
+    return !hooks || !hooks->pGoOn || hooks->pGoOn() ? PROGRESS_CONTINUE : PROGRESS_CANCEL;
 }
 
 // A file the tool reads: a hard link to it, which costs nothing; else, on another volume or a
 // file system without links, a copy. A read-only file is copied too: a link to it, read-only as
 // the file is, could not be removed. The user's file itself is never touched.
-static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
+static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, const T_COPY_HOOKS* hooks,
+                           DWORD* pError)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_READ, ++nLastId, s->real.c_str());
     std::wstring from = pathWide(s->real.c_str()), to = pathWide(s->standIn.c_str());
@@ -130,15 +123,15 @@ static int MakeReadStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
         CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
         return 1;
     ULARGE_INTEGER size = {{fa.nFileSizeLow, fa.nFileSizeHigh}};
-    if (pCopyNote && size.QuadPart >= COPY_NOTE_BYTES)
-        pCopyNote(s->real.c_str());
+    if (hooks && hooks->pNote && size.QuadPart >= COPY_NOTE_BYTES)
+        hooks->pNote(s->real.c_str());
     BOOL bCancel = FALSE;
-    if (CopyFileExW(from.c_str(), to.c_str(), CopyProgress, nullptr, &bCancel,
+    if (CopyFileExW(from.c_str(), to.c_str(), CopyProgress, (LPVOID)hooks, &bCancel,
                     COPY_FILE_FAIL_IF_EXISTS)) {
         SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy is the program's
         return 1;
     }
-    Failed(why);
+    Failed(pError);
     DeleteFileW(to.c_str());
     return 0;
 }
@@ -172,16 +165,16 @@ static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
 }
 
 // The folder the tool runs in and writes into: a new one in the private folder.
-static int MakeFolderStandIn(T_STAND_IN* s, const char* szDir, std::string& why)
+static int MakeFolderStandIn(T_STAND_IN* s, const char* szDir, DWORD* pError)
 {
     s->standIn = pdfStandInName(szDir, STAND_IN_FOLDER, ++nLastId, s->real.c_str());
-    return pathMakeFolder(s->standIn.c_str()) ? 1 : Failed(why);
+    return pathMakeFolder(s->standIn.c_str()) ? 1 : Failed(pError);
 }
 
 // The name in the code page the tool is given for real (into spelt), a stand-in made for it
 // when the code page cannot spell it.
-static int NameFor(int nRole, const std::string& real, std::string& spelt,
-                   std::vector<T_STAND_IN>& standIns, std::string& why)
+static int NameFor(int nRole, const std::string& real, const T_COPY_HOOKS* hooks,
+                   std::string& spelt, std::vector<T_STAND_IN>& standIns, DWORD* pError)
 {
     char szSpelt[TANDREL_PATH_BYTES], szDir[TANDREL_PATH_BYTES];
     if (pathInCodePage(real.c_str(), szSpelt, sizeof(szSpelt), CP_ACP)) {
@@ -189,11 +182,11 @@ static int NameFor(int nRole, const std::string& real, std::string& spelt,
         return 1;
     }
     if (!PrivateFolder(szDir))
-        return Failed(why);
+        return Failed(pError);
     T_STAND_IN s = {nRole, real, std::string()};
-    int bMade = nRole == STAND_IN_READ    ? MakeReadStandIn(&s, szDir, why)
+    int bMade = nRole == STAND_IN_READ    ? MakeReadStandIn(&s, szDir, hooks, pError)
                 : nRole == STAND_IN_WRITE ? NameWriteStandIn(&s, szDir)
-                                          : MakeFolderStandIn(&s, szDir, why);
+                                          : MakeFolderStandIn(&s, szDir, pError);
     if (!bMade)
         return 0;
     standIns.push_back(s);
@@ -205,8 +198,9 @@ static int NameFor(int nRole, const std::string& real, std::string& spelt,
 // A path of cmd, quoted there, named in names; one cmd does not hold, or holds already named,
 // is passed over.
 static int NamePath(int nRole, const std::string& real, const std::string& cmd,
+                    const T_COPY_HOOKS* hooks,
                     std::vector<std::pair<std::string, std::string>>& names,
-                    std::vector<T_STAND_IN>& standIns, std::string& why)
+                    std::vector<T_STAND_IN>& standIns, DWORD* pError)
 {
     std::string quoted = pdfQuoteArg(real), spelt;
     if (real.empty() || cmd.find(quoted) == std::string::npos)
@@ -215,23 +209,24 @@ static int NamePath(int nRole, const std::string& real, const std::string& cmd,
         if (n.first == quoted)
             return 1;
     }
-    if (!NameFor(nRole, real, spelt, standIns, why))
+    if (!NameFor(nRole, real, hooks, spelt, standIns, pError))
         return 0;
     names.push_back({quoted, pdfQuoteArg(spelt)});
     return 1;
 }
 
-int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, std::string& toolCmd,
-                 std::string& toolDir, std::vector<T_STAND_IN>& standIns, std::string& why)
+int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, const T_COPY_HOOKS* hooks,
+                 std::string& toolCmd, std::string& toolDir, std::vector<T_STAND_IN>& standIns,
+                 DWORD* pError)
 {
     std::vector<std::pair<std::string, std::string>> names;
     toolDir.clear();
     // What it writes first: a name it also reads (the join's result, listed) is its result.
-    int bNamed = NamePath(STAND_IN_WRITE, paths.writes, cmd, names, standIns, why);
+    int bNamed = NamePath(STAND_IN_WRITE, paths.writes, cmd, hooks, names, standIns, pError);
     for (size_t i = 0; bNamed && i < paths.reads.size(); ++i)
-        bNamed = NamePath(STAND_IN_READ, paths.reads[i], cmd, names, standIns, why);
+        bNamed = NamePath(STAND_IN_READ, paths.reads[i], cmd, hooks, names, standIns, pError);
     if (bNamed && !paths.folder.empty())
-        bNamed = NameFor(STAND_IN_FOLDER, paths.folder, toolDir, standIns, why);
+        bNamed = NameFor(STAND_IN_FOLDER, paths.folder, hooks, toolDir, standIns, pError);
     if (!bNamed) {
         pdfRemoveStandIns(standIns);
         return 0;
@@ -241,7 +236,7 @@ int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, std::string&
 }
 
 // The files of the folder szFrom moved into the folder szTo, replacing those of their names.
-static int MoveFiles(const std::string& from, const std::string& to, std::string& why)
+static int MoveFiles(const std::string& from, const std::string& to, DWORD* pError)
 {
     std::wstring wideFrom = pathWide(from.c_str()) + L"\\";
     WIN32_FIND_DATAW fd;
@@ -253,18 +248,18 @@ static int MoveFiles(const std::string& from, const std::string& to, std::string
         std::string name = pathUtf8(fd.cFileName);
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && bMoved &&
             !pathMove((from + "\\" + name).c_str(), (to + "\\" + name).c_str()))
-            bMoved = Failed(why);
+            bMoved = Failed(pError);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
     return bMoved;
 }
 
-int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, std::string& why)
+int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, DWORD* pError)
 {
     for (const T_STAND_IN& s : standIns) {
         if (s.nRole == STAND_IN_WRITE && !pathMove(s.standIn.c_str(), s.real.c_str()))
-            return Failed(why);
-        if (s.nRole == STAND_IN_FOLDER && !MoveFiles(s.standIn, s.real, why))
+            return Failed(pError);
+        if (s.nRole == STAND_IN_FOLDER && !MoveFiles(s.standIn, s.real, pError))
             return 0;
     }
     return 1;

@@ -3,6 +3,8 @@
 // then takes the real name.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,22 +33,28 @@ std::string pdfStandInName(const char* szDir, int nRole, unsigned nId, const cha
 std::string pdfReplaceNames(const std::string& cmd,
                             const std::vector<std::pair<std::string, std::string>>& names);
 
+// What the runner lends the stand-ins while a file is copied for the tool, which may take a
+// while: pGoOn lets the window answer, and says whether to go on (0: the session ends); pNote
+// tells the user that the file szName is copied. Either may be null.
+typedef struct {
+    int (*pGoOn)(void);
+    int (*pNote)(const char* szName);
+} T_COPY_HOOKS;
+
 // The command line toolCmd the tool is given for cmd, whose paths (quoted by pdfQuoteArg) are
 // those of paths: each in the code page when it spells it exactly, else under a stand-in made now
 // (a file read: a hard link to it, else a copy; a file written: a free name, in the result's own
 // folder when that is on another volume; the folder: a new one, which toolDir then names; else
-// toolDir is that folder in the code page). 1, or 0 with what Windows said in why, nothing made.
-int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, std::string& toolCmd,
-                 std::string& toolDir, std::vector<T_STAND_IN>& standIns, std::string& why);
+// toolDir is that folder in the code page). 1, or 0 with Windows' error in *pError, nothing made.
+int pdfGiveNames(const std::string& cmd, const T_TOOL_PATHS& paths, const T_COPY_HOOKS* hooks,
+                 std::string& toolCmd, std::string& toolDir, std::vector<T_STAND_IN>& standIns,
+                 DWORD* pError);
 // After a run that ended well: what it wrote under stand-ins takes the real names, replacing what
-// is there (the files written into a stand-in folder go into the real one). 1, or 0 with what
-// Windows said in why when one could not.
-int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, std::string& why);
+// is there (the files written into a stand-in folder go into the real one). 1, or 0 with Windows'
+// error in *pError when one could not.
+int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, DWORD* pError);
 // Removes every stand-in of the run, and the private folder once empty.
 int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns);
 // Removes the private folders left by programs that were killed: at start, when none of this
 // program's is in use.
 int pdfRemoveLeftStandIns(void);
-// The window's note that the file szName is being copied for the tool: lent once, at start.
-typedef int (*T_COPY_NOTE)(const char* szName);
-int pdfLendCopyNote(T_COPY_NOTE pNote);

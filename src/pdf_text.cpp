@@ -1,3 +1,5 @@
+// Text forming for the tool's command lines and the messages about its runs: plain values in,
+// text out.
 #include "pdf_text.h"
 
 #include <ctype.h>
@@ -6,7 +8,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include "gui.h" // the path limit
+#include "shared.h"
 #include "paths.h"
 
 std::string pdfQuoteArg(const std::string& s)
@@ -31,6 +33,13 @@ std::string pdfQuoteArg(const std::string& s)
     out.append(nBackslashes * 2, '\\');
     out += '"';
     return out;
+}
+
+int pdfWipe(std::string& s)
+{
+    if (!s.empty())
+        SecureZeroMemory(&s[0], s.size());
+    return 0;
 }
 
 int pdfSamePasswords(const char* szOwner, const char* szUser)
@@ -131,14 +140,6 @@ int pdfAsksOnConsole(const std::string& cmd)
     return 0;
 }
 
-int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes)
-{
-    unsigned long long n = nFreeBytes / WORKER_MEMORY;
-    n = n < nProcessors ? n : nProcessors;
-    n = n < WORKERS_MAX ? n : WORKERS_MAX;
-    return n > 1 ? (int)n : 1;
-}
-
 std::string pdfLastLines(const std::string& text, int nLines)
 {
     std::vector<std::string> lines;
@@ -162,29 +163,6 @@ std::string pdfLastLines(const std::string& text, int nLines)
          i < lines.size(); ++i)
         out += (out.empty() ? "" : "\r\n") + lines[i];
     return out;
-}
-
-int pdfParseDump(FILE* f)
-{
-    char l[512];
-    while (fgets(l, sizeof(l), f)) {
-        size_t nLen = strlen(l);
-        bool bWhole = nLen > 0 && l[nLen - 1] == '\n';
-        char s[128] = {0};
-        int d = 0;
-        // The first word must be exactly the key; a number must follow on the same line.
-        if (sscanf(l, "%127s", s) == 1 && strcmp(s, "NumberOfPages:") == 0) {
-            if (sscanf(l, " %*s %d", &d) != 1)
-                d = 0;
-            return d;
-        }
-        // Skip the rest of an overlong line so that its tail is not taken for a new line.
-        while (!bWhole && fgets(l, sizeof(l), f)) {
-            nLen = strlen(l);
-            bWhole = nLen > 0 && l[nLen - 1] == '\n';
-        }
-    }
-    return 0;
 }
 
 std::string pdfFailuresText(const char* szHead, const char* szMore,

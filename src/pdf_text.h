@@ -1,7 +1,6 @@
 // Text forming for tool command lines: plain values in, text out, no window needed.
 #pragma once
 
-#include <stdio.h>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,9 @@
 // backslashes are doubled where they precede a quote or the closing quote. Text without double
 // quotes and without a trailing backslash comes out as a double quote, s, a double quote.
 std::string pdfQuoteArg(const std::string& s);
+
+// Wipes a text that may hold passwords.
+int pdfWipe(std::string& s);
 
 // The permission boxes, in the order of the panel.
 enum {
@@ -57,22 +59,9 @@ std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& 
 // of input_pw (input_pw A="PROMPT"): it then asks for it on its console.
 int pdfAsksOnConsole(const std::string& cmd);
 
-// The most inputs of an operation run at once on any machine: more gains little against the disk
-// and the memory a Java tool takes.
-#define WORKERS_MAX 4
-// The free physical memory each tool running at once is given room for.
-#define WORKER_MEMORY (512ULL << 20)
-// How many inputs run at once on a machine of nProcessors logical processors and nFreeBytes of
-// free physical memory: one per processor, at most WORKERS_MAX, one per WORKER_MEMORY; at least 1.
-int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes);
-
 // The last nLines lines of what the tool wrote that say something, trimmed, each on a line of
 // its own; pdftk's closing lines that only say that nothing was written are passed over.
 std::string pdfLastLines(const std::string& text, int nLines);
-
-// Page count from a data dump: the number after the first line whose first word is exactly
-// "NumberOfPages:"; 0 when there is none.
-int pdfParseDump(FILE* f);
 
 // Inputs without a result named in the closing message; the others are counted.
 #define FAILURES_SHOWN 8

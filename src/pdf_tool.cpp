@@ -2,6 +2,9 @@
 // when it is nowhere.
 #include "pdf_tool.h"
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include <ctype.h>
 #include <shlwapi.h>
 #include <string.h>
@@ -50,9 +53,8 @@ static std::string FolderPath(int nFolder)
                                                                                           : "";
 }
 
-static void ToolPlaces(T_INTERFACE* gui, T_TOOL_PLACES& places)
+static void ToolPlaces(T_TOOL_PLACES& places)
 {
-    places.programDir = gui->szPathDir;
     // The installer is a 32-bit program, whose entry a 64-bit Windows keeps in its 32-bit view;
     // installed for one user only, it is the user's.
     AddInstallLocation(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, places.installed);
@@ -69,12 +71,12 @@ static void ToolPlaces(T_INTERFACE* gui, T_TOOL_PLACES& places)
     places.path = EnvValue("PATH");
 }
 
-// The first candidate of places that is there, kept in gui->szPathExe; 1 when there is one.
-static int KeepFirst(T_INTERFACE* gui, const T_TOOL_PLACES& places)
+// The first candidate of places that is there, into szFound; 1 when there is one.
+static int FirstThere(const T_TOOL_PLACES& places, char* szFound)
 {
     for (const T_TOOL_CANDIDATE& c : pdfToolCandidates(places)) {
         if (IsFile(c.path.c_str())) {
-            memcpy(gui->szPathExe, c.path.c_str(), c.path.size() + 1);
+            memcpy(szFound, c.path.c_str(), c.path.size() + 1);
             return 1;
         }
     }
@@ -83,28 +85,34 @@ static int KeepFirst(T_INTERFACE* gui, const T_TOOL_PLACES& places)
 
 // A copy beside the program wins over the tool in use, found elsewhere before it was put there;
 // the tool in use is kept while it is there; else every place is looked in.
-static int FindTool(T_INTERFACE* gui, T_TOOL_PLACES& places)
+static int FindTool(T_TOOL_PLACES& places, const char* szInUse, char* szFound)
 {
-    places.programDir = gui->szPathDir;
-    if (KeepFirst(gui, places) || IsFile(gui->szPathExe))
+    if (FirstThere(places, szFound))
         return 1;
-    gui->szPathExe[0] = 0;
-    ToolPlaces(gui, places);
-    return KeepFirst(gui, places);
+    if (IsFile(szInUse)) {
+        lstrcpynA(szFound, szInUse, TANDREL_PATH_MAX);
+        return 1;
+    }
+    szFound[0] = 0;
+    ToolPlaces(places);
+    return FirstThere(places, szFound);
 }
 
-int pdfFindTool(T_INTERFACE* gui)
+int pdfFindTool(const char* szProgramDir, const char* szInUse, char* szFound)
 {
     T_TOOL_PLACES places;
-    return FindTool(gui, places);
+    places.programDir = szProgramDir;
+    return FindTool(places, szInUse, szFound);
 }
 
-std::string pdfFindToolOrWhy(T_INTERFACE* gui)
+std::string pdfFindToolOrWhy(const char* szProgramDir, const char* szInUse, char* szFound,
+                             const char* szNoTool)
 {
     T_TOOL_PLACES places;
-    if (FindTool(gui, places))
+    places.programDir = szProgramDir;
+    if (FindTool(places, szInUse, szFound))
         return std::string();
-    return pdfNoToolText(gui->szLang[TXT_MSG_NO_TOOL], places);
+    return pdfNoToolText(szNoTool, places);
 }
 
 const char* pdfToolWorkDir(const char* szTool, const char* szProgramDir, char* szDir)

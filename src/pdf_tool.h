@@ -1,7 +1,7 @@
 // Where the tool is: looked for beside the program, where its installer put it and on PATH.
 #pragma once
 
-#include "gui.h"
+#include "shared.h"
 
 #include <string>
 #include <vector>
@@ -44,14 +44,15 @@ std::vector<std::string> pdfProgramFolders(const std::string& x86, const std::st
 // of the installer's places that were looked in, one per line.
 std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
 
-// The tool in gui->szPathExe: a copy beside the program, whichever was in use before; else the
-// one in use, kept while it is there; else looked for where pdfToolCandidates says, from the
-// program's folder, the registry, the program folders and PATH; empty when none is found. 1 when
-// there is one. The Settings page shows it.
-int pdfFindTool(T_INTERFACE* gui);
-// The same, and when none is found the message that says where it was looked for, in the
-// language of gui; empty when there is a tool.
-std::string pdfFindToolOrWhy(T_INTERFACE* gui);
+// The tool to use, into szFound (TANDREL_PATH_MAX bytes): a copy beside the program in
+// szProgramDir, whichever was in use before; else szInUse, the one in use (empty: none), kept while
+// it is there; else looked for where pdfToolCandidates says, from the program's folder, the
+// registry, the program folders and PATH; empty when none is found. 1 when there is one.
+int pdfFindTool(const char* szProgramDir, const char* szInUse, char* szFound);
+// The same, and when none is found the message that says where it was looked for (szNoTool as
+// pdfNoToolText takes it); empty when there is a tool.
+std::string pdfFindToolOrWhy(const char* szProgramDir, const char* szInUse, char* szFound,
+                             const char* szNoTool);
 // The folder the tool szTool runs from: its own when it is not in the program's folder
 // szProgramDir, where an installed tool has the files it needs (into szDir); else null, the
 // program's current folder.

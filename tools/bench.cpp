@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "obj.h"
+#include "gui_list.h"
 #include "paths.h"
-#include "pdf.h"
+#include "op.h"
+#include "pdf_count.h"
 
 static double Now()
 {
@@ -219,7 +220,7 @@ static void BenchPageLists(void)
     std::vector<double> fills;
     for (int i = 0; i < 5; ++i) {
         double t0 = Now();
-        GetNumberOfPage(pdf.c_str(), gui.szPathExe);
+        GetNumberOfPage(pdf.c_str(), gui.szPathExe, nullptr, nullptr);
         double tCount = Now() - t0;
         t0 = Now();
         OpenOnePdfFile(&gui);
@@ -234,8 +235,7 @@ static void BenchOverhead(void)
 {
     // A batch of 1,000 files with an instant tool against a bare loop of the same 1,000 starts
     // (started as the program starts them); meanwhile another thread times the window's answers.
-    SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, 1, 0);
-    ShowTabMulti(&gui, SW_SHOW);
+    uiSelectTab(&gui, TAB_MULTI);
     std::vector<std::string> cmds;
     for (int i = 0; i < 1000; ++i) {
         char sz[32];
@@ -412,8 +412,7 @@ static void BenchNames(const char* szTool, const char* szOtherTemp)
     WriteLargePdf(plain);
     CopyFileW(pathWide(plain.c_str()).c_str(), pathWide(lodz.c_str()).c_str(), FALSE);
     lstrcpynA(gui.szPathExe, szTool, sizeof(gui.szPathExe));
-    SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, 1, 0);
-    ShowTabMulti(&gui, SW_SHOW);
+    uiSelectTab(&gui, TAB_MULTI);
     auto Compress = [&](const std::string& in) {
         SendMessageA(gui.ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
         List_AddItem(gui.ListPdfFiles.hdl, in.c_str());

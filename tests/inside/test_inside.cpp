@@ -4,7 +4,8 @@
 
 #include "harness.h"
 #include "paths.h"
-#include "pdf.h"
+#include "op.h"
+#include "pdf_temp.h"
 
 #include <filesystem>
 

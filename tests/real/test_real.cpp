@@ -1,6 +1,7 @@
 // The operations against Debian's pdftk through the bridge: the results the tool writes.
 #include "harness.h"
-#include "pdf.h"
+#include "op.h"
+#include "pdf_temp.h"
 #include "pdf_outline.h"
 
 #include <filesystem>

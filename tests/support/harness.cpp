@@ -1,6 +1,7 @@
 // What the harness does the same way in both kinds of test program.
 #include "harness.h"
 
+#include "pdf_schedule.h"
 #include "pdf_text.h"
 
 #include <commctrl.h>

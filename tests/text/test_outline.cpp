@@ -41,7 +41,7 @@ TEST(Outline, DumpReadAndFormedBack)
 static std::vector<int> Typed(const char* szText)
 {
     std::vector<T_PAGE_RANGE> ranges;
-    EXPECT_EQ(pdfParseRanges(szText, 10, ranges), RANGES_RIGHT) << szText;
+    EXPECT_EQ(pdfParseRanges(szText, 10, ranges), RANGES_VALID) << szText;
     return pdfRangePages(ranges);
 }
 
@@ -56,7 +56,7 @@ TEST(Outline, SourcePagesFollowedToTheResult)
         {Typed("2-4odd 1-3 even"), {0, 0, 2, 1}},
         {Typed("r3-r1 r10"),       {0, 4, 0, 0, 0, 0, 0, 0, 1, 2, 3}},
         {Typed("r1-r3odd"),        {0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        {pdfKeptPages(std::vector<int>{3, 0, 9}.data(), 3, 6), {0, 0, 1, 2, 0, 3, 4}},
+        {pdfPagesLeft(std::vector<int>{3, 0, 9}.data(), 3, 6), {0, 0, 1, 2, 0, 3, 4}},
         {pdfInterleaveFronts(5, 2), {0, 1, 3, 5, 6, 7}},
         {pdfInterleaveFronts(2, 4), {0, 1, 3}},
     };

@@ -7,6 +7,8 @@
 #include "layout.h"
 #include "paths.h"
 #include "pdf_ranges.h"
+#include "pdf_count.h"
+#include "pdf_schedule.h"
 #include "pdf_standin.h"
 #include "pdf_text.h"
 #include "pdf_tool.h"
@@ -53,11 +55,11 @@ TEST(PageRanges, KeepListCatalogRangeAndLabels)
         // clang-format on
     };
     for (const auto& c : keeps)
-        EXPECT_EQ(pdfKeepList(c.sel.data(), (int)c.sel.size(), 10), c.keep) << c.keep;
+        EXPECT_EQ(pdfPagesLeftList(c.sel.data(), (int)c.sel.size(), 10), c.keep) << c.keep;
     std::vector<int> many; // every one of many selected pages counts
     for (int i = 0; i < 1500; ++i)
         many.push_back(i < 750 ? 750 + i : 1000 + i);
-    EXPECT_EQ(pdfKeepList(many.data(), (int)many.size(), 3000), " 1-750 1501-1750 2501-end");
+    EXPECT_EQ(pdfPagesLeftList(many.data(), (int)many.size(), 3000), " 1-750 1501-1750 2501-end");
     EXPECT_EQ(pdfCatalogRange(3, 7, false, false), "3-7");
     EXPECT_EQ(pdfCatalogRange(1, 12, true, false), "1-12even ");
     EXPECT_EQ(pdfCatalogRange(2, 9, false, true), "2-9odd ");
@@ -72,12 +74,12 @@ TEST(PageRanges, TypedRangesTakenTurnedOrRefusedWhereWrong)
 {
     // clang-format off
     const struct { const char* text; int nResult; const char* take; const char* turn; } cases[] = {
-        {"1-3 7 9-end",      RANGES_RIGHT, " 1-3 7 9-end",     " 1-3right 7right 9-endright"},
-        {"3-1,,r2-R1",       RANGES_RIGHT, " 3-1 r2-r1",       " 3-1right r2-r1right"},
-        {"1-endODD 4 4",     RANGES_RIGHT, " 1-endodd 4 4",    " 1-endoddright 4right 4right"},
-        {"end-6 even\t010", RANGES_RIGHT, " end-6even 10",    " end-6evenright 10right"},
-        {"2even r1",         RANGES_RIGHT, " 2-2even r1",      " 2-2evenright r1right"},
-        {"1-10",             RANGES_RIGHT, " 1-10",            " 1-10right"},
+        {"1-3 7 9-end",      RANGES_VALID, " 1-3 7 9-end",     " 1-3right 7right 9-endright"},
+        {"3-1,,r2-R1",       RANGES_VALID, " 3-1 r2-r1",       " 3-1right r2-r1right"},
+        {"1-endODD 4 4",     RANGES_VALID, " 1-endodd 4 4",    " 1-endoddright 4right 4right"},
+        {"end-6 even\t010", RANGES_VALID, " end-6even 10",    " end-6evenright 10right"},
+        {"2even r1",         RANGES_VALID, " 2-2even r1",      " 2-2evenright r1right"},
+        {"1-10",             RANGES_VALID, " 1-10",            " 1-10right"},
         {" , \t",           RANGES_NONE,  "", ""},
         {"",                 RANGES_NONE,  "", ""},
         {"1-3 11",           4,  "", ""}, {"0",     0, "", ""}, {"r11",     0, "", ""},
@@ -91,7 +93,7 @@ TEST(PageRanges, TypedRangesTakenTurnedOrRefusedWhereWrong)
         std::vector<T_PAGE_RANGE> ranges;
         int nResult = pdfParseRanges(c.text, 10, ranges);
         EXPECT_EQ(nResult, c.nResult) << c.text;
-        if (nResult != RANGES_RIGHT)
+        if (nResult != RANGES_VALID)
             continue;
         EXPECT_EQ(pdfTakeList(ranges), c.take) << c.text;
         EXPECT_EQ(pdfRotateList(ranges, "right"), c.turn) << c.text;
@@ -99,7 +101,7 @@ TEST(PageRanges, TypedRangesTakenTurnedOrRefusedWhereWrong)
     EXPECT_EQ(pdfRangePart("1-3, 7x,9", 5), "7x");
     EXPECT_EQ(pdfRangePart("1 oops", 2), "oops");
     std::vector<T_PAGE_RANGE> ranges; // the document's edge
-    EXPECT_EQ(pdfParseRanges("1 end r1 1-1", 1, ranges), RANGES_RIGHT);
+    EXPECT_EQ(pdfParseRanges("1 end r1 1-1", 1, ranges), RANGES_VALID);
     EXPECT_EQ(pdfRotateList(ranges, "down"), " 1down enddown r1down 1-1down");
     EXPECT_EQ(pdfParseRanges("2", 1, ranges), 0);
 }

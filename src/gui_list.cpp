@@ -1,5 +1,5 @@
 // General operations on a multiple-selection list box; they know nothing of the window.
-#include "obj.h"
+#include "gui_list.h"
 
 #include "paths.h"
 

@@ -1,6 +1,6 @@
 // The Single file page's operations on its source: copy a page range, delete the selected pages,
 // decrypt with the owner password.
-#include "pdf.h"
+#include "op.h"
 
 #include "pdf_outline.h"
 
@@ -15,48 +15,45 @@ static T_PAGE_RANGE CatalogOfLists(T_INTERFACE* gui)
     return {nFrom, nTo, nParity, std::string()};
 }
 
-std::string pdfCatalogOfLists(T_INTERFACE* gui)
-{
-    T_PAGE_RANGE r = CatalogOfLists(gui);
-    return pdfCatalogRange(r.nFirst, r.nLast, r.nParity == PAGES_EVEN, r.nParity == PAGES_ODD);
-}
-
 // The source of the Single file page into szFile; 0, with the message shown, when there is none.
 static int SingleSource(T_INTERFACE* gui, char* szFile)
 {
-    return pdfChosenPath(gui, gui->EditPDFSource.hdl, TXT_MSG_NO_SOURCE, szFile);
+    return opChosenPath(gui, SOURCE_SINGLE, TXT_MSG_NO_SOURCE, szFile);
 }
 
 // The source's pages as the tool's cat takes them (pageList) into the file beside it named with
-// szSuffix, with the security options (wiped); the result keeps the source's information and its
-// bookmarks, moved with their pages (pages: the source page of each page of the result).
+// szSuffix, with the panel's protection (wiped); the result keeps the source's information and
+// its bookmarks, moved with their pages (pages: the source page of each page of the result).
 static int CatSource(T_INTERFACE* gui, const char* szFile, const std::string& pageList,
-                     const std::vector<int>& pages, std::string& options, const char* szSuffix)
+                     const std::vector<int>& pages, T_PROTECTION* protection, const char* szSuffix)
 {
     char szNewFile[TANDREL_PATH_BYTES] = {0};
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
-    T_KEEP keep = {pdfChosenArg(szFile, &gui->Source), szFile, pages, 1, options};
-    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + keep.source + " cat " + pageList +
-                      " output " + pdfQuoteArg(szNewFile) + " " + options;
-    SecureZeroMemory(&options[0], options.size());
-    return pdfRunKeeping(gui, szFile, bNamed, cmd, szNewFile, {}, &keep);
+    T_TOOL_INPUT source = opChosenInput(gui, SOURCE_SINGLE, szFile);
+    T_KEEP keep = {source, pages, 1, protection->options, protection->passwd};
+    T_TOOL_COMMAND c = {{source}, " cat " + pageList, szNewFile, 0, " ", protection->options};
+    opWipeProtection(protection);
+    pdfWipe(source.passwd);
+    return opRunKeeping(gui, szFile, bNamed, c, {}, &keep);
 }
 
 int CatPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
-    std::string options;
-    if (!pdfToolReady(gui) || !SingleSource(gui, szFile) ||
-        !pdfReadSecurity(gui, SEC_OPTIONAL, options))
+    T_PROTECTION protection;
+    if (!opToolReady(gui) || !SingleSource(gui, szFile) ||
+        !opReadSecurity(gui, SEC_OPTIONAL, &protection))
         return 0;
-    return CatSource(gui, szFile, pdfCatalogOfLists(gui), pdfRangePages({CatalogOfLists(gui)}),
-                     options, "_cat.pdf");
+    T_PAGE_RANGE r = CatalogOfLists(gui);
+    std::string pageList =
+        pdfCatalogRange(r.nFirst, r.nLast, r.nParity == PAGES_EVEN, r.nParity == PAGES_ODD);
+    return CatSource(gui, szFile, pageList, pdfRangePages({r}), &protection, "_cat.pdf");
 }
 
-// The pages to keep: those of the page list that are not selected, as the tool's cat takes them,
+// The pages left: those of the page list that are not selected, as the tool's cat takes them,
 // and into pages the source page of each; empty when there is nothing to delete or nothing would
 // be left (refused with its message).
-static std::string KeptPages(T_INTERFACE* gui, std::vector<int>& pages)
+static std::string PagesLeft(T_INTERFACE* gui, std::vector<int>& pages)
 {
     HWND hList = gui->ListDelete.hdl;
     int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
@@ -69,44 +66,44 @@ static std::string KeptPages(T_INTERFACE* gui, std::vector<int>& pages)
         (int)SendMessageA(hList, LB_GETSELITEMS, (WPARAM)nSelCount, (LPARAM)selection.data());
     if (nNbSelItems <= 0)
         return std::string();
-    std::string keep = pdfKeepList(selection.data(), nNbSelItems, nNbItems);
+    std::string left = pdfPagesLeftList(selection.data(), nNbSelItems, nNbItems);
     // No range left: the tool would take that for every page, the opposite of what was asked.
-    if (keep.empty())
+    if (left.empty())
         uiMessage(gui, TXT_MSG_DELETE_ALL, MB_ICONERROR);
-    pages = pdfKeptPages(selection.data(), nNbSelItems, nNbItems);
-    return keep;
+    pages = pdfPagesLeft(selection.data(), nNbSelItems, nNbItems);
+    return left;
 }
 
 int DeletePagesPDF(T_INTERFACE* gui)
 {
     char szPDF[TANDREL_PATH_BYTES];
-    std::string options;
-    if (!pdfToolReady(gui) || !SingleSource(gui, szPDF) ||
-        !pdfReadSecurity(gui, SEC_OPTIONAL, options))
+    T_PROTECTION protection;
+    if (!opToolReady(gui) || !SingleSource(gui, szPDF) ||
+        !opReadSecurity(gui, SEC_OPTIONAL, &protection))
         return 0;
     std::vector<int> pages;
-    std::string keep = KeptPages(gui, pages);
-    if (keep.empty())
+    std::string left = PagesLeft(gui, pages);
+    if (left.empty()) {
+        opWipeProtection(&protection);
         return 0;
-    return CatSource(gui, szPDF, keep, pages, options, "_remove.pdf");
+    }
+    return CatSource(gui, szPDF, left, pages, &protection, "_remove.pdf");
 }
 
 int DecryptPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     char szNewFile[TANDREL_PATH_BYTES] = {0};
-    char szPasswd[TANDREL_PASSWD_MAX];
-    if (!pdfToolReady(gui) || !SingleSource(gui, szFile))
+    if (!opToolReady(gui) || !SingleSource(gui, szFile))
         return 0;
-    uiReadText(gui->EditPasswdOwner.hdl, szPasswd, sizeof(szPasswd));
-    if (!szPasswd[0]) {
+    T_PASSWORDS pw;
+    uiReadPasswords(gui, &pw);
+    if (!pw.szOwner[0]) {
         uiMessage(gui, TXT_MSG_NO_OWNER, MB_OK);
         return 0;
     }
     int bNamed = pdfOutputName(szFile, "_unsec.pdf", szNewFile, sizeof(szNewFile));
-    std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + pdfQuoteArg(szFile) + " input_pw " +
-                      pdfQuoteArg(szPasswd) + " output " + pdfQuoteArg(szNewFile);
-    pdfRunOne(gui, szFile, bNamed, cmd, szNewFile);
-    SecureZeroMemory(szPasswd, sizeof(szPasswd));
-    return 0;
+    T_TOOL_COMMAND c = {{{szFile, pw.szOwner, nullptr}}, "", szNewFile, 0, "", ""};
+    SecureZeroMemory(&pw, sizeof(pw));
+    return opRunOne(gui, szFile, bNamed, c);
 }

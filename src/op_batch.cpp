@@ -1,10 +1,10 @@
 // The per-file operations: the source file on the Single file page, every listed file on the
 // Multiple files page, nothing on the other pages; each result beside its input. And the burst:
 // one file per page, written straight into a new folder named after the input.
-#include "pdf.h"
+#include "op.h"
 
-#include "obj.h"
 #include "paths.h"
+#include "pdf_identity.h"
 
 // What an operation does besides running its command.
 enum {
@@ -16,8 +16,8 @@ typedef struct {
     const char* szSuffix; // replaces the input's extension in the output's name
     int nSecurity;
     int nFlags;
-    const char* szBefore; // between the input and "output"
-    const char* szAfter;  // after the output, before the security options
+    const char* szOperation; // between the input and "output"
+    const char* szAfter;     // after the output, before the security options
 } T_BATCH;
 
 // The per-file operations, in the order of their rows below.
@@ -33,7 +33,7 @@ enum {
 
 // clang-format off
 static const T_BATCH batches[] = {
-    // suffix             security      extra step            before               after
+    // suffix             security      extra step            operation            after
     {"_sec.pdf",        SEC_REQUIRED, BATCH_PLAIN,          "",                  " "},
     {"_compress.pdf",   SEC_OPTIONAL, BATCH_PLAIN,          "",                  " compress "},
     {"_uncompress.pdf", SEC_OPTIONAL, BATCH_PLAIN,          "",                  " uncompress "},
@@ -45,28 +45,24 @@ static const T_BATCH batches[] = {
 // clang-format on
 
 // The inputs the selected page names (none on the Settings and About pages); 0, with the message
-// shown, when the Single or Multiple files page names none.
-static int BatchInputs(T_INTERFACE* gui, int* pTab, std::vector<std::string>& inputs)
+// shown, when the Single or Multiple files page names none. On the Single file page the source,
+// with the password it opened with.
+static int BatchInputs(T_INTERFACE* gui, std::vector<T_TOOL_INPUT>& inputs)
 {
-    *pTab = uiSelectedTab(gui);
-    if (*pTab == TAB_SINGLE) {
+    int nTab = uiSelectedTab(gui);
+    if (nTab == TAB_SINGLE) {
         char szFile[TANDREL_PATH_BYTES];
-        if (!pdfChosenPath(gui, gui->EditPDFSource.hdl, TXT_MSG_NO_SOURCE, szFile))
+        if (!opChosenPath(gui, SOURCE_SINGLE, TXT_MSG_NO_SOURCE, szFile))
             return 0;
-        inputs.push_back(szFile);
-    } else if (*pTab == TAB_MULTI) {
-        HWND hList = gui->ListPdfFiles.hdl;
-        int nNbItems = (int)SendMessageA(hList, LB_GETCOUNT, 0, 0);
-        if (nNbItems <= 0) {
+        inputs.push_back(opChosenInput(gui, SOURCE_SINGLE, szFile));
+    } else if (nTab == TAB_MULTI) {
+        std::vector<std::string> files;
+        if (uiListedFiles(gui, files) == 0) {
             uiMessage(gui, TXT_MSG_EMPTY_LIST, MB_ICONERROR);
             return 0;
         }
-        for (int i = 0; i < nNbItems; ++i) {
-            std::string item;
-            // An entry too long for a path cannot be worked on.
-            if (List_GetItemText(hList, i, item) && pathChars(item.c_str()) < TANDREL_PATH_MAX)
-                inputs.push_back(item);
-        }
+        for (const std::string& file : files)
+            inputs.push_back({file, "", nullptr});
     }
     return 1;
 }
@@ -78,7 +74,7 @@ static void LookUpInputs(const std::vector<T_STEP>& steps, T_SAME_FILES* listed,
 {
     // Each input is looked up as the window goes on answering: a long list takes a while.
     for (size_t i = 0; i < steps.size(); ++i) {
-        pdfKeepAlive();
+        pdfLetWindowAnswer();
         const std::string& input = steps[i].input;
         pdfAddSameFile(listed, input.c_str(), (int)i);
         if (pdfBurstWrites(pathFileName(input.c_str())))
@@ -98,7 +94,7 @@ static void SkipClashes(std::vector<T_STEP>& steps, const char* szAlsoRead)
         pdfAddSameFile(&alsoRead, szAlsoRead, 0);
     for (size_t i = 0; i < steps.size(); ++i) {
         T_STEP& s = steps[i];
-        pdfKeepAlive();
+        pdfLetWindowAnswer();
         if (s.nNoRunText)
             continue;
         const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;
@@ -111,45 +107,46 @@ static void SkipClashes(std::vector<T_STEP>& steps, const char* szAlsoRead)
         else if (nFirst >= 0 && (size_t)nFirst != i)
             s.nNoRunText = TXT_FAIL_SAME_RESULT;
         if (s.nNoRunText)
-            SecureZeroMemory(&s.cmd[0], s.cmd.size());
+            pdfWipe(s.cmd);
     }
+}
+
+// The step of one input: its command writes the file named after it with op's suffix.
+static T_STEP BatchStep(T_INTERFACE* gui, const T_BATCH& op, T_TOOL_INPUT& input,
+                        const std::string& operation, const T_PROTECTION& protection,
+                        const std::vector<std::string>& alsoRead)
+{
+    char szNewFile[TANDREL_PATH_BYTES] = {0};
+    if (!pdfOutputName(input.file.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile)))
+        return {input.file, "", "", "", TXT_FAIL_NO_NAME, "", {}};
+    T_TOOL_COMMAND c = {{input}, operation, szNewFile, 0, op.szAfter, protection.options};
+    T_STEP step = {input.file, pdfCommandLine(gui->szPathExe, c), szNewFile, "", 0, "", alsoRead};
+    pdfWipeCommand(&c);
+    return step;
 }
 
 static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 {
-    int nTab = -1;
-    std::vector<std::string> inputs;
-    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
+    std::vector<T_TOOL_INPUT> inputs;
+    T_PROTECTION protection;
+    if (!opToolReady(gui) || !BatchInputs(gui, inputs) ||
+        !opReadSecurity(gui, op.nSecurity, &protection))
         return 0;
-
-    std::string options;
-    if (!pdfReadSecurity(gui, op.nSecurity, options))
-        return 0;
-    std::string before = op.szBefore;
+    std::string operation = op.szOperation;
     char szBgFile[TANDREL_PATH_BYTES] = {0};
-    if (op.nFlags & BATCH_ASK_BACKGROUND) {
-        if (!uiOpenPdfDialog(gui, szBgFile))
-            return 0;
-        before += pdfQuoteArg(szBgFile);
-    }
+    if ((op.nFlags & BATCH_ASK_BACKGROUND) && !uiOpenPdfDialog(gui, szBgFile))
+        return 0;
     std::vector<std::string> background; // what every run reads besides its input
-    if (szBgFile[0])
+    if (szBgFile[0]) {
+        operation += pdfQuoteArg(szBgFile);
         background.push_back(szBgFile);
-
-    std::vector<T_STEP> steps;
-    for (const std::string& input : inputs) {
-        char szNewFile[TANDREL_PATH_BYTES] = {0};
-        if (!pdfOutputName(input.c_str(), op.szSuffix, szNewFile, sizeof(szNewFile))) {
-            steps.push_back({input, "", "", "", TXT_FAIL_NO_NAME, "", {}});
-            continue;
-        }
-        std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
-        steps.push_back({input,
-                         pdfQuoteArg(gui->szPathExe) + " " + in + before + " output " +
-                             pdfQuoteArg(szNewFile) + op.szAfter + options,
-                         szNewFile, "", 0, "", background});
     }
-    SecureZeroMemory(&options[0], options.size());
+    std::vector<T_STEP> steps;
+    for (T_TOOL_INPUT& input : inputs) {
+        steps.push_back(BatchStep(gui, op, input, operation, protection, background));
+        pdfWipe(input.passwd);
+    }
+    opWipeProtection(&protection);
     SkipClashes(steps, szBgFile[0] ? szBgFile : nullptr);
     return uiRunSteps(gui, steps);
 }
@@ -174,7 +171,7 @@ int RepairPDF(T_INTERFACE* gui)
     return RunBatch(gui, batches[OP_REPAIR]);
 }
 
-int pdfBackground(T_INTERFACE* gui)
+int BackgroundPDF(T_INTERFACE* gui)
 {
     return RunBatch(gui, batches[OP_BACKGROUND]);
 }
@@ -184,7 +181,7 @@ int DumpPDFData(T_INTERFACE* gui)
     return RunBatch(gui, batches[OP_DUMP_DATA]);
 }
 
-int pdfDumpDataFields(T_INTERFACE* gui)
+int DumpPDFFields(T_INTERFACE* gui)
 {
     return RunBatch(gui, batches[OP_DUMP_FIELDS]);
 }
@@ -194,19 +191,18 @@ int pdfDumpDataFields(T_INTERFACE* gui)
 
 int BurstPDF(T_INTERFACE* gui)
 {
-    int nTab = -1;
-    std::vector<std::string> inputs;
-    if (!pdfToolReady(gui) || !BatchInputs(gui, &nTab, inputs))
+    std::vector<T_TOOL_INPUT> inputs;
+    if (!opToolReady(gui) || !BatchInputs(gui, inputs))
         return 0;
     std::vector<T_STEP> steps;
-    for (const std::string& input : inputs) {
-        std::string newDir = pathWithExtension(input, "");
-        std::string in = pdfChosenArg(input.c_str(), nTab == TAB_SINGLE ? &gui->Source : nullptr);
+    for (T_TOOL_INPUT& input : inputs) {
+        std::string newDir = pathWithExtension(input.file, "");
         // The tool writes its pages and report into its working folder: a new one, so that
         // nothing in the input's own folder is written over.
-        std::string cmd = pdfQuoteArg(gui->szPathExe) + " " + in + " burst output pg_%03d.pdf";
-        steps.push_back({input, cmd, newDir, newDir, 0, "", {}});
-        SecureZeroMemory(&cmd[0], cmd.size());
+        T_TOOL_COMMAND c = {{input}, " burst", "pg_%03d.pdf", 1, "", ""};
+        steps.push_back({input.file, pdfCommandLine(gui->szPathExe, c), newDir, newDir, 0, "", {}});
+        pdfWipeCommand(&c);
+        pdfWipe(input.passwd);
     }
     SkipClashes(steps, nullptr);
     return uiRunSteps(gui, steps);

@@ -1,4 +1,5 @@
-// The permission boxes, which grant, exclude and lock one another as they are clicked.
+// The left-hand panel: the permission boxes, which grant, exclude and lock one another as they
+// are clicked, and what the panel says of a result's encryption.
 #include "gui.h"
 
 static void SetCheck(HWND h, int nChecked)
@@ -37,5 +38,31 @@ int CheckPermissions(T_INTERFACE* gui, HWND hChk)
     } else if (hChk == gui->ChkAuthCreate.hdl) {
         LockDependent(hChk, gui->ChkAuthFillin.hdl);
     }
+    return 0;
+}
+
+int uiReadPasswords(T_INTERFACE* gui, T_PASSWORDS* pw)
+{
+    uiReadText(gui->EditPasswdOwner.hdl, pw->szOwner, sizeof(pw->szOwner));
+    uiReadText(gui->EditPasswdUser.hdl, pw->szUser, sizeof(pw->szUser));
+    return 0;
+}
+
+int uiReadSecurity(T_INTERFACE* gui, const T_PASSWORDS* pw, T_SECURITY* sec)
+{
+    *sec = T_SECURITY();
+    sec->szOwner = pw->szOwner;
+    sec->szUser = pw->szUser;
+    if (!pw->szOwner[0] && !pw->szUser[0]) // no encryption: nothing else is looked at
+        return 0;
+    sec->bEncrypt40 = uiIsChecked(gui->OptEncrypt40.hdl);
+    sec->bEncrypt128 = uiIsChecked(gui->OptEncrypt128.hdl);
+    // In the order of PERM_ALL to PERM_FILLIN.
+    const T_ELEMENT* perms[PERM_COUNT] = {
+        &gui->ChkAuthAll,    &gui->ChkAuthPrintTop, &gui->ChkAuthPrintLow,
+        &gui->ChkAuthModify, &gui->ChkAuthAssembly, &gui->ChkAuthCopy,
+        &gui->ChkAuthRead,   &gui->ChkAuthCreate,   &gui->ChkAuthFillin};
+    for (int i = 0; i < PERM_COUNT; ++i)
+        sec->bPerm[i] = uiIsChecked(perms[i]->hdl);
     return 0;
 }

@@ -1,0 +1,30 @@
+// Files as the file system knows them: one file under several names.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// 1 when the two paths name the same file: as the file system resolves their names (letter
+// case, "." and "..", short names), or, when both exist, by its identity (volume serial number
+// and file index), which also sees through other drive letters, network names, junctions and
+// hard links.
+int pdfSameFile(const char* szPath1, const char* szPath2);
+
+// Paths looked up by the file they name, each by its index in the list it was made of.
+typedef struct {
+    std::map<std::wstring, int> byName;                // resolved names, in capitals
+    std::map<std::pair<DWORD, ULONGLONG>, int> byFile; // volume serial number, file index
+} T_SAME_FILES;
+
+// Adds szPath to files as the path of index nIndex, unless one before names the same file; the
+// index of the first path that names it (nIndex when none did), -1 when it names none (empty, or
+// it cannot be resolved).
+int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex);
+// The lookup of paths (an empty one is passed over; of equal ones the first is kept).
+int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files);
+// The index of a path of files that names the same file as szPath, or -1.
+int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath);

@@ -1,0 +1,24 @@
+// The program's own folder for its temporary files, and fresh names in it.
+#pragma once
+
+// The program's own folder for its temporary files, under the user's temporary folder, made
+// when missing, into szDir (TANDREL_PATH_BYTES bytes, UTF-8, ending in a separator): 0 when there
+// is none. Its path is one the code page spells, since the tool is given names in it: when that
+// of the temporary folder cannot be, it is the program's folder under the user's local
+// application data.
+int pdfTempFolder(char* szDir);
+// The first letters of the temporary files' names: the data dumps and info files, and the
+// files each run's tool output goes into.
+#define TEMP_PREFIX_DATA "tdr"
+#define TEMP_PREFIX_OUTPUT "tdo"
+// A result written beside its real name when that is on another volume (pdf_standin.cpp).
+#define TEMP_PREFIX_STAND_IN "tdn"
+// A fresh, unused name in that folder, reserved by an empty file (szPrefix: 3 letters), into
+// szName (TANDREL_PATH_BYTES bytes, UTF-8): 0 when none can be made.
+int pdfTempName(const char* szPrefix, char* szName);
+// The same name in szDir (null: that folder), the file that reserved it removed again, so that
+// only what a run writes is ever there: 0 when none can be made.
+int pdfFreeTempName(const char* szDir, const char* szPrefix, char* szName);
+// Removes what a program that was killed left in that folder: the files older than a day, so
+// that those of another TANDREL at work stay.
+int pdfRemoveOldTemp(void);
