@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 TANDREL_PICTURES=1 sh scripts/setup.sh
 sh scripts/build.sh
 # The program's manifest beside the photographer, so that it gets the same common controls (6).
-cp res/tandrel.manifest build/x64/tools/pictures.exe.manifest
+cp build/x64/tandrel.manifest build/x64/tools/pictures.exe.manifest
 OUT="$PWD/build/x64/pictures"
 mkdir -p "$OUT"
 XVFB_PID=""

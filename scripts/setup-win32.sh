@@ -35,6 +35,35 @@ qemu() {
     return 0
 }
 
+# The 32-bit half of a library must be the very version of its 64-bit half. When a mirror serves
+# an i386 index older than the amd64 one (seen: "File has unexpected size ... Mirror sync in
+# progress?" for bookworm-security), that version may be missing from it: the 64-bit side is then
+# brought up to date, and the 32-bit files of the versions the i386 index lacks are fetched from
+# the same pool and offered to apt, preferred, as a local source for this install.
+LOCAL=/var/cache/tandrel-i386
+LOCAL_LIST=/etc/apt/sources.list.d/tandrel-i386.list
+match_i386() {
+    echo "The i386 index lacks versions installed for amd64: fetching them from the pool"
+    apt -o Dpkg::Options::=--force-confold dist-upgrade
+    apt install curl dpkg-dev
+    rm -rf "$LOCAL"
+    mkdir -p "$LOCAL"
+    dpkg-query -W -f='${Package} ${Version} ${Multi-Arch} ${Architecture}\n' |
+        awk '$3 == "same" && $4 == "amd64" {print $1, $2}' >"$LOCAL/installed"
+    sed 's/ .*/:i386/' "$LOCAL/installed" | xargs apt-cache madison 2>/dev/null |
+        awk -F' *[|] *' '{sub(/^ */, "", $1); sub(/:i386$/, "", $1); print $1, $2}' >"$LOCAL/i386"
+    cut -d' ' -f1 "$LOCAL/installed" | xargs apt-cache madison 2>/dev/null |
+        awk -F' *[|] *' '/amd64 Packages/ {sub(/^ */, "", $1); split($3, u, " "); print $1, $2, u[1]}' >"$LOCAL/amd64"
+    grep -vxFf "$LOCAL/i386" "$LOCAL/installed" | while read -r p v; do
+        uri=$(awk -v p="$p" -v v="$v" '$1 == p && $2 == v {print $3; exit}' "$LOCAL/amd64")
+        file=$(apt-cache show "$p=$v" 2>/dev/null | sed -n 's/^Filename: \(.*\)_amd64\.deb$/\1_i386.deb/p' | head -n 1)
+        [ -n "$uri" ] && [ -n "$file" ] && curl -sf "$uri/$file" -o "$LOCAL/${file##*/}" || true
+    done
+    (cd "$LOCAL" && dpkg-scanpackages -m . /dev/null >Packages 2>/dev/null)
+    echo "deb [trusted=yes] file:$LOCAL ./" >"$LOCAL_LIST"
+    apt update || true
+}
+
 # 1. The 32-bit half of Wine, of the same version as the 64-bit half.
 WINE64=$(installed wine64)
 [ -n "$WINE64" ] || fail "wine64 is not installed (run scripts/setup.sh as root)"
@@ -43,8 +72,14 @@ if [ "$(installed wine32:i386)" != "$WINE64" ]; then
         fail "wine32:i386 $WINE64 is missing (as root: dpkg --add-architecture i386; apt-get update; apt-get install wine32:i386=$WINE64; or run scripts/setup-win32.sh as root)"
     echo "Installing wine32:i386 $WINE64"
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt update
-    apt install --no-install-recommends "wine32:i386=$WINE64"
+    # An index that failed to come (a mirror half-synced) is said, and the others are used.
+    apt update || true
+    apt install --no-install-recommends "wine32:i386=$WINE64" || {
+        match_i386
+        apt install --no-install-recommends "wine32:i386=$WINE64"
+        rm -f "$LOCAL_LIST"
+        apt update || true
+    }
 fi
 runs32 && exit 0
 

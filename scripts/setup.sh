@@ -16,6 +16,7 @@ if [ "$(id -u)" != 0 ]; then
     exit 1
 fi
 echo "Installing:$missing"
-apt-get update -qq
+# An index that failed to come (a mirror half-synced) is said, and the others are used.
+apt-get update -qq || true
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
 win32

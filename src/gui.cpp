@@ -51,3 +51,27 @@ int uiShowPath(HWND h, const char* szPath)
     SetWindowTextW(h, pathWide(szPath).c_str());
     return 0;
 }
+
+// The box of each source, by SOURCE_...
+static T_ELEMENT T_INTERFACE::*const sourceBoxes[SOURCE_COUNT] = {
+    &T_INTERFACE::EditPDFSource, &T_INTERFACE::EditPagesSource, &T_INTERFACE::EditBacks};
+
+HWND uiSourceBox(T_INTERFACE* gui, int nSource)
+{
+    return (gui->*sourceBoxes[nSource]).hdl;
+}
+
+int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile)
+{
+    return uiReadPath(uiSourceBox(gui, nSource), szFile);
+}
+
+int uiForgetSource(T_INTERFACE* gui, HWND hBox)
+{
+    for (int i = 0; i < SOURCE_COUNT; ++i) {
+        if ((gui->*sourceBoxes[i]).hdl == hBox)
+            SecureZeroMemory(&gui->chosen[i], sizeof(gui->chosen[i]));
+    }
+    uiShowPath(hBox, "");
+    return 0;
+}

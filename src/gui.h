@@ -158,6 +158,8 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng);
 int uiShowTool(T_INTERFACE* gui);
 // The tool in use looked for again (pdfFindTool) and shown: 1 when there is one.
 int uiFindTool(T_INTERFACE* gui);
+// The same; when there is none the user is told where it was looked for.
+int uiToolReady(T_INTERFACE* gui);
 int ResizeElement(T_ELEMENT* elmnt, double ratio);
 int ResizeGui(T_INTERFACE* gui, double ratio);
 // Releases the font of the controls, once the window that used it is gone.
@@ -221,8 +223,9 @@ int uiSavePdfDialog(T_INTERFACE* gui, char* szFile);
 // The folder dialog: 1 when a folder was chosen into szDir (TANDREL_PATH_BYTES bytes, UTF-8).
 int uiFolderDialog(T_INTERFACE* gui, char* szDir);
 
-// The source boxes: the file of the box nSource into szFile (TANDREL_PATH_BYTES bytes, UTF-8), 0
+// The source boxes: the box of nSource; its file into szFile (TANDREL_PATH_BYTES bytes, UTF-8), 0
 // when there is none; and the box hBox emptied, its file forgotten.
+HWND uiSourceBox(T_INTERFACE* gui, int nSource);
 int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile);
 int uiForgetSource(T_INTERFACE* gui, HWND hBox);
 // Source file choice and file list buttons.

@@ -90,3 +90,16 @@ int uiFindTool(T_INTERFACE* gui)
     uiShowTool(gui);
     return bFound;
 }
+
+int uiToolReady(T_INTERFACE* gui)
+{
+    char szFound[TANDREL_PATH_MAX];
+    std::string why =
+        pdfFindToolOrWhy(gui->szPathDir, gui->szPathExe, szFound, gui->szLang[TXT_MSG_NO_TOOL]);
+    memcpy(gui->szPathExe, szFound, sizeof(szFound));
+    uiShowTool(gui); // the Settings page shows the one in use, or none
+    if (why.empty())
+        return 1;
+    uiShowText(gui, why.c_str(), MB_ICONERROR);
+    return 0;
+}

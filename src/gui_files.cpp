@@ -9,29 +9,11 @@
 #include <string>
 
 #include "gui_list.h"
-#include "op.h"
+#include "gui_busy.h"
 #include "paths.h"
 #include "pdf_count.h"
+#include "pdf_ranges.h"
 #include "pdf_tool.h"
-
-// The box of each source, by SOURCE_...
-static T_ELEMENT T_INTERFACE::*const sourceBoxes[SOURCE_COUNT] = {
-    &T_INTERFACE::EditPDFSource, &T_INTERFACE::EditPagesSource, &T_INTERFACE::EditBacks};
-
-int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile)
-{
-    return uiReadPath((gui->*sourceBoxes[nSource]).hdl, szFile);
-}
-
-int uiForgetSource(T_INTERFACE* gui, HWND hBox)
-{
-    for (int i = 0; i < SOURCE_COUNT; ++i) {
-        if ((gui->*sourceBoxes[i]).hdl == hBox)
-            SecureZeroMemory(&gui->chosen[i], sizeof(gui->chosen[i]));
-    }
-    uiShowPath(hBox, "");
-    return 0;
-}
 
 // Page count of the chosen file; a file that opens only with a password is counted again with
 // the typed owner password, then with the user password. The password it opened with is kept in
@@ -60,7 +42,7 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
 // or 0 with the box emptied and the user told why.
 static int uiChooseInto(T_INTERFACE* gui, const char* szFile, int nSource)
 {
-    HWND hBox = (gui->*sourceBoxes[nSource]).hdl;
+    HWND hBox = uiSourceBox(gui, nSource);
     T_CHOSEN* chosen = &gui->chosen[nSource];
     uiShowPath(hBox, szFile);
     T_RUN_RESULT r;
@@ -122,7 +104,7 @@ static int uiChooseWith(T_INTERFACE* gui, int (*pLoad)(T_INTERFACE*, const char*
 {
     char szFile[TANDREL_PATH_BYTES] = {0};
     // The pages are counted by the tool: without it, no file can be chosen.
-    if (opToolReady(gui) && uiOpenPdfDialog(gui, szFile))
+    if (uiToolReady(gui) && uiOpenPdfDialog(gui, szFile))
         pLoad(gui, szFile);
     return 0;
 }
@@ -241,7 +223,7 @@ int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nT
         for (const std::wstring& p : paths) {
             if (!pathFromWide(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
                 continue;
-            if (!opToolReady(gui))
+            if (!uiToolReady(gui))
                 return 0;
             return nTab == TAB_SINGLE ? uiLoadSource(gui, szPath) : uiLoadPagesSource(gui, szPath);
         }

@@ -2,6 +2,7 @@
 // Windows-1252 bytes written as escapes, so that no editor or compiler charset can alter them;
 // an escape followed by a hex digit letter is split into two literals.
 #include "gui.h"
+#include "version.h"
 
 // clang-format off
 
@@ -16,7 +17,7 @@ const char* const szLang_fr[TXT_COUNT] = {
                                  "Chaque t\xE2" "che PDF \xE0 un clic, "
                                  "sans aucune commande \xE0 taper.\r\n"
                                  "\r\n"
-                                 "Version 1.0.0\r\n"
+                                 "Version " TANDREL_VERSION_TEXT "\r\n"
                                  "\r\n"
                                  "Informations : voir README.md dans les sources de TANDREL\r\n"
                                  "\r\n"
@@ -177,7 +178,7 @@ const char* const szLang_en[TXT_COUNT] = {
                                  "https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/\r\n"
                                  "Every PDF task a click away, with no command to type.\r\n"
                                  "\r\n"
-                                 "Version 1.0.0\r\n"
+                                 "Version " TANDREL_VERSION_TEXT "\r\n"
                                  "\r\n"
                                  "Information: see README.md in the TANDREL sources\r\n"
                                  "\r\n"

@@ -12,8 +12,6 @@
 // ---------------------------------------------------------------------------------------------
 // What every operation checks and reads before it runs (op_checks.cpp)
 
-// 1 when there is a tool (uiFindTool); else 0, and the user is told where it was looked for.
-int opToolReady(T_INTERFACE* gui);
 // The file of the source box nSource into szFile (TANDREL_PATH_BYTES bytes, UTF-8); 0, with the
 // message nMissing shown, when there is none there.
 int opChosenPath(T_INTERFACE* gui, int nSource, int nMissing, char* szFile);

@@ -129,7 +129,7 @@ static int RunBatch(T_INTERFACE* gui, const T_BATCH& op)
 {
     std::vector<T_TOOL_INPUT> inputs;
     T_PROTECTION protection;
-    if (!opToolReady(gui) || !BatchInputs(gui, inputs) ||
+    if (!uiToolReady(gui) || !BatchInputs(gui, inputs) ||
         !opReadSecurity(gui, op.nSecurity, &protection))
         return 0;
     std::string operation = op.szOperation;
@@ -192,7 +192,7 @@ int DumpPDFFields(T_INTERFACE* gui)
 int BurstPDF(T_INTERFACE* gui)
 {
     std::vector<T_TOOL_INPUT> inputs;
-    if (!opToolReady(gui) || !BatchInputs(gui, inputs))
+    if (!uiToolReady(gui) || !BatchInputs(gui, inputs))
         return 0;
     std::vector<T_STEP> steps;
     for (T_TOOL_INPUT& input : inputs) {

@@ -1,4 +1,4 @@
-// What every operation checks and reads before it runs: the tool, the chosen source, the
+// What every operation checks and reads before it runs: the chosen source, the
 // passwords and permissions of the left-hand panel, the name of a result the user chooses.
 #include "op.h"
 
@@ -6,20 +6,6 @@
 
 #include "paths.h"
 #include "pdf_identity.h"
-#include "pdf_tool.h"
-
-int opToolReady(T_INTERFACE* gui)
-{
-    char szFound[TANDREL_PATH_MAX];
-    std::string why =
-        pdfFindToolOrWhy(gui->szPathDir, gui->szPathExe, szFound, gui->szLang[TXT_MSG_NO_TOOL]);
-    memcpy(gui->szPathExe, szFound, sizeof(szFound));
-    uiShowTool(gui); // the Settings page shows the one in use, or none
-    if (why.empty())
-        return 1;
-    uiShowText(gui, why.c_str(), MB_ICONERROR);
-    return 0;
-}
 
 int opChosenPath(T_INTERFACE* gui, int nSource, int nMissing, char* szFile)
 {

@@ -4,7 +4,7 @@
 
 int JoinPDF(T_INTERFACE* gui)
 {
-    if (!opToolReady(gui))
+    if (!uiToolReady(gui))
         return 0;
     std::vector<std::string> items;
     if (uiListedFiles(gui, items) < 2) {

@@ -13,7 +13,7 @@ int InterleavePDF(T_INTERFACE* gui)
 {
     char szFronts[TANDREL_PATH_BYTES], szBacks[TANDREL_PATH_BYTES];
     T_PROTECTION protection;
-    if (!opToolReady(gui) || !PagesSource(gui, szFronts) ||
+    if (!uiToolReady(gui) || !PagesSource(gui, szFronts) ||
         !opChosenPath(gui, SOURCE_BACKS, TXT_MSG_NO_BACKS, szBacks) ||
         !opReadSecurity(gui, SEC_OPTIONAL, &protection))
         return 0;
@@ -97,7 +97,7 @@ int RotatePagesPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     std::vector<T_PAGE_RANGE> ranges;
-    if (!opToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
+    if (!uiToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
         return 0;
     LRESULT nTurn = SendMessageA(gui->CboTurn.hdl, CB_GETCURSEL, 0, 0);
     if (nTurn < 0 || nTurn >= (LRESULT)COUNTOF(szTurns))
@@ -110,7 +110,7 @@ int TakePagesPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     std::vector<T_PAGE_RANGE> ranges;
-    if (!opToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
+    if (!uiToolReady(gui) || !PagesSource(gui, szFile) || !PagesRanges(gui, ranges))
         return 0;
     std::vector<int> pages = pdfRangePages(ranges);
     return PagesOperation(gui, szFile, " cat" + pdfTakeList(ranges), &pages, "_pages.pdf");

@@ -41,7 +41,7 @@ int CatPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     T_PROTECTION protection;
-    if (!opToolReady(gui) || !SingleSource(gui, szFile) ||
+    if (!uiToolReady(gui) || !SingleSource(gui, szFile) ||
         !opReadSecurity(gui, SEC_OPTIONAL, &protection))
         return 0;
     T_PAGE_RANGE r = CatalogOfLists(gui);
@@ -78,7 +78,7 @@ int DeletePagesPDF(T_INTERFACE* gui)
 {
     char szPDF[TANDREL_PATH_BYTES];
     T_PROTECTION protection;
-    if (!opToolReady(gui) || !SingleSource(gui, szPDF) ||
+    if (!uiToolReady(gui) || !SingleSource(gui, szPDF) ||
         !opReadSecurity(gui, SEC_OPTIONAL, &protection))
         return 0;
     std::vector<int> pages;
@@ -94,7 +94,7 @@ int DecryptPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     char szNewFile[TANDREL_PATH_BYTES] = {0};
-    if (!opToolReady(gui) || !SingleSource(gui, szFile))
+    if (!uiToolReady(gui) || !SingleSource(gui, szFile))
         return 0;
     T_PASSWORDS pw;
     uiReadPasswords(gui, &pw);

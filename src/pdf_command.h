@@ -25,8 +25,9 @@ typedef struct {
 } T_TOOL_COMMAND;
 
 // The whole command line of the tool szTool: the tool quoted, each input quoted (after its handle
-// and '='), then "input_pw" and the password of each input that has one (after its handle), the
-// operation, "output", the output (quoted unless a pattern), what comes after it and the options.
+// and '='), then the inputs' passwords' keyword and the password of each input that has one (after
+// its handle), the operation, "output", the output (quoted unless a pattern), what comes after it
+// and the options.
 std::string pdfCommandLine(const char* szTool, const T_TOOL_COMMAND& c);
 // Wipes the passwords of the inputs and the options, which may hold passwords.
 int pdfWipeCommand(T_TOOL_COMMAND* c);

@@ -129,7 +129,7 @@ int pdfAsksOnConsole(const std::string& cmd)
 {
     // Every argument is quoted, a quote within one escaped by a backslash, and files are named
     // by full paths: a whole argument PROMPT, alone or after a handle's '=', can only be a
-    // password (owner_pw "PROMPT", input_pw "PROMPT", input_pw B="PROMPT").
+    // password (owner_pw "PROMPT", or an input's "PROMPT" or B="PROMPT").
     static const char szPrompt[] = "\"PROMPT\"";
     const size_t nLen = sizeof(szPrompt) - 1;
     for (size_t pos = 0; (pos = cmd.find(szPrompt, pos)) != std::string::npos; pos += nLen) {

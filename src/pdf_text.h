@@ -55,8 +55,8 @@ int pdfBurstWrites(const char* szName);
 // place them in any order.
 std::string pdfFillText(const char* szTemplate, const std::vector<std::string>& args);
 
-// 1 when the command gives the tool a password as PROMPT, after a password keyword or a handle
-// of input_pw (input_pw A="PROMPT"): it then asks for it on its console.
+// 1 when the command gives the tool a password as PROMPT, after a password keyword or an input's
+// handle among the inputs' passwords (A="PROMPT"): it then asks for it on its console.
 int pdfAsksOnConsole(const std::string& cmd);
 
 // The last nLines lines of what the tool wrote that say something, trimmed, each on a line of

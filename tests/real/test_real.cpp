@@ -4,8 +4,6 @@
 #include "pdf_temp.h"
 #include "pdf_outline.h"
 
-#include <filesystem>
-
 namespace {
 
 class RealTool : public WindowTest {
@@ -94,25 +92,13 @@ TEST_F(RealTool, ScansInterleavedAndPagesTaken)
     EXPECT_TRUE(shown.empty());
 }
 
-// How many temporary files of the program folder holds: data dumps, info files, results before
-// their bookmarks.
-static int TempFilesIn(const std::string& folder)
-{
-    int nFound = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        nFound += entry.path().filename().string().compare(0, 3, "tdr") == 0;
-    return nFound;
-}
-
 // A file with a title, an author and bookmarks, one with a child: each page edit's result keeps
 // them, each bookmark on its page's new place (or the next page kept), encrypted again when the
 // result is; pages turned from where they stand; a join keeps the first file's information.
 // Nothing temporary stays.
 TEST_F(RealTool, BookmarksAndInformationFollowTheirPages)
 {
-    char szTemp[MAX_PATH] = {0};
-    GetTempPathA(MAX_PATH, szTemp);
-    int nTempBefore = TempFilesIn(szTemp);
+    const size_t nTempBefore = TemporaryFiles();
     WriteFile(dir + "plain.pdf", Pdf(6));
     WriteFile(dir + "backs.pdf", Pdf(6, 500));
     WriteFile(
@@ -157,7 +143,7 @@ TEST_F(RealTool, BookmarksAndInformationFollowTheirPages)
     EXPECT_EQ(Widths(dir + "doc_rotate.pdf", "", "PageMediaRotation: "),
               std::vector<int>({0, 180, 90, 0, 0, 0}));
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(TempFilesIn(dir) + TempFilesIn(szTemp), nTempBefore);
+    EXPECT_EQ(TemporaryFiles(dir) + TemporaryFiles(), nTempBefore);
 }
 
 TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)

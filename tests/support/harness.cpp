@@ -102,9 +102,17 @@ void WindowTest::SetUp()
     Start();
 }
 
+// Nothing of the test stays in the temporary folder: its own folder goes, and the folders of all
+// the tests and of the program's temporary files once empty.
 void WindowTest::TearDown()
 {
     Close();
+    fs::path scratch = fs::path(Wide(dir)).parent_path();
+    std::error_code e;
+    fs::current_path(fs::temp_directory_path(), e); // the window in this process worked there
+    fs::remove_all(scratch, e);
+    fs::remove(scratch.parent_path(), e);
+    fs::remove(fs::temp_directory_path() / "TANDREL", e);
 }
 
 void WindowTest::Close()
@@ -227,6 +235,17 @@ std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
         cwds->erase(cwds->begin(), cwds->begin() + (long)nRunsSeen);
     nRunsSeen += runs.size();
     return runs;
+}
+
+size_t TemporaryFiles(const std::string& folder)
+{
+    fs::path in = folder.empty() ? fs::temp_directory_path() / "TANDREL" : fs::path(Wide(folder));
+    size_t n = 0;
+    std::error_code e; // none yet: the program's folder is made with its first file
+    for (const auto& f : fs::directory_iterator(in, e))
+        n +=
+            f.path().filename().string().compare(0, 2, "td") == 0 && f.path().extension() == ".tmp";
+    return n;
 }
 
 size_t AtOnce()

@@ -36,6 +36,9 @@ const std::string kResult = "\xE7\xB5\x90\xE6\x9E\x9C";
 
 // How many inputs run at once on this machine.
 size_t AtOnce();
+// The temporary files the program made ("td....tmp") in folder: by default its own temporary
+// folder, where the tool's words, page counts, dumps and info files go.
+size_t TemporaryFiles(const std::string& folder = "");
 LRESULT Send(HWND h, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
 // The screen's DPI for the programs started from now on (Wine reads it as a program starts).
 void SetScreenDpi(DWORD nDpi);

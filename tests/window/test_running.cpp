@@ -6,7 +6,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -109,18 +108,6 @@ TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
     for (size_t i = 0; i <= nAtOnce; ++i) // those begun, finished
         EXPECT_EQ(IsFile(dir + names[i].substr(0, 1) + "_compress.pdf"), i < nAtOnce) << i;
     EXPECT_EQ(ReadFile(dir + "tandrel.cfg").size(), 2u);
-}
-
-// The temporary files the program makes for the tool's words and the page counts.
-size_t TemporaryFiles()
-{
-    size_t n = 0;
-    std::error_code error; // none yet: the folder is made with the first
-    for (const auto& e : std::filesystem::directory_iterator(
-             std::filesystem::temp_directory_path() / "TANDREL", error))
-        n +=
-            e.path().filename().string().compare(0, 2, "td") == 0 && e.path().extension() == ".tmp";
-    return n;
 }
 
 // Escape on the last input stops nothing. A shutdown asked for during a batch waits for the
