@@ -67,16 +67,17 @@ static int BatchInputs(T_INTERFACE* gui, std::vector<T_TOOL_INPUT>& inputs)
     return 1;
 }
 
-// The listed inputs by file, and the folders of those a burst would write over (only a file of a
-// name the burst writes is replaced in its folder).
-static void LookUpInputs(const std::vector<T_STEP>& steps, T_SAME_FILES* listed,
+// The listed inputs by file, each step told the first of its input file, and the folders of
+// those a burst would write over (only a file of a name the burst writes is replaced in its
+// folder).
+static void LookUpInputs(std::vector<T_STEP>& steps, T_SAME_FILES* listed,
                          T_SAME_FILES* burstFolders)
 {
     // Each input is looked up as the window goes on answering: a long list takes a while.
     for (size_t i = 0; i < steps.size(); ++i) {
         pdfLetWindowAnswer();
         const std::string& input = steps[i].input;
-        pdfAddSameFile(listed, input.c_str(), (int)i);
+        steps[i].nSameInput = pdfAddSameFile(listed, input.c_str(), (int)i);
         if (pdfBurstWrites(pathFileName(input.c_str())))
             pdfAddSameFile(burstFolders, pathFolder(input.c_str()).c_str(), (int)i);
     }
@@ -86,9 +87,11 @@ static void LookUpInputs(const std::vector<T_STEP>& steps, T_SAME_FILES* listed,
 // over that file before it is read, or its own result would be read as an input), or the file
 // every run reads besides its input (szAlsoRead: the background), or when an input before it
 // gives the same result. A burst's result is its folder, where it writes its pages and report.
+// Each step is told the first of its result, so that the schedule need not look them up again.
 static void SkipClashes(std::vector<T_STEP>& steps, const char* szAlsoRead)
 {
     T_SAME_FILES listed, burstFolders, results, alsoRead;
+    T_FOLDER_NAMES names; // the results' folders, each searched once
     LookUpInputs(steps, &listed, &burstFolders);
     if (szAlsoRead)
         pdfAddSameFile(&alsoRead, szAlsoRead, 0);
@@ -98,11 +101,12 @@ static void SkipClashes(std::vector<T_STEP>& steps, const char* szAlsoRead)
         if (s.nNoRunText)
             continue;
         const T_SAME_FILES& others = s.workDir.empty() ? listed : burstFolders;
-        int nOther = pdfFindSameFile(&others, s.output.c_str());
-        int nFirst = pdfAddSameFile(&results, s.output.c_str(), (int)i);
+        T_FILE_KEY result = pdfFileKeyListed(&names, s.output.c_str());
+        int nOther = pdfFindFileKey(&others, result);
+        int nFirst = s.nSameResult = pdfAddFileKey(&results, result, (int)i);
         if (nOther >= 0 && (size_t)nOther != i)
             s.nNoRunText = TXT_FAIL_REPLACES_INPUT;
-        else if (szAlsoRead && pdfFindSameFile(&alsoRead, s.output.c_str()) >= 0)
+        else if (szAlsoRead && pdfFindFileKey(&alsoRead, result) >= 0)
             s.nNoRunText = TXT_FAIL_REPLACES_BACKGROUND;
         else if (nFirst >= 0 && (size_t)nFirst != i)
             s.nNoRunText = TXT_FAIL_SAME_RESULT;

@@ -5,6 +5,7 @@
 #include <wchar.h>
 
 #include <algorithm>
+#include <set>
 
 #include "paths.h"
 
@@ -31,24 +32,40 @@ static std::wstring ResolvedPath(const char* szPath)
     return full; // a file yet to be written
 }
 
-// What tells a file apart: its resolved name in capitals, letters compared as the file system
-// compares them rather than by a language's rules; and, when it exists, its identity.
-typedef struct {
-    std::wstring name;
-    bool bFile;
-    std::pair<DWORD, ULONGLONG> id;
-} T_FILE_KEY;
-
-static T_FILE_KEY FileKey(const char* szPath)
+// Letters compared as the file system compares them rather than by a language's rules.
+static std::wstring Capitals(std::wstring s)
 {
-    T_FILE_KEY key = {ResolvedPath(szPath), false, {0, 0}};
+    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, s.c_str(), (int)s.size(), &s[0], (int)s.size());
+    return s;
+}
+
+// The names of the folder's files and folders, long and short, in capitals.
+static std::set<std::wstring> NamesIn(const std::wstring& folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        names.insert(Capitals(fd.cFileName));
+        if (fd.cAlternateFileName[0])
+            names.insert(Capitals(fd.cAlternateFileName));
+    } while (FindNextFileW(hFind, &fd));
+    FindClose(hFind);
+    return names;
+}
+
+T_FILE_KEY pdfFileKey(const char* szPath)
+{
+    std::wstring resolved = szPath[0] ? ResolvedPath(szPath) : std::wstring();
+    T_FILE_KEY key = {Capitals(resolved), false, {0, 0}};
     if (key.name.empty())
         return key;
-    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, key.name.c_str(), (int)key.name.size(),
-                 &key.name[0], (int)key.name.size());
-    // Opened for its attributes only, shared every way: a file in use is still told apart.
+    // Opened for its attributes only, shared every way: a file in use is still told apart. By
+    // its name as written, which a file system that keeps letter case finds at once.
     HANDLE h =
-        CreateFileW(key.name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        CreateFileW(resolved.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     BY_HANDLE_FILE_INFORMATION info;
     if (h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &info)) {
@@ -61,6 +78,43 @@ static T_FILE_KEY FileKey(const char* szPath)
     return key;
 }
 
+T_FILE_KEY pdfFileKeyListed(T_FOLDER_NAMES* listed, const char* szPath)
+{
+    std::wstring resolved = szPath[0] ? ResolvedPath(szPath) : std::wstring();
+    size_t nName = resolved.rfind(L'\\');
+    if (nName == std::wstring::npos)
+        return pdfFileKey(szPath);
+    std::wstring folder = resolved.substr(0, nName), name = Capitals(resolved.substr(nName + 1));
+    auto found = listed->find(folder);
+    if (found == listed->end()) // one search of the folder for all its names, long and short
+        found = listed->emplace(folder, NamesIn(folder)).first;
+    if (found->second.count(name))
+        return pdfFileKey(szPath); // there: its identity too
+    return {Capitals(resolved), false, {0, 0}};
+}
+
+int pdfAddFileKey(T_SAME_FILES* files, const T_FILE_KEY& key, int nIndex)
+{
+    if (key.name.empty())
+        return -1;
+    // A name seen before, or else the file under another name.
+    int nByName = files->byName.emplace(key.name, nIndex).first->second;
+    if (!key.bFile)
+        return nByName;
+    return std::min(nByName, files->byFile.emplace(key.id, nByName).first->second);
+}
+
+int pdfFindFileKey(const T_SAME_FILES* files, const T_FILE_KEY& key)
+{
+    if (key.name.empty())
+        return -1;
+    auto byName = files->byName.find(key.name);
+    if (byName != files->byName.end())
+        return byName->second;
+    auto byFile = key.bFile ? files->byFile.find(key.id) : files->byFile.end();
+    return byFile != files->byFile.end() ? byFile->second : -1;
+}
+
 int pdfSameFile(const char* szPath1, const char* szPath2)
 {
     T_SAME_FILES files;
@@ -70,14 +124,7 @@ int pdfSameFile(const char* szPath1, const char* szPath2)
 
 int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex)
 {
-    T_FILE_KEY key = szPath[0] ? FileKey(szPath) : T_FILE_KEY();
-    if (key.name.empty())
-        return -1;
-    // A name seen before, or else the file under another name.
-    int nByName = files->byName.emplace(key.name, nIndex).first->second;
-    if (!key.bFile)
-        return nByName;
-    return std::min(nByName, files->byFile.emplace(key.id, nByName).first->second);
+    return pdfAddFileKey(files, pdfFileKey(szPath), nIndex);
 }
 
 int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files)
@@ -89,12 +136,5 @@ int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files)
 
 int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath)
 {
-    T_FILE_KEY key = FileKey(szPath);
-    if (key.name.empty())
-        return -1;
-    auto byName = files->byName.find(key.name);
-    if (byName != files->byName.end())
-        return byName->second;
-    auto byFile = key.bFile ? files->byFile.find(key.id) : files->byFile.end();
-    return byFile != files->byFile.end() ? byFile->second : -1;
+    return pdfFindFileKey(files, pdfFileKey(szPath));
 }

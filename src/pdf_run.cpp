@@ -29,6 +29,31 @@ static int bRunsForbidden;                     // the session ends
 static int GoOnCopying(void);
 static T_COPY_HOOKS copyHooks = {GoOnCopying, nullptr};
 
+static T_RUN_PROFILE* pProfile; // pdfLendProfile
+static LARGE_INTEGER tLastMark;
+
+int pdfLendProfile(T_RUN_PROFILE* profile)
+{
+    pProfile = profile;
+    if (profile)
+        *profile = T_RUN_PROFILE();
+    QueryPerformanceCounter(&tLastMark);
+    return 0;
+}
+
+int pdfProfileMark(int nStep)
+{
+    if (!pProfile)
+        return 0;
+    LARGE_INTEGER now, freq;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&freq);
+    pProfile->ms[nStep] +=
+        (double)(now.QuadPart - tLastMark.QuadPart) * 1000.0 / (double)freq.QuadPart;
+    tLastMark = now;
+    return 0;
+}
+
 int pdfLendWindow(T_ANSWER pAnswer, int (*pCopyNote)(const char* szName))
 {
     pWindowAnswer = pAnswer;
@@ -249,12 +274,14 @@ static int StartTool(T_RUN* run, const std::string& toolCmd, const char* szWorkD
     int bConsole = pdfAsksOnConsole(toolCmd);
     if (!bConsole)
         OpenToolOutput(run);
+    pdfProfileMark(PROFILE_REDIRECT);
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
     std::vector<char> cmd(toolCmd.begin(), toolCmd.end()); // CreateProcessA writes to it
     cmd.push_back('\0');
     BOOL bStarted = CreateToolProcess(cmd.data(), szWorkDir, run, bConsole, &pi);
     SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
+    pdfProfileMark(PROFILE_CREATE);
     if (!bStarted) {
         pResult->nText = TXT_FAIL_NOT_STARTED_WHY;
         pResult->detail = pdfSystemReason(GetLastError());
@@ -274,7 +301,9 @@ int pdfStartRun(T_RUN* run, const std::string& cmd, const T_TOOL_PATHS& paths,
         return 0;
     std::string toolCmd, toolDir;
     DWORD dwError = 0;
-    if (!pdfGiveNames(cmd, paths, &copyHooks, toolCmd, toolDir, run->standIns, &dwError)) {
+    int bNamed = pdfGiveNames(cmd, paths, &copyHooks, toolCmd, toolDir, run->standIns, &dwError);
+    pdfProfileMark(PROFILE_NAMES);
+    if (!bNamed) {
         *pResult = {TXT_FAIL_NO_STAND_IN, 0, std::string(), pdfSystemReason(dwError)};
         return 0;
     }
@@ -296,6 +325,7 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
     CloseHandleOf(&run->hProcess);
     if (pResult->nText && !run->bConsole)
         pResult->said = ToolOutputLines(run);
+    pdfProfileMark(PROFILE_OUTPUT);
     DWORD dwError = 0;
     if (!pResult->nText && !pdfPlaceResults(run->standIns, &dwError))
         *pResult = {TXT_FAIL_NOT_PLACED, pResult->dwStatus, std::string(),
@@ -305,6 +335,9 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
         pdfRemoveWhatRunWrote(&run->what);
     pdfRemoveStandIns(run->standIns);
     run->what = T_RESULT_WATCH();
+    pdfProfileMark(PROFILE_FINISH);
+    if (pProfile)
+        ++pProfile->nRuns;
     return 0;
 }
 

@@ -93,11 +93,18 @@ typedef struct {
 
 static void LookUpStep(T_BATCH_RUN* b, size_t i)
 {
-    pdfLetWindowAnswer();
     const T_STEP& s = (*b->steps)[i];
     T_FILES_IN_USE* u = &b->files;
-    u->firstOfInput[i] = s.nNoRunText ? -1 : pdfAddSameFile(&u->inputs, s.input.c_str(), (int)i);
-    u->firstOfResult[i] = s.nNoRunText ? -1 : pdfAddSameFile(&u->results, s.output.c_str(), (int)i);
+    if (s.nNoRunText)
+        return; // never runs: -1, as it is
+    if (s.nSameInput != STEP_NOT_LOOKED_UP && s.nSameResult != STEP_NOT_LOOKED_UP) {
+        u->firstOfInput[i] = s.nSameInput;
+        u->firstOfResult[i] = s.nSameResult;
+        return;
+    }
+    pdfLetWindowAnswer();
+    u->firstOfInput[i] = pdfAddSameFile(&u->inputs, s.input.c_str(), (int)i);
+    u->firstOfResult[i] = pdfAddSameFile(&u->results, s.output.c_str(), (int)i);
 }
 
 static bool InUse(const T_FILES_IN_USE* u, size_t i)
@@ -142,13 +149,16 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
         return 0;
     // A folder to run in is made first; without it (a file of its name is there, or it cannot
     // be made) the input is left alone.
+    pdfProfileMark(PROFILE_SCHEDULE);
     int bMade = !s.workDir.empty() && pathMakeFolder(s.workDir.c_str());
     if (!s.workDir.empty() && !bMade && !pathIsFolder(s.workDir.c_str())) {
         *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), pathShown(s.workDir.c_str())};
         return 0;
     }
+    pdfProfileMark(PROFILE_FOLDER);
     // A burst writes into its folder, the others their result.
     pdfWatchResult(&run->what, s.output.c_str(), !s.workDir.empty(), bMade);
+    pdfProfileMark(PROFILE_WATCH);
     const std::string& workDir = b->where->workDir;
     if (!pdfStartRun(run, s.cmd, PathsOf(s), workDir.empty() ? nullptr : workDir.c_str(), r)) {
         if (bMade)
@@ -168,6 +178,8 @@ static void StartWhatMay(T_BATCH_RUN* b)
          i < steps.size() && b->nRunning < b->nWorkers && !bStop && !bSessionHold; ++i) {
         if (b->bCheckFiles && i == b->nLookedUp)
             LookUpStep(b, b->nLookedUp++);
+        if (b->nRunning > 0) // between two starts the window answers, as while they run
+            pdfLetWindowAnswer();
         if (bStop) // asked for meanwhile
             break;
         if (b->bBegun[i] || (b->bCheckFiles && InUse(&b->files, i)))
@@ -216,6 +228,7 @@ static void BeginBatch(T_BATCH_RUN* b, const T_SCHEDULE* where, std::vector<T_ST
 
 T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps)
 {
+    pdfProfileMark(PROFILE_FORM);
     T_BATCH_RUN b;
     BeginBatch(&b, where, steps);
     for (;;) {
@@ -228,9 +241,12 @@ T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps)
         }
         if (b.nRunning == 0)
             break;
+        pdfProfileMark(PROFILE_SCHEDULE);
         if (b.szLastStarted && where->pProgress)
             where->pProgress(b.outcome.nDone, b.outcome.nSteps, b.szLastStarted);
+        pdfProfileMark(PROFILE_PROGRESS);
         T_RUN* run = pdfWaitAny();
+        pdfProfileMark(PROFILE_WAIT);
         if (!run) // the session's end has taken every run
             break;
         T_RUN_RESULT r;
@@ -239,6 +255,7 @@ T_OUTCOME pdfRunSteps(const T_SCHEDULE* where, std::vector<T_STEP>& steps)
         Finished(&b, run->nStep, r);
     }
     pdfCloseToolOutputs();
+    pdfProfileMark(PROFILE_END);
     // Stopped only when an input was left unrun.
     b.outcome.bStopped = bStop && b.outcome.nStarted < b.outcome.nSteps;
     for (T_STEP& s : steps) // they may hold passwords

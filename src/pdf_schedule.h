@@ -17,6 +17,8 @@
 int pdfWorkers(unsigned nProcessors, unsigned long long nFreeBytes);
 static_assert(WORKERS_MAX <= RUN_SLOTS, "a slot for each input run at once");
 
+#define STEP_NOT_LOOKED_UP (-2)
+
 // One input of an operation: the run that makes its result, or why it gets none. Its paths are
 // the real ones, in UTF-8, and so are those of its command line; the tool is given them as the
 // code page spells them, or stand-ins (pdfGiveNames).
@@ -28,6 +30,10 @@ typedef struct {
     int nNoRunText;      // 0, or the text saying why it is not run (TXT_FAIL_..., %1 is detail)
     std::string detail;
     std::vector<std::string> alsoRead; // the other files the command line reads
+    // The first step of its input file and of its result, however named, as the operation
+    // looked them up (-1: none); STEP_NOT_LOOKED_UP: the schedule looks them up itself.
+    int nSameInput = STEP_NOT_LOOKED_UP;
+    int nSameResult = STEP_NOT_LOOKED_UP;
 } T_STEP;
 
 // What an operation came to: what each input came to, in the order of the steps.
