@@ -29,6 +29,8 @@ SetCompressor /SOLID lzma
 ; Where the PDFtk Server installer records its folder; TANDREL looks there too (src/pdf_run.cpp).
 !define PDFTK_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\{E3617D29-6D71-4B5C-B9E2-C927C705E317}_is1"
 !define TOKEN_QUERY 8
+; The mark of the copy started to ask Windows for the rights to install for all users.
+!define ELEVATED_MARK "/ELEVATED"
 !define TOKEN_ELEVATION 20
 
 Name "${APP}"
@@ -36,6 +38,10 @@ OutFile "${OUTFILE}"
 BrandingText "${APP} ${VERSION}"
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
+
+; The folder for the user; InstallDir also names the folder a folder chosen with "Browse..." gets
+; added ("D:\Apps" gives "D:\Apps\TANDREL"), as a user choosing where to install expects.
+InstallDir "$LOCALAPPDATA\Programs\${APP}"
 
 Var AllUsers ; 1 when installing for all users
 Var FinishText ; the last page's text: whether pdftk.exe was found
@@ -120,17 +126,15 @@ Function .onInit
     ${IfNot} ${Errors}
         StrCpy $AllUsers 1
     ${EndIf}
+    ; /D= names the folder exactly; else $INSTDIR holds InstallDir, for the user.
+    ${If} $INSTDIR == "$LOCALAPPDATA\Programs\${APP}"
+        StrCpy $INSTDIR ""
+    ${EndIf}
     Call IsElevated
     ${If} $R0 == 1
         StrCpy $AllUsers 1
     ${ElseIf} $AllUsers == 1
-        ; For all users without the rights: this installer again, elevated, with the same options.
-        ClearErrors
-        ExecShell "runas" "$EXEPATH" "$R9"
-        ${If} ${Errors}
-            MessageBox MB_OK|MB_ICONSTOP "$(MSG_ELEVATE)" /SD IDOK
-        ${EndIf}
-        Quit
+        Call Elevate
     ${EndIf}
     ${If} $AllUsers == 1
         SetShellVarContext all
@@ -146,6 +150,32 @@ Function .onInit
     ${If} $INSTDIR == ""
         StrCpy $INSTDIR $R7
     ${EndIf}
+FunctionEnd
+
+; For all users without the rights: this installer once again, asking Windows for them, marked
+; as that copy; its exit code is this one's (1 when the user refuses). A copy so marked that has
+; not got them either says so (silently: exit code 1) and starts no other.
+Function Elevate
+    ClearErrors
+    ${GetOptions} $R9 "${ELEVATED_MARK}" $R8
+    ${IfNot} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "$(MSG_ELEVATE)" /SD IDOK
+        SetErrorLevel 1
+        Quit
+    ${EndIf}
+    ; SHELLEXECUTEINFOW, with SEE_MASK_NOCLOSEPROCESS: its process handle comes back at its end.
+    System::Call "*(i 60, i 0x40, p $HWNDPARENT, w 'runas', w '$EXEPATH', w '$R9 ${ELEVATED_MARK}', p 0, i 1, p 0, p 0, p 0, p 0, i 0, p 0, p 0) p .R1"
+    System::Call "shell32::ShellExecuteExW(p R1) i .R2"
+    StrCpy $R3 1 ; refused, or not started
+    ${If} $R2 != 0
+        System::Call "*$R1(i, i, p, p, p, p, p, i, p, p, p, p, i, p, p .R4)"
+        System::Call "kernel32::WaitForSingleObject(p R4, i -1)"
+        System::Call "kernel32::GetExitCodeProcess(p R4, *i .R3)"
+        System::Call "kernel32::CloseHandle(p R4)"
+    ${EndIf}
+    System::Free $R1
+    SetErrorLevel $R3
+    Quit
 FunctionEnd
 
 Section "${APP}" SecProgram
@@ -169,7 +199,11 @@ Section "${APP}" SecProgram
     WriteRegStr SHCTX "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD SHCTX "${UNINST_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINST_KEY}" "NoRepair" 1
-    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    ; The size of what it installed, not of whatever else the folder holds.
+    ${GetSize} "$INSTDIR" "/M=tandrel.exe /S=0B /G=0" $0 $1 $2
+    ${GetSize} "$INSTDIR" "/M=${UNINSTALLER} /S=0B /G=0" $3 $1 $2
+    IntOp $0 $0 + $3
+    IntOp $0 $0 / 1024
     WriteRegDWORD SHCTX "${UNINST_KEY}" "EstimatedSize" $0
 SectionEnd
 

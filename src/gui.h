@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui_table.h"
+#include "paths.h"
 #include "pdf_text.h"
 #include "shared.h"
 
@@ -94,9 +95,11 @@ struct T_INTERFACE {
     HWND hWnd;
     HINSTANCE hInst;
     int x, y, w, h;
-    char szPathDir[TANDREL_PATH_MAX]; // the program's folder; empty when too deep to name
-    char szPathExe[TANDREL_PATH_MAX]; // the tool in use; empty when none was found
-    char szPathCfg[TANDREL_PATH_MAX];
+    // The program's own paths, in UTF-8 as every path: its folder (empty when too deep to name),
+    // the tool in use (empty when none was found) and the settings file.
+    char szPathDir[TANDREL_PATH_BYTES];
+    char szPathExe[TANDREL_PATH_BYTES];
+    char szPathCfg[TANDREL_PATH_BYTES];
     const char* const* szLang; // the active text table
     T_WINDOW Status;
 #define X(field, ...) T_ELEMENT field;
@@ -118,7 +121,8 @@ extern const char* const szLang_en[TXT_COUNT];
 // Every dialog and message box of the program goes through this table, so that tests can
 // answer them; the program keeps the platform functions.
 typedef struct {
-    int(WINAPI* MessageBox)(HWND, LPCSTR, LPCSTR, UINT);
+    // Wide, so that every name in a message shows whole.
+    int(WINAPI* MessageBox)(HWND, LPCWSTR, LPCWSTR, UINT);
     // Wide, so that a name the code page cannot spell is seen as such, not as a look-alike.
     BOOL(WINAPI* GetOpenFileName)(LPOPENFILENAMEW);
     BOOL(WINAPI* GetSaveFileName)(LPOPENFILENAMEW);
@@ -133,8 +137,13 @@ extern T_DIALOGS dialogs;
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType);
 // A text of the tables as wide text, for the functions that take only that.
 int uiWideText(const char* szText, WCHAR* wszText, int nText);
-// Message box owned by the main window with the body szText.
+// The text nText of the active table in UTF-8: every text the window forms with a path (a
+// message, the status bar, the tool's line) is UTF-8, and shown wide.
+std::string uiText(T_INTERFACE* gui, int nText);
+// Message box owned by the main window with the body szText (UTF-8).
 int uiShowText(T_INTERFACE* gui, const char* szText, UINT uType);
+// The status bar says szText (UTF-8).
+int uiSetStatus(T_INTERFACE* gui, const char* szText);
 // Asks whether szFile, which exists, may be replaced: 1 for Yes.
 int uiAskReplace(T_INTERFACE* gui, const char* szFile);
 

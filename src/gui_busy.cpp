@@ -67,8 +67,8 @@ static int AnswerWhileBusy(void)
 static int ShowCopying(const char* szFile)
 {
     std::string text =
-        pdfFillText(pBusyGui->szLang[TXT_STATUS_COPYING], {pathShown(pathFileName(szFile))});
-    SetWindowTextA(pBusyGui->Status.hdl, text.c_str());
+        pdfFillText(uiText(pBusyGui, TXT_STATUS_COPYING).c_str(), {pathFileName(szFile)});
+    uiSetStatus(pBusyGui, text.c_str());
     return 0;
 }
 
@@ -81,10 +81,10 @@ int uiLendWindow(T_INTERFACE* gui)
 
 static int ShowProgress(int nDone, int nSteps, const char* szInput)
 {
-    std::string text = pdfFillText(
-        pBusyGui->szLang[TXT_STATUS_PROGRESS],
-        {std::to_string(nDone), std::to_string(nSteps), pathShown(pathFileName(szInput))});
-    SetWindowTextA(pBusyGui->Status.hdl, text.c_str());
+    std::string text =
+        pdfFillText(uiText(pBusyGui, TXT_STATUS_PROGRESS).c_str(),
+                    {std::to_string(nDone), std::to_string(nSteps), pathFileName(szInput)});
+    uiSetStatus(pBusyGui, text.c_str());
     return 0;
 }
 
@@ -93,27 +93,27 @@ int uiShowOutcome(T_INTERFACE* gui, const std::vector<T_STEP>& steps, const T_OU
     if (outcome.nSteps == 0)
         return 0;
     std::string status =
-        pdfFillText(gui->szLang[outcome.bStopped ? TXT_STATUS_STOPPED : TXT_STATUS_DONE],
+        pdfFillText(uiText(gui, outcome.bStopped ? TXT_STATUS_STOPPED : TXT_STATUS_DONE).c_str(),
                     {std::to_string(outcome.nWritten), std::to_string(outcome.nSteps)});
-    SetWindowTextA(gui->Status.hdl, status.c_str());
+    uiSetStatus(gui, status.c_str());
     // Nothing is said to a user who is closing the window, nor while the session ends.
     if (outcome.nFailed == 0 || action.bClose || pdfSessionEnding())
         return 0;
     std::vector<std::string> inputs, whys;
     for (size_t i = 0; i < steps.size() && i < outcome.results.size(); ++i) {
-        inputs.push_back(pathShown(steps[i].input.c_str()));
+        inputs.push_back(steps[i].input);
         const T_RUN_RESULT& r = outcome.results[i];
-        whys.push_back(r.nText ? pdfRunWhy(gui->szLang, r) : std::string());
+        whys.push_back(r.nText ? pdfRunWhy(uiText(gui, r.nText).c_str(), r) : std::string());
     }
-    std::string text = pdfFailuresText(gui->szLang[TXT_MSG_FAILED],
-                                       gui->szLang[TXT_MSG_FAILED_MORE], inputs, whys);
+    std::string text = pdfFailuresText(uiText(gui, TXT_MSG_FAILED).c_str(),
+                                       uiText(gui, TXT_MSG_FAILED_MORE).c_str(), inputs, whys);
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }
 
 int uiSchedule(T_INTERFACE* gui, T_SCHEDULE* where)
 {
-    char szToolDir[TANDREL_PATH_MAX];
+    char szToolDir[TANDREL_PATH_BYTES];
     const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
     *where = {szWorkDir ? szWorkDir : "", ShowProgress};
     return 0;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include "paths.h"
 #include "pdf_text.h"
 #include "pdf_tool.h"
 
@@ -51,7 +52,7 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 {
     gui->szLang = szLng;
     SetWindowTextA(gui->hWnd, szLng[TXT_APP_NAME]);
-    SetWindowTextA(gui->Status.hdl, szLng[TXT_STATUS]);
+    uiSetStatus(gui, uiText(gui, TXT_STATUS).c_str());
     for (size_t i = 0; i < uiControlCount; ++i) {
         const T_CONTROL& c = uiControls[i];
         HWND h = (gui->*c.pElement).hdl;
@@ -75,16 +76,16 @@ int uiApplyText(T_INTERFACE* gui, const char* const* szLng)
 int uiShowTool(T_INTERFACE* gui)
 {
     std::string text = gui->szPathExe[0]
-                           ? pdfFillText(gui->szLang[TXT_TOOL_IN_USE], {gui->szPathExe})
-                           : std::string(gui->szLang[TXT_TOOL_NONE]);
+                           ? pdfFillText(uiText(gui, TXT_TOOL_IN_USE).c_str(), {gui->szPathExe})
+                           : uiText(gui, TXT_TOOL_NONE);
     if (gui->StaticTool.hdl)
-        SetWindowTextA(gui->StaticTool.hdl, text.c_str());
+        SetWindowTextW(gui->StaticTool.hdl, pathWide(text.c_str()).c_str());
     return 0;
 }
 
 int uiFindTool(T_INTERFACE* gui)
 {
-    char szFound[TANDREL_PATH_MAX];
+    char szFound[TANDREL_PATH_BYTES];
     int bFound = pdfFindTool(gui->szPathDir, gui->szPathExe, szFound);
     memcpy(gui->szPathExe, szFound, sizeof(szFound));
     uiShowTool(gui);
@@ -93,9 +94,9 @@ int uiFindTool(T_INTERFACE* gui)
 
 int uiToolReady(T_INTERFACE* gui)
 {
-    char szFound[TANDREL_PATH_MAX];
-    std::string why =
-        pdfFindToolOrWhy(gui->szPathDir, gui->szPathExe, szFound, gui->szLang[TXT_MSG_NO_TOOL]);
+    char szFound[TANDREL_PATH_BYTES];
+    std::string why = pdfFindToolOrWhy(gui->szPathDir, gui->szPathExe, szFound,
+                                       uiText(gui, TXT_MSG_NO_TOOL).c_str());
     memcpy(gui->szPathExe, szFound, sizeof(szFound));
     uiShowTool(gui); // the Settings page shows the one in use, or none
     if (why.empty())

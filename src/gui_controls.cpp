@@ -12,7 +12,7 @@ typedef struct {
     const char* szClass;
     DWORD dwExStyle;
     DWORD dwStyle; // without WS_VISIBLE
-    int bWide;     // a wide control, which shows every name: a path box or the file list
+    int bWide;     // a wide control, which shows every name: a path box, the file list, the tool
 } T_KIND;
 
 // Every control that takes input is a tab stop, and each starts a group of its own for the arrow
@@ -29,7 +29,7 @@ static const T_KIND kinds[] = {
     /* KIND_LABEL    */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT, 0},
     // A path on one line, shortened in its middle where it is too long; an & is no mnemonic.
     /* KIND_TOOL     */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT |
-                                                       SS_NOPREFIX | SS_PATHELLIPSIS, 0},
+                                                       SS_NOPREFIX | SS_PATHELLIPSIS, 1},
     /* KIND_PASSWORD */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
                                                        ES_AUTOHSCROLL, 0},
     /* KIND_RANGES   */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
@@ -162,7 +162,8 @@ int uiCreateControls(T_INTERFACE* gui)
 {
     InitCommonControls();
     HFONT hFont = uiCreateFont(FONT_HEIGHT);
-    gui->Status.hdl = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
+    // Wide, as it shows the names of files.
+    gui->Status.hdl = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, nullptr, gui->hWnd, (UINT)-1);
     for (size_t i = 0; i < uiControlCount; ++i) {
         const T_CONTROL& c = uiControls[i];
         const T_KIND& k = kinds[c.nKind];

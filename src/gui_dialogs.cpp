@@ -5,7 +5,7 @@
 #include "paths.h"
 #include "pdf_text.h"
 
-T_DIALOGS dialogs = {MessageBoxA, GetOpenFileNameW, GetSaveFileNameW, SHBrowseForFolderW,
+T_DIALOGS dialogs = {MessageBoxW, GetOpenFileNameW, GetSaveFileNameW, SHBrowseForFolderW,
                      SHGetPathFromIDListW};
 
 int uiWideText(const char* szText, WCHAR* wszText, int nText)
@@ -13,20 +13,32 @@ int uiWideText(const char* szText, WCHAR* wszText, int nText)
     return MultiByteToWideChar(TEXT_CODE_PAGE, 0, szText, -1, wszText, nText);
 }
 
+std::string uiText(T_INTERFACE* gui, int nText)
+{
+    return pathFromCodePage(gui->szLang[nText], TEXT_CODE_PAGE);
+}
+
 int uiShowText(T_INTERFACE* gui, const char* szText, UINT uType)
 {
-    return dialogs.MessageBox(gui->hWnd, szText, gui->szLang[TXT_APP_NAME], uType);
+    return dialogs.MessageBox(gui->hWnd, pathWide(szText).c_str(),
+                              pathWide(uiText(gui, TXT_APP_NAME).c_str()).c_str(), uType);
 }
 
 int uiMessage(T_INTERFACE* gui, int nText, UINT uType)
 {
-    return uiShowText(gui, gui->szLang[nText], uType);
+    return uiShowText(gui, uiText(gui, nText).c_str(), uType);
+}
+
+int uiSetStatus(T_INTERFACE* gui, const char* szText)
+{
+    SetWindowTextW(gui->Status.hdl, pathWide(szText).c_str());
+    return 0;
 }
 
 int uiAskReplace(T_INTERFACE* gui, const char* szFile)
 {
     // The file named first: the name typed in a dialog may not be the one that exists.
-    std::string text = pathShown(szFile) + "\r\n\r\n" + gui->szLang[TXT_MSG_OVERWRITE];
+    std::string text = szFile + std::string("\r\n\r\n") + uiText(gui, TXT_MSG_OVERWRITE);
     // No is the default: replacing is the answer that cannot be undone.
     return uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES ? 1
                                                                                              : 0;

@@ -21,7 +21,7 @@
 static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_RUN_RESULT* pResult)
 {
     SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
-    char szToolDir[TANDREL_PATH_MAX];
+    char szToolDir[TANDREL_PATH_BYTES];
     const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
     int nNbPages = GetNumberOfPage(szFile, gui->szPathExe, nullptr, szWorkDir, pResult);
     T_PASSWORDS pw;
@@ -52,8 +52,10 @@ static int uiChooseInto(T_INTERFACE* gui, const char* szFile, int nSource)
     if (pdfSessionEnding()) // the count was ended with the session: nobody to tell
         return 0;
     // "No page" only for a file the tool read; else what it said, or why it did not run.
-    std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNT_FAILED], {pdfRunWhy(gui->szLang, r)});
-    uiShowText(gui, r.nText ? text.c_str() : gui->szLang[TXT_MSG_NO_PAGE], MB_ICONERROR);
+    std::string text = r.nText ? pdfFillText(uiText(gui, TXT_MSG_COUNT_FAILED).c_str(),
+                                             {pdfRunWhy(uiText(gui, r.nText).c_str(), r)})
+                               : uiText(gui, TXT_MSG_NO_PAGE);
+    uiShowText(gui, text.c_str(), MB_ICONERROR);
     uiShowPath(hBox, "");
     SecureZeroMemory(chosen, sizeof(*chosen));
     return 0;
@@ -278,8 +280,8 @@ int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
             paths.push_back(wszFull);
             continue;
         }
-        names.push_back(pathShown(pathUtf8(bFits ? wszFull : arg.c_str()).c_str()));
-        whys.push_back(gui->szLang[nWhy]);
+        names.push_back(pathUtf8(bFits ? wszFull : arg.c_str()));
+        whys.push_back(uiText(gui, nWhy));
     }
     if (!paths.empty()) {
         char szPath[TANDREL_PATH_BYTES];
@@ -289,8 +291,8 @@ int uiOpenPaths(T_INTERFACE* gui, const std::vector<std::wstring>& args)
         uiSelectTab(gui, nTab);
         uiTakePaths(gui, paths, nTab);
     }
-    std::string text = pdfFailuresText(gui->szLang[TXT_MSG_NOT_OPENED],
-                                       gui->szLang[TXT_MSG_FAILED_MORE], names, whys);
+    std::string text = pdfFailuresText(uiText(gui, TXT_MSG_NOT_OPENED).c_str(),
+                                       uiText(gui, TXT_MSG_FAILED_MORE).c_str(), names, whys);
     if (!text.empty())
         uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;

@@ -59,7 +59,7 @@ int uiShowPage(T_INTERFACE* gui)
     int nTab = uiSelectedTab(gui);
     if (nTab < 0 || nTab >= TAB_COUNT)
         return 0;
-    SetWindowTextA(gui->Status.hdl, gui->szLang[TXT_STATUS]); // the last outcome told, it goes
+    uiSetStatus(gui, uiText(gui, TXT_STATUS).c_str()); // the last outcome told, it goes
     for (size_t i = 0; i < uiControlCount; ++i) {
         const T_CONTROL& c = uiControls[i];
         if (c.nPage == PAGE_PANEL)

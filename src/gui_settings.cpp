@@ -1,25 +1,29 @@
 // The settings file: the zoom step and the language as two raw bytes.
 #include "gui.h"
 
-#include <shlwapi.h>
 #include <stdio.h>
 #include <string.h>
+
+#include "paths.h"
 
 #define SETTINGS_FILE "tandrel.cfg"
 #define SETTINGS_FOLDER "TANDREL" // under the user's application data, once installed
 // The installer's uninstaller (installer/tandrel.nsi): beside the program, it is installed.
 #define INSTALLER_MARK "uninstall.exe"
 
-// szPath = szDir, a backslash, szName; -1, and empty, when that is too deep to name.
+// szPath = szDir, a backslash, szName (UTF-8, TANDREL_PATH_BYTES bytes); -1, and empty, when that
+// is too deep to name.
 static int JoinPath(const char* szDir, const char* szName, char* szPath)
 {
+    // The separator is added even after a drive root; a doubled one names the same file.
+    std::string path = std::string(szDir) + "\\" + szName;
     // Too deep to name: no file, rather than a cut name that could name another one.
-    if (!szDir[0] || strlen(szDir) + 1 + strlen(szName) + 1 > TANDREL_PATH_MAX) {
+    if (!szDir[0] || pathChars(path.c_str()) >= TANDREL_PATH_MAX ||
+        path.size() >= TANDREL_PATH_BYTES) {
         szPath[0] = 0;
         return -1;
     }
-    // The separator is added even after a drive root; a doubled one names the same file.
-    snprintf(szPath, TANDREL_PATH_MAX, "%s\\%s", szDir, szName);
+    memcpy(szPath, path.c_str(), path.size() + 1);
     return 0;
 }
 
@@ -33,20 +37,18 @@ int cfgSettingsPath(const char* szProgramDir, int bInstalled, const char* szAppD
 
 int cfgInitPath(T_INTERFACE* gui)
 {
-    char szMark[TANDREL_PATH_MAX], szAppData[MAX_PATH] = {0};
+    char szMark[TANDREL_PATH_BYTES];
     DWORD nAttr = INVALID_FILE_ATTRIBUTES;
     if (JoinPath(gui->szPathDir, INSTALLER_MARK, szMark) == 0)
-        nAttr = GetFileAttributesA(szMark);
+        nAttr = pathAttributes(szMark);
     int bInstalled = nAttr != INVALID_FILE_ATTRIBUTES && !(nAttr & FILE_ATTRIBUTE_DIRECTORY);
-    if (bInstalled &&
-        FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, szAppData)))
-        szAppData[0] = 0;
-    return cfgSettingsPath(gui->szPathDir, bInstalled, szAppData, gui->szPathCfg);
+    std::string appData = bInstalled ? pathShellFolder(CSIDL_APPDATA) : std::string();
+    return cfgSettingsPath(gui->szPathDir, bInstalled, appData.c_str(), gui->szPathCfg);
 }
 
 int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
 {
-    FILE* f = fopen(gui->szPathCfg, "rb");
+    FILE* f = pathOpen(gui->szPathCfg, L"rb");
     if (!f)
         return -1;
     T_CONFIG tmpcfg = {0, 0};
@@ -61,16 +63,14 @@ int cfgLoadSettings(T_INTERFACE* gui, T_CONFIG* cfg)
 // The folder of the file at szPath, which the first save under the application data makes.
 static int MakeFolderOf(const char* szPath)
 {
-    char szDir[TANDREL_PATH_MAX];
-    lstrcpynA(szDir, szPath, sizeof(szDir));
-    return PathRemoveFileSpecA(szDir) && CreateDirectoryA(szDir, nullptr) ? 0 : -1;
+    return pathMakeFolder(pathFolder(szPath).c_str()) ? 0 : -1;
 }
 
 int cfgWriteSettings(T_INTERFACE* gui, T_CONFIG* cfg)
 {
-    FILE* f = fopen(gui->szPathCfg, "wb");
+    FILE* f = pathOpen(gui->szPathCfg, L"wb");
     if (!f && MakeFolderOf(gui->szPathCfg) == 0)
-        f = fopen(gui->szPathCfg, "wb");
+        f = pathOpen(gui->szPathCfg, L"wb");
     if (!f)
         return -1;
     size_t nWritten = fwrite(cfg, sizeof(*cfg), 1, f);
@@ -83,7 +83,7 @@ int cfgSaveSettings(T_INTERFACE* gui, T_CONFIG* cfg)
         return 0;
     // The file named first, as in the other messages about one file.
     std::string text =
-        std::string(gui->szPathCfg) + "\r\n\r\n" + gui->szLang[TXT_MSG_SAVE_SETTINGS];
+        std::string(gui->szPathCfg) + "\r\n\r\n" + uiText(gui, TXT_MSG_SAVE_SETTINGS);
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return -1;
 }

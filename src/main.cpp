@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "op.h"
+#include "paths.h"
 #include "pdf_temp.h"
 #include "resource.h"
 
@@ -20,17 +21,22 @@ int appInitRecord(HINSTANCE hInst)
 {
     gui.hInst = hInst;
     gui.szLang = szLang_fr;
-    // A name cut to the buffer would be another folder's.
-    DWORD nLen = GetModuleFileNameA(hInst, gui.szPathDir, sizeof(gui.szPathDir));
-    if (nLen == 0 || nLen >= sizeof(gui.szPathDir))
-        gui.szPathDir[0] = 0;
-    PathRemoveFileSpecA(gui.szPathDir);
+    // A name cut to the buffer would be another folder's; a name the code page cannot spell is
+    // kept whole.
+    WCHAR wszSelf[TANDREL_PATH_MAX] = {0};
+    DWORD nLen = GetModuleFileNameW(hInst, wszSelf, TANDREL_PATH_MAX);
+    char szSelf[TANDREL_PATH_BYTES] = {0};
+    std::string folder = nLen > 0 && nLen < TANDREL_PATH_MAX && pathFromWide(wszSelf, szSelf)
+                             ? pathFolder(szSelf)
+                             : std::string();
+    memcpy(gui.szPathDir, folder.c_str(), folder.size() + 1);
     cfgInitPath(&gui);
     gui.szPathExe[0] = 0;
     uiFindTool(&gui);
     uiLendWindow(&gui);
     pdfRemoveOldTemp(); // what a TANDREL that was killed left
     pdfRemoveLeftStandIns();
+    pdfRemoveJournaled();
     return 0;
 }
 

@@ -21,7 +21,7 @@ int InterleavePDF(T_INTERFACE* gui)
     const T_CHOSEN& backs = gui->chosen[SOURCE_BACKS];
     char szNewPdf[TANDREL_PATH_BYTES] = {0};
     // The tool puts the pages left over at the end: allowed, but not by surprise.
-    std::string text = pdfFillText(gui->szLang[TXT_MSG_COUNTS_DIFFER],
+    std::string text = pdfFillText(uiText(gui, TXT_MSG_COUNTS_DIFFER).c_str(),
                                    {std::to_string(fronts.nPages), std::to_string(backs.nPages)});
     if ((fronts.nPages != backs.nPages &&
          uiShowText(gui, text.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) ||
@@ -60,7 +60,8 @@ static int PagesRanges(T_INTERFACE* gui, std::vector<T_PAGE_RANGE>& ranges)
         return 0;
     }
     std::string text =
-        pdfFillText(gui->szLang[TXT_MSG_BAD_RANGE], {pdfRangePart(szRanges, nResult)});
+        pdfFillText(uiText(gui, TXT_MSG_BAD_RANGE).c_str(),
+                    {pathFromCodePage(pdfRangePart(szRanges, nResult).c_str(), CP_ACP)});
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }

@@ -36,9 +36,9 @@ int opRunKeeping(T_INTERFACE* gui, const char* szInput, int bNamed, T_TOOL_COMMA
     uiShowOutcome(gui, steps, outcome);
     if (nKept != KEEP_FAILED || action.bClose || pdfSessionEnding())
         return 0;
-    std::string text =
-        pdfFailuresText(gui->szLang[TXT_MSG_KEPT_WITHOUT], gui->szLang[TXT_MSG_FAILED_MORE],
-                        {pathShown(szInput)}, {pdfRunWhy(gui->szLang, why)});
+    std::string text = pdfFailuresText(uiText(gui, TXT_MSG_KEPT_WITHOUT).c_str(),
+                                       uiText(gui, TXT_MSG_FAILED_MORE).c_str(), {szInput},
+                                       {pdfRunWhy(uiText(gui, why.nText).c_str(), why)});
     uiShowText(gui, text.c_str(), MB_ICONERROR);
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "paths.h"
 
+#include <aclapi.h>
+#include <shlobj.h>
+
 #include <string.h>
 
 std::wstring pathWide(const char* szPath)
@@ -61,19 +64,6 @@ int pathInCodePage(const char* szPath, char* szOut, int nOut, unsigned nCodePage
     if (nOut > 0)
         szOut[0] = 0;
     return 0;
-}
-
-std::string pathShown(const char* szPath)
-{
-    std::wstring wide = pathWide(szPath);
-    int nLen = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0,
-                                   nullptr, nullptr);
-    std::string shown(nLen > 0 ? (size_t)nLen : 1, '\0');
-    if (nLen > 0)
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &shown[0], nLen,
-                            nullptr, nullptr);
-    shown.resize(strlen(shown.c_str()));
-    return shown;
 }
 
 // No byte of a letter written in several bytes is a separator or a dot: UTF-8 is read bytewise.
@@ -149,6 +139,47 @@ int pathMove(const char* szFrom, const char* szTo)
                : 0;
 }
 
+// The access rights of the file szPath: its DACL, and the descriptor that holds it (to be freed
+// with LocalFree); null when there is no such file or it cannot be read.
+static PSECURITY_DESCRIPTOR AccessOf(const std::wstring& path, PACL* ppDacl)
+{
+    PSECURITY_DESCRIPTOR pSd = nullptr;
+    *ppDacl = nullptr;
+    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                              nullptr, ppDacl, nullptr, &pSd) != ERROR_SUCCESS)
+        return nullptr;
+    return pSd;
+}
+
+// Gives the file at path the access rights pSd holds (its DACL pDacl), inheritance as it had it;
+// with none, those its folder gives a new file.
+static void GiveAccess(const std::wstring& path, PSECURITY_DESCRIPTOR pSd, PACL pDacl)
+{
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD dwRevision = 0;
+    if (pSd)
+        GetSecurityDescriptorControl(pSd, &control, &dwRevision);
+    ACL empty;
+    InitializeAcl(&empty, sizeof(empty), ACL_REVISION);
+    SECURITY_INFORMATION si = DACL_SECURITY_INFORMATION |
+                              (control & SE_DACL_PROTECTED ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                           : UNPROTECTED_DACL_SECURITY_INFORMATION);
+    SetNamedSecurityInfoW(const_cast<LPWSTR>(path.c_str()), SE_FILE_OBJECT, si, nullptr, nullptr,
+                          pSd ? pDacl : &empty, nullptr);
+}
+
+int pathReplace(const char* szFrom, const char* szTo)
+{
+    std::wstring to = pathWide(szTo);
+    PACL pDacl = nullptr;
+    PSECURITY_DESCRIPTOR pSd = AccessOf(to, &pDacl);
+    int bMoved = pathMove(szFrom, szTo);
+    if (bMoved)
+        GiveAccess(to, pSd, pDacl);
+    LocalFree(pSd);
+    return bMoved;
+}
+
 FILE* pathOpen(const char* szPath, const wchar_t* wszMode)
 {
     std::wstring wide = pathWide(szPath);
@@ -159,4 +190,32 @@ ULONGLONG pathFileTime(const FILETIME& ft)
 {
     ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
     return t.QuadPart;
+}
+
+std::string pathShellFolder(int nFolder)
+{
+    WCHAR wszDir[MAX_PATH] = {0};
+    char szDir[TANDREL_PATH_BYTES];
+    if (SHGetFolderPathW(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, wszDir) != S_OK ||
+        !pathFromWide(wszDir, szDir))
+        return std::string();
+    return szDir;
+}
+
+int pathSameName(const char* szName1, const char* szName2)
+{
+    std::wstring w1 = pathWide(szName1), w2 = pathWide(szName2);
+    return CompareStringOrdinal(w1.c_str(), (int)w1.size(), w2.c_str(), (int)w2.size(), TRUE) ==
+                   CSTR_EQUAL
+               ? 1
+               : 0;
+}
+
+std::string pathFromCodePage(const char* szText, unsigned nCodePage)
+{
+    int nLen = MultiByteToWideChar(nCodePage, 0, szText, -1, nullptr, 0);
+    std::wstring wide(nLen > 0 ? (size_t)nLen : 1, L'\0');
+    if (nLen > 0)
+        MultiByteToWideChar(nCodePage, 0, szText, -1, &wide[0], nLen);
+    return pathUtf8(wide.c_str());
 }

@@ -21,9 +21,6 @@ int pathChars(const char* szPath);
 // The path exactly as the code page nCodePage spells it, into szOut (nOut bytes): 0 when it
 // cannot (the name would come out with '?' or a look-alike letter in it).
 int pathInCodePage(const char* szPath, char* szOut, int nOut, unsigned nCodePage);
-// The path as the code page shows it at best, '?' for each letter it lacks: to name it in a
-// message.
-std::string pathShown(const char* szPath);
 
 // Its last part: the file's own name.
 const char* pathFileName(const char* szPath);
@@ -43,6 +40,16 @@ int pathMakeFolder(const char* szPath);
 int pathRemoveFolder(const char* szPath); // only when empty
 // The file szFrom takes the name szTo, replacing a file there, across volumes too.
 int pathMove(const char* szFrom, const char* szTo);
+// The same for a file made elsewhere in the program's stead: it takes the access rights it would
+// have had if made at szTo (a move keeps its own): those of the file it replaces, else those its
+// folder gives a new file.
+int pathReplace(const char* szFrom, const char* szTo);
 FILE* pathOpen(const char* szPath, const wchar_t* wszMode);
+// The shell's folder nFolder (CSIDL_...), in UTF-8; empty when it has none or it is too deep.
+std::string pathShellFolder(int nFolder);
+// 1 when the two names are the same, letter case aside, as the file system compares them.
+int pathSameName(const char* szName1, const char* szName2);
+// Text in the code page nCodePage (what the tool says, what a narrow box holds) in UTF-8.
+std::string pathFromCodePage(const char* szText, unsigned nCodePage);
 // A file time as one number, in 100 ns units.
 ULONGLONG pathFileTime(const FILETIME& ft);

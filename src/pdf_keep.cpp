@@ -61,11 +61,11 @@ static int ReplaceResult(const T_SCHEDULE* where, const char* szTool, const T_KE
                         keep->options};
     int nKept = KEEP_DONE;
     RunStep(where, szTool, c, szInput, {szOutput, szInfo}, &nKept, why);
-    if (nKept == KEEP_DONE && !pathMove(szTemp, szOutput)) {
+    if (nKept == KEEP_DONE && !pathReplace(szTemp, szOutput)) {
         *why = {TXT_FAIL_NOT_STARTED, 0, pdfSystemReason(GetLastError()), std::string()};
         nKept = KEEP_FAILED;
     }
-    pathDelete(szTemp);
+    pdfRemoveTempBeside(szTemp);
     return nKept;
 }
 

@@ -1,23 +1,39 @@
 #include "pdf_outline.h"
 
-#include <ctype.h>
 #include <stdlib.h>
 #include <string.h>
 
 // The value a line that is no field of the dump belongs to.
 enum { CONTINUES_NONE, CONTINUES_INFO, CONTINUES_TITLE };
 
-// 1 when line is a field of the dump: "Name: value" or a record's start, "NameBegin".
-static int IsDumpField(const std::string& line)
+// The fields the tool's data dump writes, each at the start of a line: "Name: value", and the
+// records' starts, "NameBegin" alone. Any other line continues the value before it: the tool
+// writes a line break in a value as it is ("Summary", "Note: draft").
+static const char* const szDumpFields[] = {
+    "InfoKey",           "InfoValue",         "PdfID0",         "PdfID1",
+    "NumberOfPages",     "BookmarkTitle",     "BookmarkLevel",  "BookmarkPageNumber",
+    "PageMediaNumber",   "PageMediaRotation", "PageMediaRect",  "PageMediaDimensions",
+    "PageMediaCropRect", "PageLabelNewIndex", "PageLabelStart", "PageLabelPrefix",
+    "PageLabelNumStyle"};
+static const char* const szDumpRecords[] = {"InfoBegin", "BookmarkBegin", "PageMediaBegin",
+                                            "PageLabelBegin"};
+
+// 1 when line is a field of the dump. A bookmark's title goes on until its level, the field the
+// tool writes after it: a title may hold a line "BookmarkBegin" of its own.
+static int IsDumpField(const std::string& line, int nContinues)
 {
-    size_t nName = 0;
-    while (nName < line.size() && isalnum((unsigned char)line[nName]))
-        ++nName;
-    if (nName == 0 || !isupper((unsigned char)line[0]))
-        return 0;
-    if (nName == line.size())
-        return nName > 5 && line.compare(nName - 5, 5, "Begin") == 0;
-    return line[nName] == ':';
+    for (const char* szRecord : szDumpRecords) {
+        if (line == szRecord)
+            return nContinues != CONTINUES_TITLE;
+    }
+    for (const char* szField : szDumpFields) {
+        size_t nName = strlen(szField);
+        bool bNext = nContinues != CONTINUES_TITLE || strcmp(szField, "BookmarkLevel") == 0;
+        if (bNext && line.compare(0, nName, szField) == 0 && line.size() > nName &&
+            line[nName] == ':')
+            return 1;
+    }
+    return 0;
 }
 
 // The value of the field szName when line is that field: the rest after ": ".
@@ -72,7 +88,7 @@ int pdfReadDocData(const std::string& dump, T_DOC_DATA& data)
         nPos = nEnd + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (IsDumpField(line))
+        if (IsDumpField(line, nContinues))
             nContinues = ReadField(line, data);
         else if (nContinues == CONTINUES_INFO)
             data.info.back().value += "\n" + line;

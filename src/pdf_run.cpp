@@ -29,31 +29,6 @@ static int bRunsForbidden;                     // the session ends
 static int GoOnCopying(void);
 static T_COPY_HOOKS copyHooks = {GoOnCopying, nullptr};
 
-static T_RUN_PROFILE* pProfile; // pdfLendProfile
-static LARGE_INTEGER tLastMark;
-
-int pdfLendProfile(T_RUN_PROFILE* profile)
-{
-    pProfile = profile;
-    if (profile)
-        *profile = T_RUN_PROFILE();
-    QueryPerformanceCounter(&tLastMark);
-    return 0;
-}
-
-int pdfProfileMark(int nStep)
-{
-    if (!pProfile)
-        return 0;
-    LARGE_INTEGER now, freq;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&freq);
-    pProfile->ms[nStep] +=
-        (double)(now.QuadPart - tLastMark.QuadPart) * 1000.0 / (double)freq.QuadPart;
-    tLastMark = now;
-    return 0;
-}
-
 int pdfLendWindow(T_ANSWER pAnswer, int (*pCopyNote)(const char* szName))
 {
     pWindowAnswer = pAnswer;
@@ -195,7 +170,7 @@ static std::string ToolOutputLines(T_RUN* run)
 {
     if (run->hPipe) {
         ReadPipe(run);
-        return pdfLastLines(run->piped, TOOL_LINES_SHOWN);
+        return pathFromCodePage(pdfLastLines(run->piped, TOOL_LINES_SHOWN).c_str(), CP_ACP);
     }
     LARGE_INTEGER size;
     if (!run->szToolOutput[0] || !GetFileSizeEx(run->hToolOutput, &size))
@@ -208,17 +183,18 @@ static std::string ToolOutputLines(T_RUN* run)
         !ReadFile(run->hToolOutput, &tail[0], TOOL_OUTPUT_TAIL, &nRead, nullptr))
         return std::string();
     tail.resize(nRead);
-    return pdfLastLines(tail, TOOL_LINES_SHOWN);
+    // The tool writes in the code page; its words are kept in UTF-8, as every text shown.
+    return pathFromCodePage(pdfLastLines(tail, TOOL_LINES_SHOWN).c_str(), CP_ACP);
 }
 
 std::string pdfSystemReason(DWORD dwError)
 {
-    char* szText = nullptr;
-    DWORD nLen = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+    WCHAR* wszText = nullptr;
+    DWORD nLen = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                     FORMAT_MESSAGE_IGNORE_INSERTS,
-                                nullptr, dwError, 0, (LPSTR)&szText, 0, nullptr);
-    std::string text = nLen && szText ? szText : std::to_string(dwError);
-    LocalFree(szText);
+                                nullptr, dwError, 0, (LPWSTR)&wszText, 0, nullptr);
+    std::string text = nLen && wszText ? pathUtf8(wszText) : std::to_string(dwError);
+    LocalFree(wszText);
     while (!text.empty() && strchr("\r\n .", text.back()))
         text.pop_back();
     return text;
@@ -226,14 +202,14 @@ std::string pdfSystemReason(DWORD dwError)
 
 // Creates the tool's process: without a console, each run inherits only its own input and
 // output handles, not those of the runs beside it.
-static BOOL CreateToolProcess(char* szCmd, const char* szWorkDir, T_RUN* run, int bConsole,
+static BOOL CreateToolProcess(WCHAR* wszCmd, const WCHAR* wszWorkDir, T_RUN* run, int bConsole,
                               PROCESS_INFORMATION* pi)
 {
-    STARTUPINFOEXA si;
+    STARTUPINFOEXW si;
     ZeroMemory(&si, sizeof(si));
     si.StartupInfo.cb = sizeof(si.StartupInfo);
     if (bConsole)
-        return CreateProcessA(nullptr, szCmd, nullptr, nullptr, FALSE, 0, nullptr, szWorkDir,
+        return CreateProcessW(nullptr, wszCmd, nullptr, nullptr, FALSE, 0, nullptr, wszWorkDir,
                               &si.StartupInfo, pi);
     si.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
     si.StartupInfo.hStdInput = hNoInput;
@@ -251,20 +227,42 @@ static BOOL CreateToolProcess(char* szCmd, const char* szWorkDir, T_RUN* run, in
             dwFlags |= EXTENDED_STARTUPINFO_PRESENT;
         }
     }
-    BOOL bStarted = CreateProcessA(nullptr, szCmd, nullptr, nullptr, TRUE, dwFlags, nullptr,
-                                   szWorkDir, &si.StartupInfo, pi);
+    BOOL bStarted = CreateProcessW(nullptr, wszCmd, nullptr, nullptr, TRUE, dwFlags, nullptr,
+                                   wszWorkDir, &si.StartupInfo, pi);
     if (nSize)
         DeleteProcThreadAttributeList(si.lpAttributeList);
     return bStarted;
 }
 
-// Starts the command line toolCmd, as the tool is given it, in the free slot run.
+// The command line toolCmd as Windows starts it, wide: its head, the tool's own path, from UTF-8
+// as the program keeps its paths (any folder's name); the rest as the tool reads it, in the code
+// page its names were given in.
+static std::wstring WideCommand(const std::string& toolCmd)
+{
+    size_t nHead = toolCmd.size() > 1 && toolCmd[0] == '"' ? toolCmd.find('"', 1) : 0;
+    nHead = nHead == std::string::npos ? 0 : nHead + 1;
+    std::string rest = toolCmd.substr(nHead);
+    std::wstring wide = pathWide(toolCmd.substr(0, nHead).c_str());
+    int nLen = MultiByteToWideChar(CP_ACP, 0, rest.c_str(), (int)rest.size(), nullptr, 0);
+    std::wstring tail((size_t)(nLen > 0 ? nLen : 0), L'\0');
+    if (nLen > 0)
+        MultiByteToWideChar(CP_ACP, 0, rest.c_str(), (int)rest.size(), &tail[0], nLen);
+    wide += tail;
+    pdfWipe(rest);
+    SecureZeroMemory(&tail[0], tail.size() * sizeof(WCHAR));
+    return wide;
+}
+
+// Starts the command line toolCmd, as the tool is given it, in the free slot run, in the folder
+// szWorkDir (UTF-8; null: the program's current folder).
 static int StartTool(T_RUN* run, const std::string& toolCmd, const char* szWorkDir,
                      T_RUN_RESULT* pResult)
 {
+    std::wstring wideCmd = WideCommand(toolCmd);
     // Longer command lines are refused by Windows, and cut short by some of its emulations: a
     // cut command could name another file, so it never runs.
-    if (toolCmd.size() >= TANDREL_CMDLINE_MAX) {
+    if (wideCmd.size() >= TANDREL_CMDLINE_MAX) {
+        SecureZeroMemory(&wideCmd[0], wideCmd.size() * sizeof(WCHAR));
         pResult->nText = TXT_FAIL_TOO_LONG;
         return 0;
     }
@@ -277,10 +275,11 @@ static int StartTool(T_RUN* run, const std::string& toolCmd, const char* szWorkD
     pdfProfileMark(PROFILE_REDIRECT);
     PROCESS_INFORMATION pi;
     ZeroMemory(&pi, sizeof(pi));
-    std::vector<char> cmd(toolCmd.begin(), toolCmd.end()); // CreateProcessA writes to it
-    cmd.push_back('\0');
-    BOOL bStarted = CreateToolProcess(cmd.data(), szWorkDir, run, bConsole, &pi);
-    SecureZeroMemory(cmd.data(), cmd.size()); // it may hold passwords
+    std::wstring workDir = szWorkDir ? pathWide(szWorkDir) : std::wstring();
+    // CreateProcessW writes to the command line; it may hold passwords.
+    BOOL bStarted =
+        CreateToolProcess(&wideCmd[0], szWorkDir ? workDir.c_str() : nullptr, run, bConsole, &pi);
+    SecureZeroMemory(&wideCmd[0], wideCmd.size() * sizeof(WCHAR));
     pdfProfileMark(PROFILE_CREATE);
     if (!bStarted) {
         pResult->nText = TXT_FAIL_NOT_STARTED_WHY;
@@ -336,8 +335,6 @@ int pdfFinishRun(T_RUN* run, T_RUN_RESULT* pResult)
     pdfRemoveStandIns(run->standIns);
     run->what = T_RESULT_WATCH();
     pdfProfileMark(PROFILE_FINISH);
-    if (pProfile)
-        ++pProfile->nRuns;
     return 0;
 }
 
@@ -431,7 +428,7 @@ int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths, const char
     return result.nText ? 0 : 1;
 }
 
-std::string pdfRunWhy(const char* const* szLang, const T_RUN_RESULT& r)
+std::string pdfRunWhy(const char* szText, const T_RUN_RESULT& r)
 {
-    return !r.said.empty() ? r.said : pdfFillText(szLang[r.nText], {r.detail});
+    return !r.said.empty() ? r.said : pdfFillText(szText, {r.detail});
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shared.h"
+#include "pdf_profile.h"
 #include "pdf_standin.h"
 #include "pdf_watch.h"
 
@@ -44,32 +45,6 @@ int pdfLendWindow(T_ANSWER pAnswer, int (*pCopyNote)(const char* szName));
 // ANSWER_EVERY_MS at most.
 int pdfLetWindowAnswer(void);
 
-// Where a run's time goes, each step's summed over the runs, in ms: for the bench. The time from
-// one mark to the next goes to the step of the second.
-enum {
-    PROFILE_FORM,     // from the profile's start (a click) to the steps' start: forming, checks
-    PROFILE_SCHEDULE, // choosing the next step, and looking up its files
-    PROFILE_FOLDER,   // making a burst's folder
-    PROFILE_WATCH,    // noting what the run writes
-    PROFILE_NAMES,    // the names the tool is given, stand-ins made
-    PROFILE_REDIRECT, // the tool's input and output made ready
-    PROFILE_CREATE,   // starting the tool's process
-    PROFILE_PROGRESS, // the status bar's progress
-    PROFILE_WAIT,     // waiting for a run to end, the window answering meanwhile
-    PROFILE_OUTPUT,   // reading what a failed tool said
-    PROFILE_FINISH,   // results under their names, stand-ins removed
-    PROFILE_END,      // the steps' end: the slots' files closed
-    PROFILE_COUNT
-};
-typedef struct {
-    double ms[PROFILE_COUNT];
-    int nRuns;
-} T_RUN_PROFILE;
-// Profiles the runs from now on into profile (null: no more), which starts afresh.
-int pdfLendProfile(T_RUN_PROFILE* profile);
-// The time since the last mark goes to nStep.
-int pdfProfileMark(int nStep);
-
 // A free slot, or null when every one is taken.
 T_RUN* pdfFreeSlot(void);
 // Starts the whole command line cmd, whose paths are those of paths, in the free slot run, in
@@ -106,8 +81,9 @@ int pdfEndRuns(void);
 int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths,
                    const char* szWorkDir = nullptr, T_RUN_RESULT* pResult = nullptr);
 
-// Why a run made no result, in the language of szLang: what the tool said, else its outcome.
-std::string pdfRunWhy(const char* const* szLang, const T_RUN_RESULT& r);
+// Why a run made no result: what the tool said, else its outcome told by szText, the text of
+// r.nText (%1: r.detail). UTF-8, as what the runner keeps of the tool's words and the system's.
+std::string pdfRunWhy(const char* szText, const T_RUN_RESULT& r);
 
 // What Windows says of the error dwError, on one line (its number when it says nothing).
 std::string pdfSystemReason(DWORD dwError);

@@ -152,7 +152,7 @@ static int StartStep(T_BATCH_RUN* b, size_t i, T_RUN* run, T_RUN_RESULT* r)
     pdfProfileMark(PROFILE_SCHEDULE);
     int bMade = !s.workDir.empty() && pathMakeFolder(s.workDir.c_str());
     if (!s.workDir.empty() && !bMade && !pathIsFolder(s.workDir.c_str())) {
-        *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), pathShown(s.workDir.c_str())};
+        *r = {TXT_FAIL_NO_FOLDER, 0, std::string(), s.workDir};
         return 0;
     }
     pdfProfileMark(PROFILE_FOLDER);

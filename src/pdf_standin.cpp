@@ -158,6 +158,7 @@ static int NameWriteStandIn(T_STAND_IN* s, const char* szDir)
         pathInCodePage(folder.c_str(), szSpelt, sizeof(szSpelt), CP_ACP) &&
         pdfFreeTempName(folder.c_str(), TEMP_PREFIX_STAND_IN, szName)) {
         s->standIn = szName;
+        s->bBeside = 1;
         return 1;
     }
     s->standIn = pdfStandInName(szDir, STAND_IN_WRITE, ++nLastId, s->real.c_str());
@@ -183,7 +184,7 @@ static int NameFor(int nRole, const std::string& real, const T_COPY_HOOKS* hooks
     }
     if (!PrivateFolder(szDir))
         return Failed(pError);
-    T_STAND_IN s = {nRole, real, std::string()};
+    T_STAND_IN s = {nRole, real, std::string(), 0};
     int bMade = nRole == STAND_IN_READ    ? MakeReadStandIn(&s, szDir, hooks, pError)
                 : nRole == STAND_IN_WRITE ? NameWriteStandIn(&s, szDir)
                                           : MakeFolderStandIn(&s, szDir, pError);
@@ -247,7 +248,7 @@ static int MoveFiles(const std::string& from, const std::string& to, DWORD* pErr
     do {
         std::string name = pathUtf8(fd.cFileName);
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && bMoved &&
-            !pathMove((from + "\\" + name).c_str(), (to + "\\" + name).c_str()))
+            !pathReplace((from + "\\" + name).c_str(), (to + "\\" + name).c_str()))
             bMoved = Failed(pError);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
@@ -257,7 +258,7 @@ static int MoveFiles(const std::string& from, const std::string& to, DWORD* pErr
 int pdfPlaceResults(const std::vector<T_STAND_IN>& standIns, DWORD* pError)
 {
     for (const T_STAND_IN& s : standIns) {
-        if (s.nRole == STAND_IN_WRITE && !pathMove(s.standIn.c_str(), s.real.c_str()))
+        if (s.nRole == STAND_IN_WRITE && !pathReplace(s.standIn.c_str(), s.real.c_str()))
             return Failed(pError);
         if (s.nRole == STAND_IN_FOLDER && !MoveFiles(s.standIn, s.real, pError))
             return 0;
@@ -272,6 +273,8 @@ int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns)
     for (const T_STAND_IN& s : standIns) {
         if (s.nRole == STAND_IN_FOLDER)
             RemoveTree(pathWide(s.standIn.c_str()));
+        else if (s.bBeside)
+            pdfRemoveTempBeside(s.standIn.c_str());
         else
             pathDelete(s.standIn.c_str());
     }
@@ -280,18 +283,6 @@ int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns)
     if (pdfTempFolder(szTemp)) // only when no other run has stand-ins there
         RemoveDirectoryW((pathWide(szTemp) + PrivateName(GetCurrentProcessId())).c_str());
     return 0;
-}
-
-// 1 while the process dwProcess runs; a process that may not be looked at is taken to run.
-static int ProcessRuns(DWORD dwProcess)
-{
-    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwProcess);
-    if (!h)
-        return GetLastError() == ERROR_ACCESS_DENIED;
-    DWORD dwCode = 0;
-    int bRuns = GetExitCodeProcess(h, &dwCode) && dwCode == STILL_ACTIVE;
-    CloseHandle(h);
-    return bRuns;
 }
 
 int pdfRemoveLeftStandIns(void)
@@ -309,7 +300,7 @@ int pdfRemoveLeftStandIns(void)
         DWORD dwProcess = wcstoul(fd.cFileName + wcslen(PRIVATE_PREFIX), &pEnd, 10);
         // One of this process's number was left by a program before it that had that number.
         if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && pEnd && !*pEnd &&
-            (dwProcess == GetCurrentProcessId() || !ProcessRuns(dwProcess)))
+            (dwProcess == GetCurrentProcessId() || !pdfProcessRuns(dwProcess)))
             RemoveTree(dir + fd.cFileName);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);

@@ -23,6 +23,7 @@ typedef struct {
     int nRole;           // STAND_IN_...
     std::string real;    // the user's path
     std::string standIn; // the name the tool is given, one the code page spells
+    int bBeside;         // a written file's name beside its real one (another volume)
 } T_STAND_IN;
 
 // The stand-in of the path szReal in szDir (ending in a separator): "in", "out" or "dir" by its

@@ -16,9 +16,17 @@ int pdfTempFolder(char* szDir);
 // A fresh, unused name in that folder, reserved by an empty file (szPrefix: 3 letters), into
 // szName (TANDREL_PATH_BYTES bytes, UTF-8): 0 when none can be made.
 int pdfTempName(const char* szPrefix, char* szName);
-// The same name in szDir (null: that folder), the file that reserved it removed again, so that
-// only what a run writes is ever there: 0 when none can be made.
+// A name in szDir (null: that folder) that no file has, so that only what a run writes is ever
+// there: 0 when none can be made. One in szDir, beside a user's files, is named in this process's
+// journal before anything is made under it, so that the next start removes it if this program is
+// killed meanwhile; pdfRemoveTempBeside removes it and says so in the journal.
 int pdfFreeTempName(const char* szDir, const char* szPrefix, char* szName);
-// Removes what a program that was killed left in that folder: the files older than a day, so
-// that those of another TANDREL at work stay.
+int pdfRemoveTempBeside(const char* szPath);
+// The files the journals of programs no longer running name as made and not removed, removed
+// where they are still there (of the temporary files' form only), and those journals: at start.
+int pdfRemoveJournaled(void);
+// 1 while the process dwProcess runs; a process that may not be looked at is taken to run.
+int pdfProcessRuns(unsigned long dwProcess);
+// Removes what a program that was killed left in that folder: its temporary files ("td....tmp",
+// no other name) older than a day, so that those of another TANDREL at work stay.
 int pdfRemoveOldTemp(void);

@@ -6,18 +6,19 @@
 #include <shlobj.h>
 
 #include <ctype.h>
-#include <shlwapi.h>
 #include <string.h>
 
+#include "paths.h"
 #include "pdf_text.h"
 
 // The uninstall entry the tool's installer writes, which holds the folder it installed into.
-static const char szToolUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                                         "{E3617D29-6D71-4B5C-B9E2-C927C705E317}_is1";
+static const WCHAR szToolUninstallKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+    L"{E3617D29-6D71-4B5C-B9E2-C927C705E317}_is1";
 
 static int IsFile(const char* szPath)
 {
-    DWORD dwAttr = GetFileAttributesA(szPath);
+    DWORD dwAttr = pathAttributes(szPath);
     return szPath[0] && dwAttr != INVALID_FILE_ATTRIBUTES && !(dwAttr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -25,32 +26,26 @@ static int IsFile(const char* szPath)
 static void AddInstallLocation(HKEY hRoot, REGSAM samView, std::vector<std::string>& dirs)
 {
     HKEY hKey;
-    if (RegOpenKeyExA(hRoot, szToolUninstallKey, 0, KEY_QUERY_VALUE | samView, &hKey))
+    if (RegOpenKeyExW(hRoot, szToolUninstallKey, 0, KEY_QUERY_VALUE | samView, &hKey))
         return;
-    char szDir[TANDREL_PATH_MAX];
-    DWORD cb = sizeof(szDir); // a longer value is passed over
-    if (!RegGetValueA(hKey, nullptr, "InstallLocation", RRF_RT_REG_SZ, nullptr, szDir, &cb))
+    WCHAR wszDir[TANDREL_PATH_MAX];
+    char szDir[TANDREL_PATH_BYTES];
+    DWORD cb = sizeof(wszDir); // a longer value is passed over
+    if (!RegGetValueW(hKey, nullptr, L"InstallLocation", RRF_RT_REG_SZ, nullptr, wszDir, &cb) &&
+        pathFromWide(wszDir, szDir))
         dirs.push_back(szDir);
     RegCloseKey(hKey);
 }
 
-// The value of the environment variable szName; empty when it is unset or does not fit.
-static std::string EnvValue(const char* szName)
+// The value of the environment variable wszName, in UTF-8; empty when it is unset or does not
+// fit.
+static std::string EnvValue(const WCHAR* wszName)
 {
-    DWORD nLen = GetEnvironmentVariableA(szName, nullptr, 0);
-    std::string value(nLen, '\0');
-    if (!nLen || GetEnvironmentVariableA(szName, &value[0], nLen) != nLen - 1)
+    DWORD nLen = GetEnvironmentVariableW(wszName, nullptr, 0);
+    std::wstring value(nLen, L'\0');
+    if (!nLen || GetEnvironmentVariableW(wszName, &value[0], nLen) != nLen - 1)
         return std::string();
-    value.resize(nLen - 1);
-    return value;
-}
-
-// The folder nFolder as SHGetFolderPath names it; empty when it has none.
-static std::string FolderPath(int nFolder)
-{
-    char szDir[MAX_PATH] = {0};
-    return SHGetFolderPathA(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szDir) == S_OK ? szDir
-                                                                                          : "";
+    return pathUtf8(value.c_str());
 }
 
 static void ToolPlaces(T_TOOL_PLACES& places)
@@ -62,13 +57,13 @@ static void ToolPlaces(T_TOOL_PLACES& places)
     AddInstallLocation(HKEY_CURRENT_USER, 0, places.installed);
     BOOL bWow64 = FALSE;
     places.bWow64 = IsWow64Process(GetCurrentProcess(), &bWow64) && bWow64;
-    places.programFiles =
-        pdfProgramFolders(FolderPath(CSIDL_PROGRAM_FILESX86), FolderPath(CSIDL_PROGRAM_FILES),
-                          EnvValue("ProgramW6432"), places.bWow64);
-    char szWindows[MAX_PATH] = {0};
-    UINT nLen = GetSystemWindowsDirectoryA(szWindows, sizeof(szWindows));
-    places.windowsDir = nLen < sizeof(szWindows) ? szWindows : "";
-    places.path = EnvValue("PATH");
+    places.programFiles = pdfProgramFolders(pathShellFolder(CSIDL_PROGRAM_FILESX86),
+                                            pathShellFolder(CSIDL_PROGRAM_FILES),
+                                            EnvValue(L"ProgramW6432"), places.bWow64);
+    WCHAR wszWindows[MAX_PATH] = {0};
+    UINT nLen = GetSystemWindowsDirectoryW(wszWindows, MAX_PATH);
+    places.windowsDir = nLen < MAX_PATH ? pathUtf8(wszWindows) : "";
+    places.path = EnvValue(L"PATH");
 }
 
 // The first candidate of places that is there, into szFound; 1 when there is one.
@@ -90,7 +85,7 @@ static int FindTool(T_TOOL_PLACES& places, const char* szInUse, char* szFound)
     if (FirstThere(places, szFound))
         return 1;
     if (IsFile(szInUse)) {
-        lstrcpynA(szFound, szInUse, TANDREL_PATH_MAX);
+        memmove(szFound, szInUse, strlen(szInUse) + 1);
         return 1;
     }
     szFound[0] = 0;
@@ -117,9 +112,9 @@ std::string pdfFindToolOrWhy(const char* szProgramDir, const char* szInUse, char
 
 const char* pdfToolWorkDir(const char* szTool, const char* szProgramDir, char* szDir)
 {
-    lstrcpynA(szDir, szTool, TANDREL_PATH_MAX);
-    PathRemoveFileSpecA(szDir);
-    return szDir[0] && lstrcmpiA(szDir, szProgramDir) ? szDir : nullptr;
+    std::string dir = pathFolder(szTool);
+    memcpy(szDir, dir.c_str(), dir.size() + 1);
+    return szDir[0] && !pathSameName(szDir, szProgramDir) ? szDir : nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -176,10 +171,10 @@ static void AddCandidate(std::vector<T_TOOL_CANDIDATE>& out, const std::string& 
     if (!IsFullPath(dir))
         return;
     std::string path = InFolder(dir, szName);
-    if (path.size() >= TANDREL_PATH_MAX)
+    if (pathChars(path.c_str()) >= TANDREL_PATH_MAX)
         return;
     for (const T_TOOL_CANDIDATE& c : out) {
-        if (_stricmp(c.path.c_str(), path.c_str()) == 0)
+        if (pathSameName(c.path.c_str(), path.c_str()))
             return;
     }
     out.push_back({path, nPlace});

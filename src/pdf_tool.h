@@ -44,16 +44,17 @@ std::vector<std::string> pdfProgramFolders(const std::string& x86, const std::st
 // of the installer's places that were looked in, one per line.
 std::string pdfNoToolText(const char* szTemplate, const T_TOOL_PLACES& places);
 
-// The tool to use, into szFound (TANDREL_PATH_MAX bytes): a copy beside the program in
-// szProgramDir, whichever was in use before; else szInUse, the one in use (empty: none), kept while
-// it is there; else looked for where pdfToolCandidates says, from the program's folder, the
-// registry, the program folders and PATH; empty when none is found. 1 when there is one.
+// The tool to use, into szFound (TANDREL_PATH_BYTES bytes, UTF-8 as every path here): a copy beside
+// the program in szProgramDir, whichever was in use before; else szInUse, the one in use (empty:
+// none), kept while it is there; else looked for where pdfToolCandidates says, from the program's
+// folder, the registry, the program folders and PATH; empty when none is found. 1 when there is
+// one.
 int pdfFindTool(const char* szProgramDir, const char* szInUse, char* szFound);
 // The same, and when none is found the message that says where it was looked for (szNoTool as
 // pdfNoToolText takes it); empty when there is a tool.
 std::string pdfFindToolOrWhy(const char* szProgramDir, const char* szInUse, char* szFound,
                              const char* szNoTool);
 // The folder the tool szTool runs from: its own when it is not in the program's folder
-// szProgramDir, where an installed tool has the files it needs (into szDir); else null, the
-// program's current folder.
+// szProgramDir, where an installed tool has the files it needs (into szDir, TANDREL_PATH_BYTES
+// bytes); else null, the program's current folder.
 const char* pdfToolWorkDir(const char* szTool, const char* szProgramDir, char* szDir);

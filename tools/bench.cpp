@@ -35,40 +35,19 @@
 #include "bench_process.h"
 #include "bench_rounds.h"
 
-// One value of a round, for the process that runs the rounds.
-static void Report(const char* szKey, double value)
-{
-    printf("= %s %.4f\n", szKey, value);
-    fflush(stdout);
-}
-
 static std::string answer;
 static BOOL WINAPI AnswerOpen(LPOPENFILENAMEW ofn)
 {
     MultiByteToWideChar(CP_ACP, 0, answer.c_str(), -1, ofn->lpstrFile, (int)ofn->nMaxFile);
     return TRUE;
 }
-static int WINAPI NoMessage(HWND, LPCSTR, LPCSTR, UINT)
+// Narrow or wide, as the program's seam takes them.
+template <class C> static int WINAPI NoMessage(HWND, const C*, const C*, UINT)
 {
     return IDOK;
 }
 
 static std::string dir; // the bench's folder, ending in a separator
-
-// Removes every file of the bench's folder.
-static void EmptyFolder()
-{
-    std::wstring wdir(dir.begin(), dir.end());
-    WIN32_FIND_DATAW fd;
-    HANDLE hFind = FindFirstFileW((wdir + L"*").c_str(), &fd);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileW((wdir + fd.cFileName).c_str());
-    } while (FindNextFileW(hFind, &fd));
-    FindClose(hFind);
-}
 
 // The program with the tool szTool, working in the folder szName of szDir, made afresh: each
 // figure finds it empty (a search of a folder of many files costs the file system more).
@@ -77,7 +56,7 @@ static void SetUp(const char* szTool, const char* szDir, const char* szName)
     CreateDirectoryA(szDir, nullptr);
     dir = std::string(szDir) + "\\" + szName + "\\";
     CreateDirectoryA(dir.c_str(), nullptr);
-    EmptyFolder();
+    EmptyFolder(dir);
     appInitRecord(GetModuleHandleA(nullptr));
     lstrcpynA(gui.szPathExe, szTool, sizeof(gui.szPathExe));
     lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), sizeof(gui.szPathCfg));
@@ -106,13 +85,15 @@ static void PickZoom(int nStep)
     SendMessageA(gui.hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), (LPARAM)gui.CboZoom.hdl);
 }
 
-// The Multiple files page, listing the files of names in the folder, written first as pdf says.
-static std::vector<std::string> List(const char* szFormat, int nFiles, const char* szPdf)
+// The Multiple files page, listing nFiles files of the folder named as szFormat says from nFirst
+// on, each written first as szPdf says (null: left as it is).
+static std::vector<std::string> List(const char* szFormat, int nFirst, int nFiles,
+                                     const char* szPdf)
 {
     SendMessageA(gui.Tabs.hdl, TCM_SETCURSEL, TAB_MULTI, 0);
     SendMessageA(gui.ListPdfFiles.hdl, LB_RESETCONTENT, 0, 0);
     std::vector<std::string> inputs;
-    for (int i = 0; i < nFiles; ++i) {
+    for (int i = nFirst; i < nFirst + nFiles; ++i) {
         char sz[32];
         snprintf(sz, sizeof(sz), szFormat, i);
         inputs.push_back(dir + sz);
@@ -207,10 +188,21 @@ static std::string Fixed(const std::string& in)
     return in.substr(0, in.size() - 4) + "_fixed.pdf";
 }
 
-// Runs and blocks of the per-run figure: the program and the loop take turns a block at a time
-// (A B B A ...), so that both find the machine alike however it drifts.
+// Runs and blocks of the per-run figure: 1,000 files in one folder, as a user's; the program and
+// the loop take turns a block of 100 at a time (A B B A ...), each block worked on by both, so
+// that both find the machine alike however it drifts.
 #define PER_RUN_BLOCKS 10
 #define PER_RUN_FILES 100
+
+// The bare loop's command lines of the inputs.
+static std::vector<std::string> Commands(const std::vector<std::string>& inputs)
+{
+    std::vector<std::string> cmds;
+    for (const std::string& in : inputs)
+        cmds.push_back("\"" + std::string(gui.szPathExe) + "\" \"" + in + "\" output \"" +
+                       Fixed(in) + "\" ");
+    return cmds;
+}
 
 // A repair of 1,000 listed files with an instant tool, one at a time, against a bare loop of the
 // same starts, in blocks of 100 taking turns (the loop first when nOrder is 1), each finding no
@@ -219,21 +211,28 @@ static void RoundPerRun(int nOrder)
 {
     CreateMain();
     const char* szPdf = "%PDF-1.4\n/Count 1\n";
-    std::vector<std::string> inputs = List("in%04d.pdf", PER_RUN_FILES, szPdf), cmds;
+    List("in%04d.pdf", 0, PER_RUN_BLOCKS * PER_RUN_FILES, szPdf);
+    std::vector<std::string> first = List("in%04d.pdf", 0, 10, nullptr);
     pdfSetWorkers(1);         // against a loop that starts one at a time
     Click(gui.BtnRepair.hdl); // a first operation, as a user's, before counting
-    for (const std::string& in : inputs)
-        cmds.push_back("\"" + std::string(gui.szPathExe) + "\" \"" + in + "\" output \"" +
-                       Fixed(in) + "\" ");
+    for (const std::string& in : first)
+        DeleteFileA(Fixed(in).c_str());
     double tLoop = 0, tProgram = 0;
 #ifdef BENCH_PROFILE
     T_RUN_PROFILE profile, sum = T_RUN_PROFILE();
 #endif
-    for (int nTurn : benchOrder(PER_RUN_BLOCKS)) {
-        for (const std::string& in : inputs)
-            DeleteFileA(Fixed(in).c_str());
-        if (nTurn != nOrder) {
-            tLoop += BareLoop(cmds, dir + "out.txt");
+    std::vector<int> turns = benchOrder(PER_RUN_BLOCKS);
+    for (size_t i = 0; i < turns.size(); ++i) {
+        std::vector<std::string> inputs =
+            List("in%04d.pdf", (int)(i / 2) * PER_RUN_FILES, PER_RUN_FILES, nullptr);
+        auto Clean = [&] { // no result there, nor left once both have worked on the block
+            for (const std::string& in : inputs)
+                DeleteFileA(Fixed(in).c_str());
+        };
+        Clean();
+        if (turns[i] != nOrder) {
+            tLoop += BareLoop(Commands(inputs), dir + "out.txt");
+            Clean();
             continue;
         }
 #ifdef BENCH_PROFILE
@@ -242,9 +241,10 @@ static void RoundPerRun(int nOrder)
         tProgram += Timed([] { Click(gui.BtnRepair.hdl); });
 #ifdef BENCH_PROFILE
         pdfLendProfile(nullptr);
-        for (int i = 0; i < PROFILE_COUNT; ++i)
-            sum.ms[i] += profile.ms[i];
+        for (int k = 0; k < PROFILE_COUNT; ++k)
+            sum.ms[k] += profile.ms[k];
 #endif
+        Clean();
     }
 #ifdef BENCH_PROFILE
     ReportProfile(sum, tProgram);
@@ -264,7 +264,7 @@ static void RoundAtOnce(const char* szKey, const char* szHow, int nWorkers, int 
     CreateMain();
     char szPdf[64];
     snprintf(szPdf, sizeof(szPdf), "%%PDF-1.4\n/Count 1\n%s\n", szHow);
-    std::vector<std::string> inputs = List("busy%03d.pdf", 200, szPdf);
+    std::vector<std::string> inputs = List("busy%03d.pdf", 0, 200, szPdf);
     double tWorst = 0;
     auto Batch = [&](int n) {
         for (const std::string& in : inputs)
@@ -341,7 +341,7 @@ static void BenchObjects(void)
            "%lu%s\n",
            gdi0, Objects(GR_GDIOBJECTS), user0, Objects(GR_USEROBJECTS),
            gdi0 == 0 && user0 == 0 ? " (this platform does not count them)" : "");
-    List("in%04d.pdf", 100, nullptr);
+    List("in%04d.pdf", 0, 100, nullptr);
     Click(gui.BtnRepair.hdl);
     DWORD handles0 = KernelHandles();
     gdi0 = Objects(GR_GDIOBJECTS), user0 = Objects(GR_USEROBJECTS);
@@ -368,7 +368,7 @@ static void BenchNames(const char* szTool, const char* szOtherTemp)
     lstrcpynA(gui.szPathExe, szTool, sizeof(gui.szPathExe));
     CreateMain();
     auto Compress = [&](const std::string& in) {
-        List("", 0, nullptr);
+        List("", 0, 0, nullptr);
         List_AddItem(gui.ListPdfFiles.hdl, in.c_str());
         return Timed([] { Click(gui.BtnCompress.hdl); });
     };
@@ -415,7 +415,7 @@ int main(int argc, char** argv)
     if (argc == 6 && a[1] == "--figure" && FigureNamed(argv[2])) {
         SetUp(argv[4], argv[5], argv[2]);
         FigureNamed(argv[2])->pRound(atoi(argv[3]));
-        EmptyFolder();
+        EmptyFolder(dir);
         return 0;
     }
     if (argc == 5 && a[1] == "--against")
@@ -423,7 +423,7 @@ int main(int argc, char** argv)
     if (argc == 5 && a[1] == "--names") {
         SetUp(argv[2], argv[3], "names");
         BenchNames(argv[2], argv[4]);
-        EmptyFolder();
+        EmptyFolder(dir);
         return 0;
     }
     if (argc < 3 || a[1].compare(0, 2, "--") == 0) {
@@ -443,6 +443,6 @@ int main(int argc, char** argv)
         SetUp(argv[4], argv[2], "names");
         BenchNames(argv[4], argv[5]);
     }
-    EmptyFolder();
+    EmptyFolder(dir);
     return 0;
 }

@@ -177,3 +177,18 @@ static std::string Self()
     GetModuleFileNameA(nullptr, szSelf, sizeof(szSelf));
     return szSelf;
 }
+
+// Removes every file of the folder dir (ending in a separator).
+static void EmptyFolder(const std::string& dir)
+{
+    std::wstring wdir(dir.begin(), dir.end());
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((wdir + L"*").c_str(), &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileW((wdir + fd.cFileName).c_str());
+    } while (FindNextFileW(hFind, &fd));
+    FindClose(hFind);
+}

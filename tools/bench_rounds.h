@@ -12,6 +12,13 @@
 
 #include "bench_stats.h"
 
+// One value of a round, for the process that runs the rounds.
+static void Report(const char* szKey, double value)
+{
+    printf("= %s %.4f\n", szKey, value);
+    fflush(stdout);
+}
+
 typedef struct {
     const char* szName; // as --figure takes it
     void (*pRound)(int nOrder);

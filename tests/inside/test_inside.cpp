@@ -1,5 +1,7 @@
 // What only the window in this process shows: its fonts and tab labels at every zoom step, files
 // dropped onto it, a folder added, and inputs at their limits.
+#include <aclapi.h>
+#include <sddl.h>
 #include <shlobj.h>
 
 #include "harness.h"
@@ -8,6 +10,7 @@
 #include "pdf_temp.h"
 
 #include <filesystem>
+#include <regex>
 
 namespace {
 
@@ -228,5 +231,98 @@ TEST_F(Inside, TheTemporaryFolderIsOneTheCodePageSpells)
     WIN32_FIND_DATAA fd;
     EXPECT_EQ(FindFirstFileA((dir + "tdn*").c_str(), &fd), INVALID_HANDLE_VALUE);
     EXPECT_TRUE(IsFile(dir + kLodz + "_compress.pdf"));
+    // Named in the journal before it was made, and once removed.
+    std::string journal =
+        ReadFile("Z:\\tmp\\TANDREL\\jn" + std::to_string(GetCurrentProcessId()) + ".txt");
+    EXPECT_TRUE(std::regex_search(journal, std::regex("^\\+.*\\\\tdn[0-9A-F]{4}\\.tmp\n-")))
+        << journal;
     SetEnvironmentVariableW(L"TMP", wszTmp);
+
+    // What a program killed in the bookmark step left beside a result, as its journal names it,
+    // goes at the next start; a file of the user's of a name alike stays, and so does one the
+    // journal says was removed before (made again since by someone else).
+    char szTemp[TANDREL_PATH_BYTES];
+    ASSERT_TRUE(pdfTempFolder(szTemp));
+    const std::string left = dir + "tdr7A2C.tmp", notes = dir + "tdr_notes.tmp";
+    const std::string again = dir + "tdr7A2D.tmp",
+                      killed = szTemp + std::string("jn4000000000.txt");
+    for (const std::string& file : {left, notes, again})
+        WriteFile(file, "x");
+    WriteFile(killed, "+" + left + "\n+" + again + "\n-" + again + "\n");
+    Close();
+    Start();
+    EXPECT_TRUE(!IsFile(left) && IsFile(notes) && IsFile(again) && !IsFile(killed));
+}
+
+// The access rights of the file path, as text: each entry's kind, flags, mask and who.
+static std::string Rights(const std::string& path)
+{
+    PACL pDacl = nullptr;
+    PSECURITY_DESCRIPTOR pSd = nullptr;
+    if (GetNamedSecurityInfoW(Wide(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, &pDacl, nullptr, &pSd) != ERROR_SUCCESS)
+        return "unreadable";
+    std::string rights;
+    for (DWORD i = 0; pDacl && i < pDacl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        LPSTR szSid = nullptr;
+        GetAce(pDacl, i, (void**)&ace);
+        ConvertSidToStringSidA(&ace->SidStart, &szSid);
+        rights += std::to_string(ace->Header.AceType) + "/" + std::to_string(ace->Header.AceFlags) +
+                  "/" + std::to_string(ace->Mask) + "/" + (szSid ? szSid : "?") + " ";
+        LocalFree(szSid);
+    }
+    LocalFree(pSd);
+    return rights;
+}
+
+// Gives the folder path an entry that lets every user do what dwRights says on the files made in
+// it.
+static void GiveRights(const std::string& path, DWORD dwRights)
+{
+    EXPLICIT_ACCESSW everyone = {};
+    BuildExplicitAccessWithNameW(&everyone, const_cast<LPWSTR>(L"EVERYONE"), dwRights, GRANT_ACCESS,
+                                 OBJECT_INHERIT_ACE);
+    PACL pOld = nullptr, pNew = nullptr;
+    PSECURITY_DESCRIPTOR pSd = nullptr;
+    GetNamedSecurityInfoW(Wide(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                          nullptr, &pOld, nullptr, &pSd);
+    SetEntriesInAclW(1, &everyone, pOld, &pNew);
+    SetNamedSecurityInfoW(const_cast<LPWSTR>(Wide(path).c_str()), SE_FILE_OBJECT,
+                          DACL_SECURITY_INFORMATION, nullptr, nullptr, pNew, nullptr);
+    LocalFree(pNew);
+    LocalFree(pSd);
+}
+
+// A result made under a stand-in in the private folder takes the rights its folder gives a new
+// file, as the tool writing there would have made it (Wine keeps no rights of its own for a file
+// given none, and reads them from its folder: that part would hold anyway); one that replaces a
+// file keeps that file's rights.
+TEST_F(Inside, AResultUnderAStandInTakesTheRightsOfItsPlace)
+{
+    const std::string shared = dir + "shared\\", lodz = shared + kLodz;
+    CreateDirectoryA(shared.c_str(), nullptr);
+    GiveRights(shared, GENERIC_READ);
+    EXPLICIT_ACCESSW everyone = {};
+    BuildExplicitAccessWithNameW(&everyone, const_cast<LPWSTR>(L"EVERYONE"), GENERIC_ALL,
+                                 GRANT_ACCESS, NO_INHERITANCE);
+    PACL pNew = nullptr;
+    WriteFile(shared + "made here.pdf", Pdf(1));
+    WriteFile(lodz + ".pdf", Pdf(1));
+    Tab(TAB_MULTI);
+    Add({lodz + ".pdf"});
+    Click(BTN_COMPRESS);
+    std::string inherited = Rights(shared + "made here.pdf");
+    EXPECT_NE(inherited.find("/S-1-1-0 "), std::string::npos) << inherited; // Everyone's
+    EXPECT_EQ(Rights(lodz + "_compress.pdf"), inherited);
+    // Replaced: the rights of the file it replaces, whatever its folder gives.
+    SetEntriesInAclW(1, &everyone, nullptr, &pNew);
+    SetNamedSecurityInfoW(const_cast<LPWSTR>(Wide(lodz + "_compress.pdf").c_str()), SE_FILE_OBJECT,
+                          DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                          nullptr, pNew, nullptr);
+    LocalFree(pNew);
+    std::string own = Rights(lodz + "_compress.pdf");
+    Click(BTN_COMPRESS);
+    EXPECT_EQ(Rights(lodz + "_compress.pdf"), own);
+    EXPECT_NE(own, inherited);
 }

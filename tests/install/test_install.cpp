@@ -8,6 +8,7 @@
 #include <set>
 
 #include "harness.h"
+#include "pdf_text.h"
 #include "version.h"
 
 namespace fs = std::filesystem;
@@ -38,8 +39,8 @@ std::string Value(const std::string& key, const char* szName)
 
 // Runs cmd as a user who is no administrator (with the limited token Windows links to this
 // administrator's) until its processes are gone, the uninstaller's copy of itself too; its exit
-// code.
-DWORD RunAsUser(std::string cmd)
+// code, and in *pProcesses how many processes it made in all.
+DWORD RunAsUser(const std::string& cmd, DWORD* pProcesses = nullptr)
 {
     GetDesktopWindow(); // Wine's desktop process started by this one, out of the job
     HANDLE hToken = nullptr, hUser = nullptr, hJob = CreateJobObjectA(nullptr, nullptr);
@@ -49,10 +50,12 @@ DWORD RunAsUser(std::string cmd)
     GetTokenInformation(hToken, TokenLinkedToken, &linked, sizeof(linked), &n);
     DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, 0, SecurityImpersonation, TokenPrimary,
                      &hUser);
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    EXPECT_TRUE(CreateProcessAsUserA(hUser, 0, &cmd[0], 0, 0, 0, CREATE_SUSPENDED, 0, 0, &si, &pi));
+    std::wstring wideCmd = Wide(cmd); // a folder of any name
+    EXPECT_TRUE(
+        CreateProcessAsUserW(hUser, 0, &wideCmd[0], 0, 0, 0, CREATE_SUSPENDED, 0, 0, &si, &pi));
     AssignProcessToJobObject(hJob, pi.hProcess);
     ResumeThread(pi.hThread);
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION job = {};
@@ -61,6 +64,8 @@ DWORD RunAsUser(std::string cmd)
         return job.ActiveProcesses == 0;
     })) << cmd;
     GetExitCodeProcess(pi.hProcess, &n);
+    if (pProcesses)
+        *pProcesses = job.TotalProcesses;
     for (HANDLE h : {pi.hProcess, pi.hThread, hJob, hUser, linked.LinkedToken, hToken})
         CloseHandle(h);
     return n;
@@ -132,6 +137,50 @@ TEST_F(Release, InstalledForTheUserInstalledOverThenRemovedWithItsSettingsKept)
     for (const std::string& key : keys)
         EXPECT_EQ(Value(key, ""), "no key") << key;
     EXPECT_EQ(ReadFile(cfg), "\x03\x01");
+}
+
+// Installed by a user whose folders hold letters the code page lacks: the program finds the tool
+// beside itself, shows it whole, and keeps its settings under that user's application data.
+TEST_F(Release, InstalledWhereTheCodePageCannotSpellTheFolders)
+{
+    const std::string setup = BuildPath("..\\i686\\tandrel-" TANDREL_VERSION_TEXT "-setup.exe");
+    const std::string user = UserFolder(CSIDL_PROFILE) + "\\" + kLukasz;
+    const std::string home = user + "\\Programs\\TANDREL", appData = user + "\\AppData";
+    const std::string shellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    std::string roaming = Value(shellFolders, "AppData");
+    fs::create_directories(fs::path(Wide(appData))); // as every user's is
+    RegSetKeyValueW(HKEY_CURRENT_USER, Wide(shellFolders).c_str(), L"AppData", REG_SZ,
+                    Wide(appData).c_str(), (DWORD)(Wide(appData).size() + 1) * sizeof(WCHAR));
+    ASSERT_EQ(RunAsUser(Quote(setup) + " /S /D=" + home), 0u);
+    dir = home + "\\";
+    Start(); // the fake tool beside it
+    Tab(TAB_CONFIG);
+    EXPECT_EQ(Text(LBL_TOOL),
+              pdfFillText(Utf8(TextTable(LNG_FRENCH)[TXT_TOOL_IN_USE]).c_str(), {tool}));
+    Click(BTN_COMPRESS); // nothing to work on from this page, and nothing said: the tool is there
+    Close();
+    EXPECT_EQ(ReadFile(appData + "\\TANDREL\\tandrel.cfg").size(), 2u);
+    EXPECT_TRUE(shown.empty()) << shown[0];
+    fs::remove(fs::path(Wide(tool)));
+    EXPECT_EQ(RunAsUser(Quote(home + "\\uninstall.exe") + " /S"), 0u);
+    EXPECT_FALSE(fs::exists(fs::path(Wide(home))));
+    RegSetKeyValueA(HKEY_CURRENT_USER, shellFolders.c_str(), "AppData", REG_EXPAND_SZ,
+                    roaming.c_str(), (DWORD)roaming.size() + 1);
+    fs::remove_all(fs::path(Wide(user)));
+}
+
+// For all users without the rights: the installer starts one copy of itself that asks for them;
+// a copy that has not got them either says so, exits with 1 and starts no other.
+TEST_F(Release, ForAllUsersOneCopyAsksForTheRightsAndNoMore)
+{
+    const std::string setup = BuildPath("..\\i686\\tandrel-" TANDREL_VERSION_TEXT "-setup.exe");
+    DWORD nProcesses = 0;
+    EXPECT_EQ(RunAsUser(Quote(setup) + " /S /ALLUSERS /ELEVATED", &nProcesses), 1u);
+    EXPECT_EQ(nProcesses, 1u);
+    // Wine's "runas" raises no rights: the copy, as limited as the first, stops there.
+    EXPECT_EQ(RunAsUser(Quote(setup) + " /S /ALLUSERS", &nProcesses), 1u);
+    EXPECT_EQ(nProcesses, 2u) << "the copy started another, or none was started";
 }
 
 // The zip holds the program, its licence and its README with Windows line ends, and nothing that

@@ -146,6 +146,33 @@ TEST_F(RealTool, BookmarksAndInformationFollowTheirPages)
     EXPECT_EQ(TemporaryFiles(dir) + TemporaryFiles(), nTempBefore);
 }
 
+// A value with a line break, and a title with a line "BookmarkBegin" of its own, come through a
+// page edit as one field and one bookmark, each break a blank.
+TEST_F(RealTool, LineBreaksInTheInformationAndTheBookmarks)
+{
+    WriteFile(
+        dir + "notes.pdf",
+        "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R /Outlines 5 0 R >> endobj\n"
+        "2 0 obj << /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >> endobj\n"
+        "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 210 300] >> endobj\n"
+        "4 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 220 300] >> endobj\n"
+        "5 0 obj << /Type /Outlines /First 6 0 R /Last 6 0 R /Count 1 >> endobj\n"
+        "6 0 obj << /Title (Intro\\nBookmarkBegin) /Parent 5 0 R /Dest [4 0 R /Fit] >> endobj\n"
+        "7 0 obj << /Subject (Summary\\nNote: draft) >> endobj\n"
+        "trailer << /Root 1 0 R /Info 7 0 R >>\n%%EOF\n");
+    Click(BTN_SOURCE, {dir + "notes.pdf"});
+    Select(LIST_DELETE, {0});
+    Click(BTN_DELETE);
+    std::string dump = DumpOf(dir + "notes_remove.pdf");
+    EXPECT_NE(dump.find("InfoKey: Subject\nInfoValue: Summary Note: draft\n"), std::string::npos);
+    EXPECT_EQ(dump.find("\nNote:"), std::string::npos); // no field of its own
+    EXPECT_NE(dump.find("\nBookmarkBegin\nBookmarkTitle: Intro BookmarkBegin\nBookmarkLevel: 1\n"
+                        "BookmarkPageNumber: 1\n"),
+              std::string::npos)
+        << dump;
+    EXPECT_EQ(dump.find("\nBookmarkBegin\n"), dump.rfind("\nBookmarkBegin\n")); // one bookmark
+}
+
 TEST_F(RealTool, EncryptDecryptAndEveryPerFileResult)
 {
     WriteFile(dir + "form.pdf", Pdf(2, 200, true));

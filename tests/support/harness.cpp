@@ -45,6 +45,15 @@ std::string Narrow(const std::wstring& w)
     return sz;
 }
 
+std::string Utf8(const std::string& text)
+{
+    WCHAR w[4096] = {0};
+    MultiByteToWideChar(1252, 0, text.c_str(), -1, w, 4096);
+    char sz[3 * 4096] = {0};
+    WideCharToMultiByte(CP_UTF8, 0, w, -1, sz, sizeof(sz), nullptr, nullptr);
+    return sz;
+}
+
 std::wstring Wide(const std::string& s)
 {
     WCHAR w[1024] = {0};

@@ -28,10 +28,15 @@ std::string BuildPath(const std::string& path);
 // apart after the tool has moved them; with a form field named "tandrel_name" if asked. The
 // fake tool takes its page count from it as well.
 std::string Pdf(int nPages, int nBase = 200, bool bField = false);
-// Names the code page cannot spell, in UTF-8: Łódź, Ελληνικά, 日本, 結果.
+// A text of the program's tables (Windows-1252) in UTF-8, as a message that names a file the
+// code page cannot spell comes out whole.
+std::string Utf8(const std::string& text);
+// Names the code page cannot spell, in UTF-8: Łódź, Łukasz, Ελληνικά, 日本, 中文, 結果.
 const std::string kLodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA";
+const std::string kLukasz = "\xC5\x81ukasz";
 const std::string kGreek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
 const std::string kJapan = "\xE6\x97\xA5\xE6\x9C\xAC";
+const std::string kChinese = "\xE4\xB8\xAD\xE6\x96\x87";
 const std::string kResult = "\xE7\xB5\x90\xE6\x9E\x9C";
 
 // How many inputs run at once on this machine.

@@ -19,12 +19,13 @@ std::string NextAnswer()
     return a;
 }
 
-int WINAPI ScriptMessageBox(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType)
+int WINAPI ScriptMessageBox(HWND hOwner, LPCWSTR wszText, LPCWSTR wszCaption, UINT uType)
 {
-    EXPECT_TRUE(hOwner == gui.hWnd && !strcmp(szCaption, "TANDREL"));
+    EXPECT_TRUE(hOwner == gui.hWnd && !wcscmp(wszCaption, L"TANDREL"));
     bool bAsk = uType == (MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2); // No unless told otherwise
     EXPECT_TRUE(bAsk || uType == MB_OK || uType == MB_ICONERROR) << uType;
-    test->shown.push_back(bAsk ? Question(szText) : Message(szText, uType == MB_ICONERROR));
+    std::string text = Narrow(wszText);
+    test->shown.push_back(bAsk ? Question(text) : Message(text, uType == MB_ICONERROR));
     return bAsk ? test->nReply : IDOK;
 }
 
@@ -84,13 +85,13 @@ void WindowTest::Start()
                ScriptFileDialog<OFN_OVERWRITEPROMPT>, ScriptBrowse, ScriptPathFromIdList};
     appInitRecord(GetModuleHandleA(nullptr));
     appRegisterClass(GetModuleHandleA(nullptr));
-    lstrcpynA(gui.szPathDir, dir.substr(0, dir.size() - 1).c_str(), TANDREL_PATH_MAX);
-    lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_MAX);
+    lstrcpynA(gui.szPathDir, dir.substr(0, dir.size() - 1).c_str(), TANDREL_PATH_BYTES);
+    lstrcpynA(gui.szPathExe, tool.c_str(), TANDREL_PATH_BYTES);
     // Read as the program reads its own, once the window is shown; the tests' paths are ASCII.
     static std::wstring commandLine;
     commandLine = L"tandrel.exe" + Wide(args);
     appCommandLine = commandLine.c_str();
-    lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_MAX);
+    lstrcpynA(gui.szPathCfg, (dir + "tandrel.cfg").c_str(), TANDREL_PATH_BYTES);
     SetCurrentDirectoryA(dir.c_str());
     guicfg = {0, 0};
     hMain = CreateWindowExA(0, WINDOW_CLASS, nullptr, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,

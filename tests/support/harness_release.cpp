@@ -52,8 +52,8 @@ void WindowTest::Start()
     tool = dir + "pdftk.exe";
     std::string exe = dir + "tandrel.exe", cmd = Quote(exe) + args;
     // Each unless there: the installed or unpacked release is started where it is.
-    CopyFileA(BuildPath("..\\i686\\tandrel.exe").c_str(), exe.c_str(), TRUE);
-    CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), tool.c_str(), TRUE);
+    CopyFileW(Wide(BuildPath("..\\i686\\tandrel.exe")).c_str(), Wide(exe).c_str(), TRUE);
+    CopyFileW(Wide(BuildPath(toolKind + "\\pdftk.exe")).c_str(), Wide(tool).c_str(), TRUE);
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     std::wstring wideCmd = Wide(cmd); // names the code page cannot spell, in UTF-8

@@ -261,7 +261,6 @@ TEST(Names, SpeltExactlyInTheCodePageOrStoodInFor)
         EXPECT_STREQ(out, c.spelt ? c.spelt : "") << c.nCodePage;
         EXPECT_EQ(pathChars(c.path), c.nChars) << c.path;
     }
-    EXPECT_EQ(pathShown(lodz), "C:\\?\xF3\x64?.pdf");
 }
 
 // A stand-in keeps a short plain extension, and says what it stands in for.
@@ -336,6 +335,13 @@ TEST(Settings, PlaceBesideTheProgramOrUnderTheUsersData)
 {
     const std::string deep = "C:\\" + std::string(245, 'd'); // and "\\tandrel.cfg": 260 characters
     const std::string fits = deep.substr(0, 247), cfg = "\\tandrel.cfg";
+    // A profile of letters the code page lacks, and one that fills a path with them: counted in
+    // characters, not in bytes (each here takes two or three).
+    const std::string lukasz = "C:\\Users\\\xC5\x81ukasz\\AppData\\Roaming",
+                      eleni = "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7";
+    std::string li = "C:\\";
+    for (int i = 0; i < 245; ++i)
+        li += "\xE6\x9D\x8E"; // and "\\tandrel.cfg": 260 characters
     // clang-format off
     const struct { std::string dir; int bInstalled; std::string appData, cfg; } cases[] = {
         {"C:\\Apps", 0, "C:\\R", "C:\\Apps" + cfg}, {"C:\\Apps", 1, "C:\\R", "C:\\R\\TANDREL" + cfg},
@@ -343,10 +349,12 @@ TEST(Settings, PlaceBesideTheProgramOrUnderTheUsersData)
         {"C:\\Apps", 1, deep, "C:\\Apps" + cfg},   {deep, 1, "C:\\R", "C:\\R\\TANDREL" + cfg},
         {deep, 0, "C:\\R", ""},                    {fits, 0, "", fits + cfg},
         {"", 0, "C:\\R", ""},                      {"", 1, "", ""},
+        {"D:\\" + eleni, 1, lukasz, lukasz + "\\TANDREL" + cfg}, {"D:\\" + eleni, 0, lukasz, "D:\\" + eleni + cfg},
+        {li, 0, "", ""},                             {li.substr(0, li.size() - 6), 0, "", li.substr(0, li.size() - 6) + cfg},
     };
     // clang-format on
     for (const auto& c : cases) {
-        char szPath[TANDREL_PATH_MAX] = "untouched";
+        char szPath[TANDREL_PATH_BYTES] = "untouched";
         EXPECT_EQ(cfgSettingsPath(c.dir.c_str(), c.bInstalled, c.appData.c_str(), szPath),
                   c.cfg.empty() ? -1 : 0);
         EXPECT_EQ(szPath, c.cfg) << c.dir << " " << c.bInstalled << " " << c.appData;
@@ -382,6 +390,11 @@ TEST(DumpParsing, OnlyTheExactKeyCounts)
 TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
 {
     const std::string deep = "C:\\" + std::string(246, 'd'); // 249 + "\pdftk.exe" fits, just
+    const std::string lukaszPrograms =
+        "C:\\Users\\\xC5\x81ukasz\\AppData\\Local\\Programs\\TANDREL";
+    std::string deep3 = "C:\\";
+    for (int i = 0; i < 247; ++i) // 250 characters, of 740 bytes: with "\pdftk.exe" too long
+        deep3 += "\xE6\x9D\x8E";
     // clang-format off
     const struct { T_TOOL_PLACES places; std::vector<std::string> found; } cases[] = {
         {{"C:\\Apps", {"D:\\PDFtk Server\\"}, {"C:\\PF86"}, "C:\\Bin"},
@@ -402,6 +415,11 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
           "C:\\Windows\\System32x\\pdftk.exe", "C:\\Windows\\SysWOW64\\pdftk.exe"}},
         {{"", {}, {}, "C:\\Windows\\System32", "C:\\Windows", false},
          {"C:\\Windows\\System32\\pdftk.exe"}},
+        // Folders of letters the code page lacks, taken whole; the same one in other letter case
+        // once; a path too long counted in characters.
+        {{lukaszPrograms, {"D:\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\", "d:\\\xCE\xB5\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7"}, {},
+          "C:\\\xE6\x9D\x8E;" + deep3},
+         {lukaszPrograms + "\\pdftk.exe", "D:\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\bin\\pdftk.exe", "C:\\\xE6\x9D\x8E\\pdftk.exe"}},
         {{}, {}},
     };
     // clang-format on
@@ -417,6 +435,15 @@ TEST(ToolSearch, OrderOfThePlacesAndWhatIsPassedOver)
     EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF86", "C:\\PF", true), V({"C:\\PF86", "C:\\PF"}));
     EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF86", "", true), V({"C:\\PF86", "C:\\PF86"}));
     EXPECT_EQ(pdfProgramFolders("C:\\PF86", "C:\\PF", "D:\\PF", false), V({"C:\\PF86", "C:\\PF"}));
+    // The tool runs from its own folder, unless it is the program's, letter case aside.
+    char szDir[TANDREL_PATH_BYTES];
+    std::string lower = lukaszPrograms;
+    lower.replace(lower.find("\xC5\x81"), 2, "\xC5\x82"); // \xC5\x82: a small one
+    EXPECT_EQ(pdfToolWorkDir((lower + "\\pdftk.exe").c_str(), lukaszPrograms.c_str(), szDir),
+              nullptr);
+    EXPECT_STREQ(
+        pdfToolWorkDir("D:\\\xCE\x95\xCE\xBB\\bin\\pdftk.exe", lukaszPrograms.c_str(), szDir),
+        "D:\\\xCE\x95\xCE\xBB\\bin");
     // Nothing found: the message names the program's folder, then the installer's folders.
     T_TOOL_PLACES places = {"C:\\Apps", {"D:\\PDFtk\\"}, {"C:\\PF"}, "C:\\Bin"};
     EXPECT_EQ(pdfNoToolText("[%1] [%2]", places),

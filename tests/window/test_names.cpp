@@ -128,18 +128,21 @@ TEST_F(Names, StandInsOnlyWhereNeededAndResultsUnderTheRealNames)
     EXPECT_TRUE(shown.empty());
 }
 
-// A failed run leaves nothing under the real name, and its input is named as the code page
-// shows it; Escape lets the inputs under way finish under their names; the session's end ends
-// them, leaving neither result nor stand-in; the user's files are never touched.
+// Failed runs leave nothing under the real names, and the message names each input whole;
+// Escape lets the inputs under way finish under their names; the session's end ends them,
+// leaving neither result nor stand-in; the user's files are never touched.
 TEST_F(Names, FailureEscapeAndTheSessionsEnd)
 {
-    const std::string greek = dir + kGreek + ".pdf";
-    WriteFile(greek, Pdf(1) + "/FakeStatus 3 /FakeSays (no luck)");
+    const std::string japan = dir + kJapan + ".pdf", chinese = dir + kChinese + ".pdf";
+    for (const std::string& name : {japan, chinese})
+        WriteFile(name, Pdf(1) + "/FakeStatus 3 /FakeSays (no luck)");
     Tab(TAB_MULTI);
-    Add({greek});
+    Add({japan, chinese});
     Click(BTN_REPAIR);
-    EXPECT_FALSE(IsFile(dir + kGreek + "_fixed.pdf"));
-    EXPECT_EQ(shown, std::vector<std::string>({Failed({dir + "????????.pdf", "no luck"})}));
+    EXPECT_FALSE(IsFile(dir + kJapan + "_fixed.pdf") || IsFile(dir + kChinese + "_fixed.pdf"));
+    EXPECT_EQ(shown, std::vector<std::string>(
+                         {Message(Utf8(szLang_fr[TXT_MSG_FAILED]) + "\r\n\r\n" + japan +
+                                  "\r\nno luck\r\n\r\n" + chinese + "\r\nno luck")}));
     Send(rows[LIST_FILES], LB_RESETCONTENT);
 
     // Escape once the first have begun: they finish, the last is not run.
