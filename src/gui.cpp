@@ -22,6 +22,7 @@ T_INTERFACE gui = {
     TANDREL_CONTROLS(X)
 #undef X
         {},
+    {},
     USER_DEFAULT_SCREEN_DPI, // until the window knows its screen
 };
 
@@ -54,7 +55,8 @@ int uiShowPath(HWND h, const char* szPath)
 
 // The box of each source, by SOURCE_...
 static T_ELEMENT T_INTERFACE::*const sourceBoxes[SOURCE_COUNT] = {
-    &T_INTERFACE::EditPDFSource, &T_INTERFACE::EditPagesSource, &T_INTERFACE::EditBacks};
+    &T_INTERFACE::EditPDFSource, &T_INTERFACE::EditPagesSource, &T_INTERFACE::EditBacks,
+    &T_INTERFACE::EditDocSource};
 
 HWND uiSourceBox(T_INTERFACE* gui, int nSource)
 {
@@ -72,6 +74,8 @@ int uiForgetSource(T_INTERFACE* gui, HWND hBox)
         if ((gui->*sourceBoxes[i]).hdl == hBox)
             SecureZeroMemory(&gui->chosen[i], sizeof(gui->chosen[i]));
     }
+    if (hBox == gui->EditDocSource.hdl)
+        gui->document = T_DOC_DATA();
     uiShowPath(hBox, "");
     return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "gui_table.h"
 #include "paths.h"
+#include "pdf_outline.h"
 #include "pdf_text.h"
 #include "shared.h"
 
@@ -21,6 +22,10 @@
 #define BUSY_PROPERTY "TANDREL.Busy"
 #define FONT_HEIGHT 14   // character cell height of the controls' font at 100 %
 #define ZOOM_STEP_MAX 10 // zoom steps 0..10 stand for 100 %..200 %
+// The longest value of a document's information box, in characters, read whole.
+#define INFO_VALUE_MAX 1000
+// The digits of a number of pages box: more than any document has.
+#define NUMBER_DIGITS 6
 // Sent by Windows 10 from version 1703 on, before WM_DPICHANGED: the size the window wants at
 // another DPI. Named here since the headers name it only for that version.
 #ifndef WM_GETDPISCALEDSIZE
@@ -28,7 +33,7 @@
 #endif
 
 // The pages of the tab control, by tab index.
-enum { TAB_SINGLE, TAB_MULTI, TAB_PAGES, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
+enum { TAB_SINGLE, TAB_MULTI, TAB_PAGES, TAB_DOCUMENT, TAB_CONFIG, TAB_ABOUT, TAB_COUNT };
 
 // The languages, by their index in the language list and the settings file.
 enum { LNG_FRENCH, LNG_ENGLISH };
@@ -48,7 +53,7 @@ typedef struct {
 } T_CONFIG;
 
 // A file chosen into one of the source boxes: the Single file page's, the Pages page's source
-// and its backs.
+// and its backs, the Document page's.
 typedef struct {
     char szPasswd[TANDREL_PASSWD_MAX]; // the password it opened with; empty when it needs none
     int nPages;                        // its page count; 0 while none is chosen
@@ -72,6 +77,10 @@ enum {
     KIND_LIST,      // a list box of the source's pages
     KIND_FILES,     // the file list
     KIND_TABS,      // the tab control
+    KIND_NOTE,      // a line the window forms, wide: the Document page's summary
+    KIND_INFO,      // a box of the document's information, wide: every letter whole
+    KIND_NUMBER,    // a box of a number of pages
+    KIND_LEVELS,    // the bookmark levels 1 to 3
     KIND_COUNT
 };
 // The page of a control always shown.
@@ -89,7 +98,7 @@ typedef struct {
 } T_CONTROL;
 
 // The source boxes, each with the record of the file chosen into it.
-enum { SOURCE_SINGLE, SOURCE_PAGES, SOURCE_BACKS, SOURCE_COUNT };
+enum { SOURCE_SINGLE, SOURCE_PAGES, SOURCE_BACKS, SOURCE_DOCUMENT, SOURCE_COUNT };
 
 struct T_INTERFACE {
     HWND hWnd;
@@ -106,6 +115,7 @@ struct T_INTERFACE {
     TANDREL_CONTROLS(X)
 #undef X
     T_CHOSEN chosen[SOURCE_COUNT]; // what the source boxes hold
+    T_DOC_DATA document; // the Document page source's information and bookmarks, read at its choice
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
     int nDpi;
 };
@@ -243,6 +253,18 @@ int OpenOnePdfFile(T_INTERFACE* gui);
 // password where it needs one.
 int uiChoosePagesSource(T_INTERFACE* gui);
 int uiChooseBacks(T_INTERFACE* gui);
+// Makes szFile the file of the source box nSource, counted and opened with a typed password where
+// it needs one: its page count, or 0 with the box emptied and the user told why.
+int uiChooseSource(T_INTERFACE* gui, const char* szFile, int nSource);
+// The Document page's source: chosen in the open dialog, or szFile; its information and bookmarks
+// read (gui->document) and shown.
+int uiChooseDocument(T_INTERFACE* gui);
+int uiLoadDocument(T_INTERFACE* gui, const char* szFile);
+// The Document page's information boxes, as the entries they set (an empty one removes its own).
+int uiReadInfoBoxes(T_INTERFACE* gui, std::vector<T_INFO_ENTRY>& info);
+// The open dialog of files of any type to attach, several at once: 1 when some were chosen into
+// files (UTF-8); a path too long to name refuses the choice, with a message.
+int uiOpenFilesDialog(T_INTERFACE* gui, std::vector<std::string>& files);
 int AddPdfToList(T_INTERFACE* gui);
 int AddDirPdfToList(T_INTERFACE* gui);
 int uiRemoveListed(T_INTERFACE* gui);
@@ -251,9 +273,10 @@ int uiMoveListedDown(T_INTERFACE* gui);
 // The listed files, in the list's order, into files; an entry too long to be a path is passed
 // over. How many there are.
 int uiListedFiles(T_INTERFACE* gui, std::vector<std::string>& files);
-// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page (and
-// the Pages page) the first PDF file as its source, the Multiple files page each PDF file and the
-// PDF files of each folder; anything else, and a path longer than a path may be, is passed over.
+// Full paths from the shell, taken as the page nTab takes a chosen file: the Single file page (the
+// Pages and Document pages too) the first PDF file as its source, the Multiple files page each PDF
+// file and the PDF files of each folder; anything else, and a path longer than a path may be, is
+// passed over.
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab);
 // Files dropped from the shell onto the window, taken by the page shown.
 int uiDropFiles(T_INTERFACE* gui, HDROP hDrop);

@@ -9,11 +9,13 @@
 #include "pdf_text.h"
 #include "pdf_tool.h"
 
-// A list's text is no caption: it has none, and is named for screen readers by it; the others
-// are named by the label just before them in the window order.
+// The text of a list, or of a box or list with a label that names another (the split's pages and
+// level follow their radio buttons), is no caption: it names the control for screen readers. The
+// others are named by the label just before them in the window order.
 static bool IsNamedList(int nKind)
 {
-    return nKind == KIND_LIST || nKind == KIND_FILES;
+    return nKind == KIND_LIST || nKind == KIND_FILES || nKind == KIND_NUMBER ||
+           nKind == KIND_LEVELS;
 }
 
 static void uiNameLists(T_INTERFACE* gui)

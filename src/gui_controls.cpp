@@ -51,6 +51,14 @@ static const T_KIND kinds[] = {
                                                        WS_HSCROLL | LBS_DISABLENOSCROLL |
                                                        LBS_MULTIPLESEL, 1},
     /* KIND_TABS     */ {WC_TABCONTROLA, 0,            WS_CHILD | KEYS_STOP, 0},
+    /* KIND_NOTE     */ {"STATIC",   0,                WS_CHILD | WS_GROUP | SS_LEFT |
+                                                       SS_NOPREFIX, 1},
+    /* KIND_INFO     */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
+                                                       ES_AUTOHSCROLL, 1},
+    /* KIND_NUMBER   */ {"EDIT",     WS_EX_CLIENTEDGE, WS_CHILD | KEYS_STOP | ES_LEFT |
+                                                       ES_NUMBER, 0},
+    /* KIND_LEVELS   */ {"COMBOBOX", 0,                WS_CHILD | KEYS_STOP | WS_VSCROLL |
+                                                       CBS_DROPDOWNLIST, 0},
 };
 // clang-format on
 
@@ -134,6 +142,14 @@ static void FillControl(HWND h, int nKind)
             snprintf(szItem, sizeof(szItem), "%d%%", 100 + 10 * i);
             SendMessageA(h, CB_ADDSTRING, 0, (LPARAM)szItem);
         }
+    } else if (nKind == KIND_INFO) {
+        SendMessageW(h, EM_LIMITTEXT, INFO_VALUE_MAX, 0); // read whole
+    } else if (nKind == KIND_NUMBER) {
+        SendMessageA(h, EM_LIMITTEXT, NUMBER_DIGITS, 0);
+    } else if (nKind == KIND_LEVELS) {
+        for (const char* szLevel : {"1", "2", "3"})
+            SendMessageA(h, CB_ADDSTRING, 0, (LPARAM)szLevel);
+        SendMessageA(h, CB_SETCURSEL, 0, 0);
     } else if (nKind == KIND_TABS) {
         char szBlank[] = " ";
         for (int i = 0; i < TAB_COUNT; ++i) {

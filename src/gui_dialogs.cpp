@@ -113,3 +113,53 @@ int uiFolderDialog(T_INTERFACE* gui, char* szDir)
         CoUninitialize();
     return bPath && pathFromWide(wszDir, szDir);
 }
+
+// Room for the names of many files chosen at once: the folder, then each name.
+#define MULTI_SELECT_CHARS 32768
+
+// The files of a multiple choice: the folder then each name, each ended by a null, the list by
+// two; a single file is its full path alone.
+static std::vector<std::wstring> ChosenFiles(const WCHAR* wszList)
+{
+    std::vector<std::wstring> files;
+    std::wstring folder = wszList;
+    const WCHAR* p = wszList + folder.size() + 1;
+    if (!*p)
+        return {folder};
+    if (!folder.empty() && folder.back() != L'\\')
+        folder += L'\\';
+    for (; *p; p += wcslen(p) + 1)
+        files.push_back(folder + p);
+    return files;
+}
+
+int uiOpenFilesDialog(T_INTERFACE* gui, std::vector<std::string>& files)
+{
+    std::vector<WCHAR> list(MULTI_SELECT_CHARS, 0);
+    WCHAR wszAll[TANDREL_PATH_MAX] = {0};
+    uiWideText(gui->szLang[TXT_FILTER_ALL], wszAll, TANDREL_PATH_MAX);
+    std::wstring filter = wszAll + std::wstring(L"\0*.*\0", 5);
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    ofn.hwndOwner = gui->hWnd;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = list.data();
+    ofn.nMaxFile = MULTI_SELECT_CHARS - 1; // two nulls end the list whatever the dialog writes
+    ofn.Flags = OFN_OPEN_PDF | OFN_ALLOWMULTISELECT | OFN_EXPLORER;
+    files.clear();
+    if (!dialogs.GetOpenFileName(&ofn))
+        return 0;
+    for (const std::wstring& w : ChosenFiles(list.data())) {
+        char szFile[TANDREL_PATH_BYTES];
+        if (w.size() >= TANDREL_PATH_MAX || !pathFromWide(w.c_str(), szFile)) {
+            std::string text =
+                pdfFillText(uiText(gui, TXT_MSG_PATH_TOO_LONG).c_str(), {pathUtf8(w.c_str())});
+            uiShowText(gui, text.c_str(), MB_ICONERROR);
+            files.clear();
+            return 0;
+        }
+        files.push_back(szFile);
+    }
+    return files.empty() ? 0 : 1;
+}

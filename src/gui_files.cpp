@@ -38,9 +38,7 @@ static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_
     return nNbPages;
 }
 
-// Makes szFile the file of the box hBox, counted and opened as chosen records: its page count,
-// or 0 with the box emptied and the user told why.
-static int uiChooseInto(T_INTERFACE* gui, const char* szFile, int nSource)
+int uiChooseSource(T_INTERFACE* gui, const char* szFile, int nSource)
 {
     HWND hBox = uiSourceBox(gui, nSource);
     T_CHOSEN* chosen = &gui->chosen[nSource];
@@ -64,7 +62,7 @@ static int uiChooseInto(T_INTERFACE* gui, const char* szFile, int nSource)
 // Makes szFile the source: its path in the source box, one entry per page in the page lists.
 static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 {
-    int nNbPages = uiChooseInto(gui, szFile, SOURCE_SINGLE);
+    int nNbPages = uiChooseSource(gui, szFile, SOURCE_SINGLE);
     if (nNbPages <= 0)
         return 0;
 
@@ -91,13 +89,13 @@ static int uiLoadSource(T_INTERFACE* gui, const char* szFile)
 
 static int uiLoadPagesSource(T_INTERFACE* gui, const char* szFile)
 {
-    uiChooseInto(gui, szFile, SOURCE_PAGES);
+    uiChooseSource(gui, szFile, SOURCE_PAGES);
     return 0;
 }
 
 static int uiLoadBacks(T_INTERFACE* gui, const char* szFile)
 {
-    uiChooseInto(gui, szFile, SOURCE_BACKS);
+    uiChooseSource(gui, szFile, SOURCE_BACKS);
     return 0;
 }
 
@@ -221,13 +219,15 @@ static int IsPdfFile(const char* szPath)
 int uiTakePaths(T_INTERFACE* gui, const std::vector<std::wstring>& paths, int nTab)
 {
     char szPath[TANDREL_PATH_BYTES];
-    if (nTab == TAB_SINGLE || nTab == TAB_PAGES) {
+    if (nTab == TAB_SINGLE || nTab == TAB_PAGES || nTab == TAB_DOCUMENT) {
         for (const std::wstring& p : paths) {
             if (!pathFromWide(p.c_str(), szPath) || !IsPdfFile(szPath)) // the page takes one file
                 continue;
             if (!uiToolReady(gui))
                 return 0;
-            return nTab == TAB_SINGLE ? uiLoadSource(gui, szPath) : uiLoadPagesSource(gui, szPath);
+            return nTab == TAB_SINGLE  ? uiLoadSource(gui, szPath)
+                   : nTab == TAB_PAGES ? uiLoadPagesSource(gui, szPath)
+                                       : uiLoadDocument(gui, szPath);
         }
     } else if (nTab == TAB_MULTI) {
         HoldListRedraw(gui, 1);

@@ -34,6 +34,9 @@ static void Refresh(T_INTERFACE* gui, const T_CONTROL& c)
         uiForgetSource(gui, h);
         break;
     case KIND_RANGES:
+    case KIND_NUMBER:
+    case KIND_NOTE:
+    case KIND_INFO:
         SetWindowTextA(h, nullptr);
         break;
     case KIND_RADIO:
@@ -44,6 +47,7 @@ static void Refresh(T_INTERFACE* gui, const T_CONTROL& c)
         SendMessageA(h, CB_RESETCONTENT, 0, 0);
         break;
     case KIND_CHOICE:
+    case KIND_LEVELS:
         SendMessageA(h, CB_SETCURSEL, 0, 0);
         break;
     case KIND_LIST:

@@ -85,6 +85,32 @@
     X(CboTurn,              KIND_CHOICE,   450, 220, 150, 100, TXT_NONE,             TAB_PAGES,  0) \
     X(BtnRotate,            KIND_BUTTON,   610, 218,  90,  24, TXT_BTN_ROTATE,       TAB_PAGES,  0) \
     X(BtnTakePages,         KIND_BUTTON,   390, 255,  90,  24, TXT_BTN_TAKE,         TAB_PAGES,  0) \
+    X(StaticDocSource,      KIND_LABEL,    380,  30, 100,  20, TXT_PDF_SOURCE,       TAB_DOCUMENT, 0) \
+    X(EditDocSource,        KIND_PATH,     450,  28, 280,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(BtnDocSource,         KIND_BUTTON,   740,  28,  30,  20, TXT_BTN_PDF_SOURCE,   TAB_DOCUMENT, 0) \
+    X(StaticDocSummary,     KIND_NOTE,     450,  51, 320,  16, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(FrameInfo,            KIND_GROUP,    380,  68, 390, 134, TXT_FRAME_INFO,       TAB_DOCUMENT, 0) \
+    X(StaticInfoTitle,      KIND_LABEL,    390,  88,  60,  20, TXT_INFO_TITLE,       TAB_DOCUMENT, 0) \
+    X(EditInfoTitle,        KIND_INFO,     455,  86, 305,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(StaticInfoAuthor,     KIND_LABEL,    390, 110,  60,  20, TXT_INFO_AUTHOR,      TAB_DOCUMENT, 0) \
+    X(EditInfoAuthor,       KIND_INFO,     455, 108, 305,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(StaticInfoSubject,    KIND_LABEL,    390, 132,  60,  20, TXT_INFO_SUBJECT,     TAB_DOCUMENT, 0) \
+    X(EditInfoSubject,      KIND_INFO,     455, 130, 305,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(StaticInfoKeywords,   KIND_LABEL,    390, 154,  60,  20, TXT_INFO_KEYWORDS,    TAB_DOCUMENT, 0) \
+    X(EditInfoKeywords,     KIND_INFO,     455, 152, 305,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(BtnSaveInfo,          KIND_BUTTON,   455, 176, 170,  20, TXT_BTN_SAVE_INFO,    TAB_DOCUMENT, 0) \
+    X(FrameSplit,           KIND_GROUP,    380, 206, 240,  84, TXT_FRAME_SPLIT,      TAB_DOCUMENT, 0) \
+    X(OptSplitEvery,        KIND_RADIO,    390, 222,  85,  20, TXT_SPLIT_EVERY,      TAB_DOCUMENT, CTL_GROUP | CTL_CHECKED) \
+    X(OptSplitBookmarks,    KIND_RADIO,    390, 244, 155,  20, TXT_SPLIT_BOOKMARKS,  TAB_DOCUMENT, 0) \
+    X(EditSplitEvery,       KIND_NUMBER,   480, 222,  40,  20, TXT_NAME_SPLIT_EVERY, TAB_DOCUMENT, 0) \
+    X(StaticSplitPages,     KIND_LABEL,    525, 224,  50,  20, TXT_SPLIT_PAGES,      TAB_DOCUMENT, 0) \
+    X(CboSplitLevel,        KIND_LEVELS,   550, 243,  40, 100, TXT_NAME_SPLIT_LEVEL, TAB_DOCUMENT, 0) \
+    X(BtnSplit,             KIND_BUTTON,   390, 266,  90,  20, TXT_BTN_SPLIT,        TAB_DOCUMENT, 0) \
+    X(FrameAttach,          KIND_GROUP,    630, 206, 140,  84, TXT_FRAME_ATTACH,     TAB_DOCUMENT, 0) \
+    X(BtnAttach,            KIND_BUTTON,   640, 222, 120,  20, TXT_BTN_ATTACH,       TAB_DOCUMENT, 0) \
+    X(StaticAttachPage,     KIND_LABEL,    640, 246,  65,  18, TXT_ATTACH_PAGE,      TAB_DOCUMENT, 0) \
+    X(EditAttachPage,       KIND_NUMBER,   710, 244,  50,  20, TXT_NONE,             TAB_DOCUMENT, 0) \
+    X(BtnExtract,           KIND_BUTTON,   640, 266, 120,  20, TXT_BTN_EXTRACT,      TAB_DOCUMENT, 0) \
     X(StaticLang,           KIND_LABEL,    380,  35,  80,  20, TXT_LANG,             TAB_CONFIG, 0) \
     X(CboLang,              KIND_LANGUAGES,470,  30,  80, 100, TXT_NONE,             TAB_CONFIG, 0) \
     X(StaticZoom,           KIND_LABEL,    380,  65,  80,  20, TXT_ZOOM,             TAB_CONFIG, 0) \

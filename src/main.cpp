@@ -154,6 +154,11 @@ static const T_DISPATCH buttons[] = {
     {&T_INTERFACE::BtnInterleave, InterleavePDF},
     {&T_INTERFACE::BtnRotate, RotatePagesPDF},
     {&T_INTERFACE::BtnTakePages, TakePagesPDF},
+    {&T_INTERFACE::BtnDocSource, uiChooseDocument},
+    {&T_INTERFACE::BtnSaveInfo, SaveInfoPDF},
+    {&T_INTERFACE::BtnSplit, SplitPDF},
+    {&T_INTERFACE::BtnAttach, AttachPDF},
+    {&T_INTERFACE::BtnExtract, ExtractPDF},
 };
 // clang-format on
 

@@ -71,3 +71,11 @@ int BurstPDF(T_INTERFACE* gui);
 int InterleavePDF(T_INTERFACE* gui);
 int RotatePagesPDF(T_INTERFACE* gui);
 int TakePagesPDF(T_INTERFACE* gui);
+// The Document page: its information boxes written into name_info.pdf; its parts, every N pages
+// or at its bookmarks of a level, into the folder name_parts; the files chosen attached, to the
+// document or to a page, in name_attach.pdf; its attached files unpacked into the folder
+// name_files.
+int SaveInfoPDF(T_INTERFACE* gui);
+int SplitPDF(T_INTERFACE* gui);
+int AttachPDF(T_INTERFACE* gui);
+int ExtractPDF(T_INTERFACE* gui);

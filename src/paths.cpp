@@ -219,3 +219,26 @@ std::string pathFromCodePage(const char* szText, unsigned nCodePage)
         MultiByteToWideChar(nCodePage, 0, szText, -1, &wide[0], nLen);
     return pathUtf8(wide.c_str());
 }
+
+int pathReadWhole(const char* szPath, std::string& text)
+{
+    text.clear();
+    FILE* f = pathOpen(szPath, L"rb");
+    if (!f)
+        return 0;
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof(buf), f)) > 0;)
+        text.append(buf, n);
+    int bRead = !ferror(f);
+    fclose(f);
+    return bRead;
+}
+
+int pathWriteWhole(const char* szPath, const std::string& text)
+{
+    FILE* f = pathOpen(szPath, L"wb");
+    if (!f)
+        return 0;
+    int bWritten = fwrite(text.data(), 1, text.size(), f) == text.size();
+    return fclose(f) == 0 && bWritten;
+}

@@ -45,6 +45,9 @@ int pathMove(const char* szFrom, const char* szTo);
 // folder gives a new file.
 int pathReplace(const char* szFrom, const char* szTo);
 FILE* pathOpen(const char* szPath, const wchar_t* wszMode);
+// The whole file szPath read into text, or written from it: 1 when it was.
+int pathReadWhole(const char* szPath, std::string& text);
+int pathWriteWhole(const char* szPath, const std::string& text);
 // The shell's folder nFolder (CSIDL_...), in UTF-8; empty when it has none or it is too deep.
 std::string pathShellFolder(int nFolder);
 // 1 when the two names are the same, letter case aside, as the file system compares them.

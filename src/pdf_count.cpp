@@ -8,21 +8,32 @@
 #include "pdf_temp.h"
 #include "pdf_text.h"
 
+// The tool's dump szOperation of filepdf, opened with szPasswd, into a fresh temporary file
+// szDump (TANDREL_PATH_BYTES bytes) of the program's own: no file of the user is written over,
+// and a read-only folder of the PDF file does not matter. 0 when no such file could be named;
+// the dump exists only if the tool wrote it, and the caller removes it.
+static int DumpInto(const char* filepdf, const char* fileexe, const char* szPasswd,
+                    const char* szWorkDir, const char* szOperation, char* szDump, T_RUN_RESULT* r)
+{
+    *r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
+    if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szDump))
+        return 0;
+    T_TOOL_COMMAND c = {
+        {{filepdf, szPasswd ? szPasswd : "", nullptr}}, szOperation, szDump, 0, "", ""};
+    std::string command = pdfCommandLine(fileexe, c);
+    pdfWipeCommand(&c);
+    ExecuteCommand(command, {{filepdf}, szDump, std::string()}, szWorkDir, r);
+    pdfWipe(command);
+    return 1;
+}
+
 int GetNumberOfPage(const char* filepdf, const char* fileexe, const char* szPasswd,
                     const char* szWorkDir, T_RUN_RESULT* pResult)
 {
-    T_RUN_RESULT r = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
+    T_RUN_RESULT r;
     char dumpfile[TANDREL_PATH_BYTES] = {0};
     int nPages = -1;
-    // A fresh name of the program's own: no file of the user is written over, and a read-only
-    // folder of the PDF file does not matter; the dump exists only if the tool writes it.
-    if (pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, dumpfile)) {
-        T_TOOL_COMMAND c = {
-            {{filepdf, szPasswd ? szPasswd : "", nullptr}}, " dumpdata", dumpfile, 0, "", ""};
-        std::string command = pdfCommandLine(fileexe, c);
-        pdfWipeCommand(&c);
-        ExecuteCommand(command, {{filepdf}, dumpfile, std::string()}, szWorkDir, &r);
-        pdfWipe(command);
+    if (DumpInto(filepdf, fileexe, szPasswd, szWorkDir, " dumpdata", dumpfile, &r)) {
         if (FILE* f = pathOpen(dumpfile, L"r")) {
             nPages = pdfParseDump(f);
             fclose(f);
@@ -32,6 +43,24 @@ int GetNumberOfPage(const char* filepdf, const char* fileexe, const char* szPass
     if (pResult)
         *pResult = r;
     return nPages;
+}
+
+int pdfReadDocDump(const char* filepdf, const char* fileexe, const char* szPasswd,
+                   const char* szWorkDir, T_DOC_DATA& data, T_RUN_RESULT* pResult)
+{
+    T_RUN_RESULT r;
+    char dumpfile[TANDREL_PATH_BYTES] = {0};
+    data = T_DOC_DATA();
+    int bRead = 0;
+    if (DumpInto(filepdf, fileexe, szPasswd, szWorkDir, " dump_data_utf8", dumpfile, &r)) {
+        std::string dump;
+        bRead = r.nText == 0 && pathReadWhole(dumpfile, dump);
+        pdfReadDocData(dump, data);
+        pathDelete(dumpfile);
+    }
+    if (pResult)
+        *pResult = r;
+    return bRead;
 }
 
 int pdfParseDump(FILE* f)

@@ -3,6 +3,7 @@
 
 #include <stdio.h>
 
+#include "pdf_outline.h"
 #include "pdf_run.h"
 
 // Page count of filepdf from a data dump written by the tool fileexe, which is given a password
@@ -11,6 +12,11 @@
 // given, says how the run went.
 int GetNumberOfPage(const char* filepdf, const char* fileexe, const char* szPasswd,
                     const char* szWorkDir, T_RUN_RESULT* pResult = nullptr);
+
+// The information and bookmarks of filepdf into data, from the tool's data dump in UTF-8, run as
+// GetNumberOfPage runs: 1 when the tool wrote it, else 0 (data empty).
+int pdfReadDocDump(const char* filepdf, const char* fileexe, const char* szPasswd,
+                   const char* szWorkDir, T_DOC_DATA& data, T_RUN_RESULT* pResult = nullptr);
 
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.

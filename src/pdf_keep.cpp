@@ -27,27 +27,6 @@ static int RunStep(const T_SCHEDULE* where, const char* szTool, T_TOOL_COMMAND& 
     return 0;
 }
 
-static std::string ReadWhole(const char* szFile)
-{
-    std::string text;
-    if (FILE* f = pathOpen(szFile, L"rb")) {
-        char buf[4096];
-        for (size_t n; (n = fread(buf, 1, sizeof(buf), f)) > 0;)
-            text.append(buf, n);
-        fclose(f);
-    }
-    return text;
-}
-
-static int WriteWhole(const char* szFile, const std::string& text)
-{
-    FILE* f = pathOpen(szFile, L"wb");
-    if (!f)
-        return 0;
-    int bWritten = fwrite(text.data(), 1, text.size(), f) == text.size();
-    return fclose(f) == 0 && bWritten;
-}
-
 // The info file szInfo applied to the result szOutput into szTemp beside it, which replaces it.
 static int ReplaceResult(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
                          const char* szInput, const char* szOutput, const char* szInfo,
@@ -78,7 +57,7 @@ static int UpdateResult(const T_SCHEDULE* where, const char* szTool, const T_KEE
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
     if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo))
         return KEEP_FAILED;
-    int bWritten = WriteWhole(szInfo, text);
+    int bWritten = pathWriteWhole(szInfo, text);
     int nKept = KEEP_FAILED;
     if (bWritten && !pdfFreeTempName(pathFolder(szOutput).c_str(), TEMP_PREFIX_DATA, szTemp))
         why->nText = TXT_FAIL_NO_TEMP_HERE;
@@ -98,7 +77,8 @@ int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP*
     T_TOOL_COMMAND c = {{keep->source}, " dump_data_utf8", szDump, 0, "", ""};
     int nKept = KEEP_DONE;
     int bDumped = RunStep(where, szTool, c, szInput, {keep->source.file}, &nKept, why);
-    std::string dump = ReadWhole(szDump);
+    std::string dump;
+    pathReadWhole(szDump, dump);
     pathDelete(szDump);
     if (!bDumped)
         return nKept;
@@ -118,5 +98,70 @@ int pdfWipeKeep(T_KEEP* keep)
     pdfWipe(keep->source.passwd);
     pdfWipe(keep->options);
     pdfWipe(keep->passwd);
+    return 0;
+}
+
+// The run that writes the info file szInfo onto the result szOutput into szTemp beside it.
+static T_STEP DataStep(const char* szTool, const std::string& passwd, const std::string& options,
+                       const std::string& output, const char* szInfo, const char* szTemp)
+{
+    T_TOOL_COMMAND c = {{{output, passwd, nullptr}},
+                        " update_info_utf8 " + pdfQuoteArg(szInfo),
+                        szTemp,
+                        0,
+                        " ",
+                        options};
+    T_STEP s = {output, pdfCommandLine(szTool, c), szTemp, "", 0, "", {szInfo}};
+    pdfWipeCommand(&c);
+    return s;
+}
+
+int pdfWriteDataOnto(const T_SCHEDULE* where, const char* szTool, const std::string& passwd,
+                     const std::string& options, const std::vector<std::string>& outputs,
+                     const std::vector<std::string>& texts, std::vector<int>& kept,
+                     std::vector<T_RUN_RESULT>& whys)
+{
+    kept.assign(outputs.size(), KEEP_DONE);
+    whys.assign(outputs.size(), T_RUN_RESULT());
+    std::vector<T_STEP> steps;
+    std::vector<size_t> of; // the result of each step
+    std::vector<std::string> infos, temps;
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        char szInfo[TANDREL_PATH_BYTES], szTemp[TANDREL_PATH_BYTES];
+        if (texts[i].empty())
+            continue;
+        int bInfo = pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo);
+        if (bInfo)
+            infos.push_back(szInfo);
+        int bTemp =
+            bInfo && pathWriteWhole(szInfo, texts[i]) &&
+            pdfFreeTempName(pathFolder(outputs[i].c_str()).c_str(), TEMP_PREFIX_DATA, szTemp);
+        if (!bTemp) {
+            kept[i] = KEEP_FAILED;
+            whys[i] = {bInfo ? TXT_FAIL_NO_TEMP_HERE : TXT_FAIL_NO_TEMP, 0, "", ""};
+            continue;
+        }
+        temps.push_back(szTemp);
+        steps.push_back(DataStep(szTool, passwd, options, outputs[i], szInfo, szTemp));
+        of.push_back(i);
+    }
+    T_OUTCOME outcome = pdfRunSteps(where, steps);
+    for (size_t j = 0; j < steps.size(); ++j) {
+        size_t i = of[j];
+        // The steps have files of their own each: they begin in their order until a stop.
+        if ((int)j >= outcome.nStarted) {
+            kept[i] = KEEP_STOPPED;
+        } else if (outcome.results[j].nText != 0) {
+            kept[i] = KEEP_FAILED;
+            whys[i] = outcome.results[j];
+        } else if (!pathReplace(temps[j].c_str(), outputs[i].c_str())) {
+            kept[i] = KEEP_FAILED;
+            whys[i] = {TXT_FAIL_NOT_STARTED, 0, pdfSystemReason(GetLastError()), ""};
+        }
+    }
+    for (const std::string& t : temps)
+        pdfRemoveTempBeside(t.c_str());
+    for (const std::string& f : infos)
+        pathDelete(f.c_str());
     return 0;
 }

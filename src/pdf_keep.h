@@ -27,5 +27,14 @@ enum { KEEP_DONE, KEEP_FAILED, KEEP_STOPPED };
 // with why. Either way the result stays as the operation wrote it unless the data came onto it.
 int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
                       const char* szInput, const char* szOutput, T_RUN_RESULT* why);
+// Each text of texts (pdfInfoText; empty: none) written onto the result of the same index of
+// outputs, several at once as where says, each through an info file and a temporary file beside
+// its result that then replaces it; the results open with passwd and are written again with
+// options. For each, in kept: KEEP_DONE, KEEP_STOPPED (a stop left it unrun), or KEEP_FAILED with
+// why in whys. Either way a result stays as it was unless its text came onto it.
+int pdfWriteDataOnto(const T_SCHEDULE* where, const char* szTool, const std::string& passwd,
+                     const std::string& options, const std::vector<std::string>& outputs,
+                     const std::vector<std::string>& texts, std::vector<int>& kept,
+                     std::vector<T_RUN_RESULT>& whys);
 // Wipes the passwords of keep.
 int pdfWipeKeep(T_KEEP* keep);

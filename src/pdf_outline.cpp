@@ -211,3 +211,11 @@ std::string pdfInfoText(const std::vector<T_INFO_ENTRY>& info,
     }
     return s;
 }
+
+std::string pdfInfoUpdate(const std::vector<T_INFO_ENTRY>& info)
+{
+    std::string s;
+    for (const T_INFO_ENTRY& e : info)
+        s += "InfoBegin\nInfoKey: " + OneLine(e.key) + "\nInfoValue: " + OneLine(e.value) + "\n";
+    return s;
+}

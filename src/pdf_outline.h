@@ -61,3 +61,8 @@ std::vector<T_BOOKMARK> pdfMapBookmarks(const std::vector<T_BOOKMARK>& bookmarks
 // tool reads one line per field. Empty when there is nothing to write: no second run is needed.
 std::string pdfInfoText(const std::vector<T_INFO_ENTRY>& info,
                         const std::vector<T_BOOKMARK>& bookmarks);
+
+// The text the tool's update_info_utf8 takes to set each entry of info to its value (UTF-8),
+// every other entry and the bookmarks left as they are: an empty value removes the entry (the
+// tool takes it so), a line break becomes a blank.
+std::string pdfInfoUpdate(const std::vector<T_INFO_ENTRY>& info);

@@ -5,7 +5,7 @@
 // file also chooses how the run goes: "/FakeDelay N" waits N ms first ("/FakeEarly": after writing
 // part of its output), "/FakeWork N" then works for N ms of processor time, "/FakeStatus N" exits
 // with N without writing anything, after writing what "/FakeSays (text)" holds to its error
-// output.
+// output; "/FakeAttached (name)" is the file its unpack_files writes.
 // A run given a password as PROMPT (input_pw B=PROMPT too) must be left on the console it asks
 // on, where the right password is taken as typed; any other run must have no console at all (it
 // would wait for an answer nobody sees) and write into a file: else it says so and exits with 5.
@@ -215,6 +215,10 @@ static int Run(const std::vector<std::string>& args, const std::string& input)
             WriteText(szName, "%PDF-1.4\n% fake page " + std::to_string(i) + "\n");
         }
         WriteText("doc_data.txt", DumpText(nPages));
+    } else if (HasArg(args, "unpack_files")) { // into the folder it runs in
+        std::string attached = Field(input, "/FakeAttached (", ")");
+        if (!attached.empty())
+            WriteText(attached, "attached to " + args[1] + "\n");
     } else if (output) {
         WriteText(*output, "%PDF-1.4\n% fake output\n");
     }

@@ -39,19 +39,29 @@ std::wstring Active(int nText)
 
 // Every file dialog: owned by the window, PDF files first, in the window's language, leaving the
 // working folder alone; the open dialog wants an existing file, the save dialog asks before
-// replacing one.
+// replacing one. The dialog of files to attach takes files of any type, several at once: its
+// answer "folder|name|name" is given as the dialog gives several files.
 template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEW ofn)
 {
-    std::wstring filter = Active(TXT_FILTER_PDF) + std::wstring(L"\0*.pdf\0", 7) +
-                          Active(TXT_FILTER_ALL) + std::wstring(L"\0*.*\0\0", 6);
+    bool bSeveral = ofn->Flags & OFN_ALLOWMULTISELECT;
+    std::wstring filter = bSeveral ? Active(TXT_FILTER_ALL) + std::wstring(L"\0*.*\0\0", 6)
+                                   : Active(TXT_FILTER_PDF) + std::wstring(L"\0*.pdf\0", 7) +
+                                         Active(TXT_FILTER_ALL) + std::wstring(L"\0*.*\0\0", 6);
     EXPECT_EQ(ofn->lStructSize, (DWORD)OPENFILENAME_SIZE_VERSION_400W);
     EXPECT_EQ(ofn->hwndOwner, gui.hWnd);
     EXPECT_EQ(std::wstring(ofn->lpstrFilter, filter.size()), filter);
     EXPECT_EQ(ofn->nFilterIndex, 1u);
-    EXPECT_EQ(ofn->nMaxFile, (DWORD)TANDREL_PATH_MAX);
-    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR);
+    EXPECT_TRUE(bSeveral ? ofn->nMaxFile > 4096 : ofn->nMaxFile == (DWORD)TANDREL_PATH_MAX);
+    EXPECT_EQ(ofn->Flags, dwFlags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                              (bSeveral ? OFN_ALLOWMULTISELECT | OFN_EXPLORER : 0));
     std::wstring a = Wide(NextAnswer());
-    return !a.empty() && lstrcpynW(ofn->lpstrFile, a.c_str(), (int)ofn->nMaxFile);
+    for (WCHAR& c : a)
+        c = c == L'|' ? L'\0' : c;
+    if (a.empty() || a.size() + 2 > ofn->nMaxFile)
+        return FALSE;
+    memcpy(ofn->lpstrFile, a.c_str(), (a.size() + 1) * sizeof(WCHAR));
+    ofn->lpstrFile[a.size() + 1] = 0;
+    return TRUE;
 }
 
 // The chosen folder travels inside a stand-in item list.

@@ -6,10 +6,8 @@
 #include "harness.h"
 
 #include <atomic>
-#include <thread>
-
-#include <atomic>
 #include <memory>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -114,7 +112,19 @@ void WindowTest::Act(HWND h, UINT uMsg, const std::vector<std::string>& answers)
         if (!hDialog)
             break;
         DWORD_PTR r = 0;
-        SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)Wide(a).c_str(),
+        std::string typed = a;
+        // Several files, "folder|name|name": their folder opened first, then their names quoted.
+        if (size_t nBar = a.find('|'); nBar != std::string::npos) {
+            SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0,
+                                (LPARAM)Wide(a.substr(0, nBar)).c_str(), SMTO_NORMAL, 60000, &r);
+            // Handled whole before the call returns: the dialog then shows the folder.
+            SendMessageTimeoutA(GetDlgItem(hDialog, IDOK), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &r);
+            typed.clear();
+            std::istringstream names(a.substr(nBar + 1));
+            for (std::string name; std::getline(names, name, '|');)
+                typed += "\"" + name + "\" ";
+        }
+        SendMessageTimeoutW(FileNameBox(hDialog), WM_SETTEXT, 0, (LPARAM)Wide(typed).c_str(),
                             SMTO_NORMAL, 60000, &r);
         Press(hDialog, a.empty() ? IDCANCEL : IDOK);
     }

@@ -89,6 +89,32 @@ constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
     X(CBO_TURN,        "ComboBox",        450, 220, 150, 100, -1) \
     X(BTN_ROTATE,      "Button",          610, 218,  90,  24, TXT_BTN_ROTATE) \
     X(BTN_TAKE,        "Button",          390, 255,  90,  24, TXT_BTN_TAKE) \
+    X(LBL_DOC_SRC,     "Static",          380,  30, 100,  20, TXT_PDF_SOURCE) \
+    X(EDIT_DOC_SRC,    "Edit",            450,  28, 280,  20, -1) \
+    X(BTN_DOC_SRC,     "Button",          740,  28,  30,  20, TXT_BTN_PDF_SOURCE) \
+    X(LBL_DOC_SUMMARY, "Static",          450,  51, 320,  16, -1) \
+    X(FRAME_INFO,      "Button",          380,  68, 390, 134, TXT_FRAME_INFO) \
+    X(LBL_TITLE,       "Static",          390,  88,  60,  20, TXT_INFO_TITLE) \
+    X(EDIT_TITLE,      "Edit",            455,  86, 305,  20, -1) \
+    X(LBL_AUTHOR,      "Static",          390, 110,  60,  20, TXT_INFO_AUTHOR) \
+    X(EDIT_AUTHOR,     "Edit",            455, 108, 305,  20, -1) \
+    X(LBL_SUBJECT,     "Static",          390, 132,  60,  20, TXT_INFO_SUBJECT) \
+    X(EDIT_SUBJECT,    "Edit",            455, 130, 305,  20, -1) \
+    X(LBL_KEYWORDS,    "Static",          390, 154,  60,  20, TXT_INFO_KEYWORDS) \
+    X(EDIT_KEYWORDS,   "Edit",            455, 152, 305,  20, -1) \
+    X(BTN_SAVE_INFO,   "Button",          455, 176, 170,  20, TXT_BTN_SAVE_INFO) \
+    X(FRAME_SPLIT,     "Button",          380, 206, 240,  84, TXT_FRAME_SPLIT) \
+    X(OPT_EVERY,       "Button",          390, 222,  85,  20, TXT_SPLIT_EVERY) \
+    X(OPT_BOOKMARKS,   "Button",          390, 244, 155,  20, TXT_SPLIT_BOOKMARKS) \
+    X(EDIT_EVERY,      "Edit",            480, 222,  40,  20, -1) \
+    X(LBL_EVERY_PAGES, "Static",          525, 224,  50,  20, TXT_SPLIT_PAGES) \
+    X(CBO_LEVEL,       "ComboBox",        550, 243,  40, 100, -1) \
+    X(BTN_SPLIT,       "Button",          390, 266,  90,  20, TXT_BTN_SPLIT) \
+    X(FRAME_ATTACH,    "Button",          630, 206, 140,  84, TXT_FRAME_ATTACH) \
+    X(BTN_ATTACH,      "Button",          640, 222, 120,  20, TXT_BTN_ATTACH) \
+    X(LBL_ATTACH_PAGE, "Static",          640, 246,  65,  18, TXT_ATTACH_PAGE) \
+    X(EDIT_ATTACH_PAGE,"Edit",            710, 244,  50,  20, -1) \
+    X(BTN_EXTRACT,     "Button",          640, 266, 120,  20, TXT_BTN_EXTRACT) \
     X(LBL_LANG,        "Static",          380,  35,  80,  20, TXT_LANG) \
     X(CBO_LANG,        "ComboBox",        470,  30,  80, 100, -1) \
     X(LBL_ZOOM,        "Static",          380,  65,  80,  20, TXT_ZOOM) \
@@ -124,7 +150,7 @@ inline const char* const* TextTable(int nLang)
 
 // The first row of each tab's page, in tab order, and the end; the rows before them are always
 // shown.
-const int kPageRows[TAB_COUNT + 1] = {LBL_SOURCE, LIST_FILES, LBL_PAGES_SRC,
+const int kPageRows[TAB_COUNT + 1] = {LBL_SOURCE, LIST_FILES, LBL_PAGES_SRC, LBL_DOC_SRC,
                                       LBL_LANG,   LBL_ABOUT,  ROW_END};
 
 // v at zoom step nStep (0 to 10, ratio 1 + nStep / 10): the product truncated. The ratios of

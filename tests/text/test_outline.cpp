@@ -41,6 +41,12 @@ TEST(Outline, DumpReadAndFormedBack)
     EXPECT_EQ(pdfInfoText({{"Author", "Me"}, {"Empty", ""}, {"", "x"}}, {}),
               "InfoBegin\nInfoKey: Author\nInfoValue: Me\n");
     EXPECT_EQ(pdfReadDocData("NumberOfPages: 3\nInfoKey: Title\nInfoValue: x\n", data), 0);
+    // The Document page's boxes: each entry set, an emptied one removed, a blank kept.
+    EXPECT_EQ(pdfInfoUpdate({{"Title", "\xCE\x95\xCE\xBB &<>\""}, {"Author", ""}, {"Subject", " "},
+                             {"Keywords", "a\nb"}}),
+              "InfoBegin\nInfoKey: Title\nInfoValue: \xCE\x95\xCE\xBB &<>\"\nInfoBegin\nInfoKey: "
+              "Author\nInfoValue: \nInfoBegin\nInfoKey: Subject\nInfoValue:  \nInfoBegin\nInfoKey: "
+              "Keywords\nInfoValue: a b\n");
     EXPECT_EQ(pdfInfoText(data.info, data.bookmarks), "");
 }
 

@@ -410,3 +410,100 @@ TEST_F(Operations, ListButtonsMoveTheRightEntries)
 }
 
 } // namespace
+
+namespace {
+
+// s begins with head and ends with tail.
+bool Around(const std::string& s, const std::string& head, const std::string& tail)
+{
+    return s.size() >= head.size() + tail.size() && s.compare(0, head.size(), head) == 0 &&
+           s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The Document page: its source read at its choice (the page count, then its information); each
+// button's command line with the panel's security, its result beside the source or in a folder
+// named after it; the numbers it takes refused, naming the page count.
+TEST_F(Operations, DocumentPageCommandLines)
+{
+    WriteFile(dir + "doc.pdf", Pdf(7) + "/FakeAttached (notes.txt)");
+    WriteFile(dir + "a.txt", "a");
+    WriteFile(dir + "b.txt", "b");
+    Tab(TAB_DOCUMENT);
+    Click(BTN_DOC_SRC, {dir + "doc.pdf"});
+    std::vector<std::string> runs = Runs();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_TRUE(Around(runs[0], Expand("%T \"%Ddoc.pdf\" dumpdata output \"", "", ""), "\""));
+    EXPECT_TRUE(Around(runs[1], Expand("%T \"%Ddoc.pdf\" dump_data_utf8 output \"", "", ""), "\""));
+    EXPECT_EQ(Text(LBL_DOC_SUMMARY), pdfFillText(szLang_fr[TXT_DOC_SUMMARY], {"7", "0"}));
+    for (const char* security : {"", " owner_pw \"own\"  encrypt_128bit "}) {
+        Type(EDIT_OWNER, *security ? "own" : "");
+        Type(EDIT_TITLE, "T");
+        Click(BTN_SAVE_INFO);
+        runs = Runs();
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_TRUE(Around(runs[0], Expand("%T \"%Ddoc.pdf\" update_info_utf8 \"", "", ""),
+                           Expand("\" output \"%Ddoc_info.pdf\" %S", "", security)))
+            << runs[0];
+        Type(EDIT_EVERY, "3");
+        Click(BTN_SPLIT);
+        runs = Runs();
+        std::sort(runs.begin(), runs.end());
+        const char* part = "%T \"%Ddoc.pdf\" cat %P output \"%Ddoc_parts\\doc_00%N.pdf\" %S";
+        std::vector<std::string> parts;
+        for (const char* p : {"1-31", "4-62", "7-73"}) {
+            std::string cmd = part;
+            cmd.replace(cmd.find("%P"), 2, std::string(p, 3));
+            cmd.replace(cmd.find("%N"), 2, std::string(p + 3, 1));
+            parts.push_back(Expand(cmd, "", security));
+        }
+        EXPECT_EQ(runs, parts);
+        EXPECT_TRUE(IsFile(dir + "doc_parts\\doc_003.pdf"));
+        // One file, then two chosen at once (the dialog gives their folder, then their names).
+        const std::string folder = dir.substr(0, dir.size() - 1);
+        for (std::string page : {"", "2"}) {
+            Type(EDIT_ATTACH_PAGE, page);
+            Click(BTN_ATTACH, {page.empty() ? dir + "a.txt" : folder + "|a.txt|b.txt"});
+            std::string files = page.empty() ? "\"%Da.txt\"" : "\"%Da.txt\" \"%Db.txt\"";
+            std::string to = page.empty() ? "" : " to_page " + page;
+            EXPECT_EQ(Ops(), std::vector{Expand("%T \"%Ddoc.pdf\" attach_files " + files + to +
+                                                    " output \"%Ddoc_attach.pdf\" %S",
+                                                "", security)});
+        }
+        Type(EDIT_ATTACH_PAGE, "");
+    }
+    EXPECT_TRUE(shown.empty());
+    std::vector<std::string> cwds;
+    Click(BTN_EXTRACT); // into a new folder, where the tool runs
+    EXPECT_EQ(Runs(&cwds), std::vector{Expand("%T \"%Ddoc.pdf\" unpack_files output .", "", "")});
+    EXPECT_EQ(cwds, std::vector{dir + "doc_files"});
+    EXPECT_EQ(ReadFile(dir + "doc_files\\notes.txt"), "attached to " + dir + "doc.pdf\n");
+
+    // The numbers refused; no bookmark of the level chosen; a source without attachments.
+    const std::string bad = Message(pdfFillText(szLang_fr[TXT_MSG_BAD_EVERY], {"7"}));
+    for (const char* every : {"", "0", "8"}) {
+        Type(EDIT_EVERY, every);
+        Click(BTN_SPLIT);
+    }
+    Type(EDIT_ATTACH_PAGE, "8");
+    Click(BTN_ATTACH);
+    Click(OPT_BOOKMARKS);
+    Click(BTN_SPLIT);
+    EXPECT_EQ(shown,
+              std::vector({bad, bad, bad, Message(pdfFillText(szLang_fr[TXT_MSG_BAD_PAGE], {"7"})),
+                           Message(TXT_MSG_NO_LEVEL)}));
+    WriteFile(dir + "plain.pdf", Pdf(2));
+    Click(BTN_DOC_SRC, {dir + "plain.pdf"});
+    shown.clear();
+    Click(BTN_EXTRACT);
+    EXPECT_EQ(shown, std::vector{Message(TXT_MSG_NO_ATTACHMENTS, LNG_FRENCH, false)});
+    EXPECT_EQ(GetFileAttributesW(Wide(dir + "plain_files").c_str()), INVALID_FILE_ATTRIBUTES);
+    Tab(TAB_ABOUT); // the page forgets its source and what it read
+    Tab(TAB_DOCUMENT);
+    EXPECT_TRUE(Text(EDIT_DOC_SRC).empty() && Text(LBL_DOC_SUMMARY).empty() &&
+                Text(EDIT_TITLE).empty());
+    shown.clear();
+    Click(BTN_SAVE_INFO);
+    EXPECT_EQ(shown, std::vector{Message(TXT_MSG_NO_SOURCE)});
+}
+
+} // namespace
