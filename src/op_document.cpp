@@ -5,6 +5,7 @@
 #include "paths.h"
 #include "pdf_outline.h"
 #include "pdf_parts.h"
+#include "pdf_standin.h"
 #include "pdf_temp.h"
 
 // The Document page's source into szFile; 0, with the message shown, when there is none.
@@ -205,23 +206,48 @@ int SplitPDF(T_INTERFACE* gui)
 // ---------------------------------------------------------------------------------------------
 // Attachments
 
+// The files to attach as the tool is given them: each under a name the code page spells, as
+// close to its own as it can be, since the tool names the attachment after it. 0, with the
+// message shown, when one could not be; what was made is then removed.
+static int LikeNamed(T_INTERFACE* gui, const std::vector<std::string>& files,
+                     std::vector<std::string>& like)
+{
+    for (const std::string& f : files) {
+        std::string l;
+        DWORD dwError = 0;
+        if (!pdfLikeNamed(f.c_str(), l, &dwError)) {
+            for (size_t i = 0; i < like.size(); ++i)
+                pdfRemoveLikeNamed(like[i], files[i].c_str());
+            std::string why =
+                pdfFillText(uiText(gui, TXT_FAIL_NO_STAND_IN).c_str(), {pdfSystemReason(dwError)});
+            uiShowText(gui, (f + "\r\n" + why).c_str(), MB_ICONERROR);
+            return 0;
+        }
+        like.push_back(l);
+    }
+    return 1;
+}
+
 int AttachPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
-    std::vector<std::string> files;
+    std::vector<std::string> files, like;
     if (!uiToolReady(gui) || !DocumentSource(gui, szFile))
         return 0;
     int nPage = BoxNumber(gui->EditAttachPage.hdl);
     if (nPage == 0 || nPage > gui->chosen[SOURCE_DOCUMENT].nPages)
         return TellWithPages(gui, TXT_MSG_BAD_PAGE);
-    if (!uiOpenFilesDialog(gui, files))
+    if (!uiOpenFilesDialog(gui, files) || !LikeNamed(gui, files, like))
         return 0;
     std::string operation = " attach_files";
-    for (const std::string& f : files)
+    for (const std::string& f : like)
         operation += " " + pdfQuoteArg(f);
     if (nPage > 0)
         operation += " to_page " + std::to_string(nPage);
-    return RunOnSource(gui, szFile, operation, "_attach.pdf", files);
+    RunOnSource(gui, szFile, operation, "_attach.pdf", like);
+    for (size_t i = 0; i < like.size(); ++i)
+        pdfRemoveLikeNamed(like[i], files[i].c_str());
+    return 0;
 }
 
 // Every file attached to the source, unpacked into a new folder beside it; a source with none

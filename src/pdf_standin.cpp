@@ -306,3 +306,53 @@ int pdfRemoveLeftStandIns(void)
     FindClose(hFind);
     return 0;
 }
+
+// A name as the code page spells it most closely: "Łódź.txt" is "Lódz.txt" in Windows-1252; what
+// it cannot spell at all becomes "_". Wide, as the file is then named.
+static std::wstring ClosestSpelling(const std::wstring& name)
+{
+    int nLen = WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, nullptr, 0, "_", nullptr);
+    std::string narrow((size_t)(nLen > 0 ? nLen : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, &narrow[0], nLen, "_", nullptr);
+    std::wstring spelt(narrow.size(), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, &spelt[0], (int)spelt.size());
+    spelt.resize(wcslen(spelt.c_str()));
+    for (WCHAR& c : spelt) { // best fit may give what a name cannot hold
+        if (c < 0x20 || wcschr(L"<>:\"/\\|?*", c))
+            c = L'_';
+    }
+    return spelt;
+}
+
+int pdfLikeNamed(const char* szReal, std::string& like, DWORD* pError)
+{
+    char szDir[TANDREL_PATH_BYTES], szSpelt[TANDREL_PATH_BYTES];
+    if (pathInCodePage(szReal, szSpelt, sizeof(szSpelt), CP_ACP)) {
+        like = szSpelt;
+        return 1;
+    }
+    if (!PrivateFolder(szDir))
+        return Failed(pError);
+    T_STAND_IN folder = {STAND_IN_FOLDER, szReal, std::string(), 0};
+    if (!MakeFolderStandIn(&folder, szDir, pError))
+        return 0;
+    std::wstring name = ClosestSpelling(pathWide(pathFileName(szReal)));
+    std::string file = folder.standIn + "\\" + pathUtf8(name.c_str());
+    std::wstring from = pathWide(szReal), to = pathWide(file.c_str());
+    if (!CreateHardLinkW(to.c_str(), from.c_str(), nullptr) &&
+        !CopyFileW(from.c_str(), to.c_str(), TRUE)) {
+        Failed(pError);
+        RemoveTree(pathWide(folder.standIn.c_str()));
+        return 0;
+    }
+    like = file;
+    return 1;
+}
+
+int pdfRemoveLikeNamed(const std::string& like, const char* szReal)
+{
+    if (like == szReal)
+        return 0;
+    std::vector<T_STAND_IN> made = {{STAND_IN_FOLDER, szReal, pathFolder(like.c_str()), 0}};
+    return pdfRemoveStandIns(made);
+}

@@ -4,7 +4,12 @@
 #include "pdf_temp.h"
 #include "pdf_outline.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
+
+namespace fs = std::filesystem;
 
 class RealTool : public WindowTest {
   protected:
@@ -238,6 +243,80 @@ TEST_F(RealTool, BurstWritesOnlyIntoEachInputsOwnFolder)
     EXPECT_TRUE(IsFile(dir + "report\\doc_data.txt") && IsFile(dir + "a\\doc_data.txt"));
     EXPECT_FALSE(IsFile(dir + "a\\pg_003.pdf") || IsFile(dir + "report\\pg_004.pdf"));
     EXPECT_EQ(shown.size(), 1u); // the two inputs left alone, named
+}
+
+// The Document page, each result read back: the information written whole (a Greek title and
+// the characters XML and the command line treat apart), an emptied entry removed and the others
+// kept; parts every 3 pages and at the bookmarks of level 1, each with its own pages' bookmarks
+// and the document's information; two files attached, one of a name the code page cannot spell,
+// and taken back byte for byte; a source without attachments.
+TEST_F(RealTool, DocumentInformationPartsAndAttachments)
+{
+    WriteFile(dir + "plain.pdf", Pdf(7));
+    WriteFile(dir + "info.txt",
+              pdfInfoText({{"Title", "Old"}, {"Author", "Me"}, {"Custom", "kept"}},
+                          {{"One", 1, 1}, {"Three", 1, 3}, {"Sub", 2, 4}, {"Five", 1, 5}}));
+    ExecuteCommand(Quote(tool) + " " + Quote(dir + "plain.pdf") + " update_info_utf8 " +
+                       Quote(dir + "info.txt") + " output " + Quote(dir + "doc.pdf"),
+                   {});
+    Tab(TAB_DOCUMENT);
+    Click(BTN_DOC_SRC, {dir + "doc.pdf"});
+    EXPECT_EQ(Text(LBL_DOC_SUMMARY), pdfFillText(szLang_fr[TXT_DOC_SUMMARY], {"7", "4"}));
+    EXPECT_TRUE(Text(EDIT_TITLE) == "Old" && Text(EDIT_AUTHOR) == "Me");
+    TypeWhole(EDIT_TITLE, kGreek + " &<>\"");
+    Type(EDIT_AUTHOR, "");
+    Click(BTN_SAVE_INFO);
+    std::string dump = DumpOf(dir + "doc_info.pdf");
+    EXPECT_EQ(Kept(dir + "doc_info.pdf"), kGreek + " &<>\"; One:1 Three:3 -Sub:4 Five:5 ");
+    EXPECT_NE(dump.find("InfoKey: Custom\nInfoValue: kept\n"), std::string::npos) << dump;
+    Click(BTN_DOC_SRC, {dir + "doc_info.pdf"}); // read back whole
+    EXPECT_TRUE(Text(EDIT_TITLE) == kGreek + " &<>\"" && Text(EDIT_AUTHOR).empty());
+    Click(BTN_DOC_SRC, {dir + "doc.pdf"});
+
+    Type(EDIT_EVERY, "3");
+    Click(BTN_SPLIT);
+    EXPECT_EQ(Widths(dir + "doc_parts\\doc_001.pdf"), std::vector<int>({210, 220, 230}));
+    EXPECT_EQ(Widths(dir + "doc_parts\\doc_002.pdf"), std::vector<int>({240, 250, 260}));
+    EXPECT_EQ(Widths(dir + "doc_parts\\doc_003.pdf"), std::vector<int>({270}));
+    EXPECT_EQ(Kept(dir + "doc_parts\\doc_002.pdf"),
+              "Old; Me; Sub:1 Five:2 ");           // its parent in another part
+    RemoveDirectoryA((dir + "doc_parts").c_str()); // not empty: stays
+    Click(OPT_BOOKMARKS);
+    Click(BTN_SPLIT);
+    const struct {
+        const char* name;
+        std::vector<int> widths;
+        const char* kept;
+    } parts[] = {{"01 One.pdf", {210, 220}, "Old; Me; One:1 "},
+                 {"02 Three.pdf", {230, 240}, "Old; Me; Three:1 -Sub:2 "},
+                 {"03 Five.pdf", {250, 260, 270}, "Old; Me; Five:1 "}};
+    for (const auto& p : parts) {
+        EXPECT_EQ(Widths(dir + "doc_parts\\" + p.name), p.widths) << p.name;
+        EXPECT_EQ(Kept(dir + "doc_parts\\" + p.name), p.kept) << p.name;
+    }
+
+    const std::string lodz = kLodz + ".txt", bytes("\x00\x01\xFF\r\n end", 8);
+    WriteFile(dir + lodz, bytes);
+    WriteFile(dir + "a.txt", "plain");
+    Click(BTN_ATTACH, {dir.substr(0, dir.size() - 1) + "|a.txt|" + lodz});
+    Click(BTN_DOC_SRC, {dir + "doc_attach.pdf"});
+    Click(BTN_EXTRACT);
+    EXPECT_EQ(ReadFile(dir + "doc_attach_files\\a.txt"), "plain");
+    std::vector<std::string> unpacked;
+    for (const auto& f : fs::directory_iterator(Wide(dir + "doc_attach_files")))
+        unpacked.push_back(pathUtf8(f.path().filename().c_str()));
+    std::sort(unpacked.begin(), unpacked.end()); // attached under the closest name the tool takes
+    EXPECT_EQ(unpacked, std::vector<std::string>({"L\xC3\xB3"
+                                                  "dz.txt",
+                                                  "a.txt"}));
+    EXPECT_EQ(ReadFile(dir + "doc_attach_files\\L\xC3\xB3"
+                             "dz.txt"),
+              bytes);
+    EXPECT_TRUE(shown.empty());
+    Click(BTN_DOC_SRC, {dir + "doc.pdf"});
+    Click(BTN_EXTRACT);
+    EXPECT_EQ(shown, std::vector{Message(TXT_MSG_NO_ATTACHMENTS, LNG_FRENCH, false)});
+    EXPECT_EQ(GetFileAttributesA((dir + "doc_files").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // Names the code page cannot spell: the tool is given stand-ins, and the results, counted page by

@@ -185,6 +185,13 @@ void WindowTest::Type(int nRow, const std::string& text)
     Send(rows[(size_t)nRow], WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
+void WindowTest::TypeWhole(int nRow, const std::string& utf8)
+{
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(rows[(size_t)nRow], WM_SETTEXT, 0, (LPARAM)Wide(utf8).c_str(), SMTO_NORMAL,
+                        60000, &r);
+}
+
 void WindowTest::Keys(int nRow, const std::string& text)
 {
     for (char c : text)

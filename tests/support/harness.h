@@ -97,7 +97,8 @@ class WindowTest : public testing::Test {
     void Tab(int nTab);                              // with the arrow keys, as a user does
     void Pick(int nRow, int nItem);                  // an item of a drop-down list
     void Type(int nRow, const std::string& text);
-    void Keys(int nRow, const std::string& text); // typed key by key into an edit box
+    void TypeWhole(int nRow, const std::string& utf8); // UTF-8, every letter whole
+    void Keys(int nRow, const std::string& text);      // typed key by key into an edit box
     // A key pressed on the control with the focus, through the program's message loop, with
     // Shift and Ctrl held down as asked; and that control.
     void Key(UINT vk, bool bShift = false, bool bCtrl = false);
