@@ -24,6 +24,9 @@
 #define ZOOM_STEP_MAX 10 // zoom steps 0..10 stand for 100 %..200 %
 // The longest value of a document's information box, in characters, read whole.
 #define INFO_VALUE_MAX 1000
+// The room around a tab's label, in pixels, across and down (the default is 6 and 3).
+#define TAB_PADDING_X 3
+#define TAB_PADDING_Y 3
 // The digits of a number of pages box: more than any document has.
 #define NUMBER_DIGITS 6
 // Sent by Windows 10 from version 1703 on, before WM_DPICHANGED: the size the window wants at

@@ -151,6 +151,8 @@ static void FillControl(HWND h, int nKind)
             SendMessageA(h, CB_ADDSTRING, 0, (LPARAM)szLevel);
         SendMessageA(h, CB_SETCURSEL, 0, 0);
     } else if (nKind == KIND_TABS) {
+        // Six labels in the strip's width: less room around each than the default.
+        SendMessageA(h, TCM_SETPADDING, 0, MAKELPARAM(TAB_PADDING_X, TAB_PADDING_Y));
         char szBlank[] = " ";
         for (int i = 0; i < TAB_COUNT; ++i) {
             TCITEMA tie = {};

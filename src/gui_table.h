@@ -103,7 +103,7 @@
     X(OptSplitEvery,        KIND_RADIO,    390, 222,  85,  20, TXT_SPLIT_EVERY,      TAB_DOCUMENT, CTL_GROUP | CTL_CHECKED) \
     X(OptSplitBookmarks,    KIND_RADIO,    390, 244, 155,  20, TXT_SPLIT_BOOKMARKS,  TAB_DOCUMENT, 0) \
     X(EditSplitEvery,       KIND_NUMBER,   480, 222,  40,  20, TXT_NAME_SPLIT_EVERY, TAB_DOCUMENT, 0) \
-    X(StaticSplitPages,     KIND_LABEL,    525, 224,  50,  20, TXT_SPLIT_PAGES,      TAB_DOCUMENT, 0) \
+    X(StaticSplitPages,     KIND_LABEL,    525, 224,  50,  18, TXT_SPLIT_PAGES,      TAB_DOCUMENT, 0) \
     X(CboSplitLevel,        KIND_LEVELS,   550, 243,  40, 100, TXT_NAME_SPLIT_LEVEL, TAB_DOCUMENT, 0) \
     X(BtnSplit,             KIND_BUTTON,   390, 266,  90,  20, TXT_BTN_SPLIT,        TAB_DOCUMENT, 0) \
     X(FrameAttach,          KIND_GROUP,    630, 206, 140,  84, TXT_FRAME_ATTACH,     TAB_DOCUMENT, 0) \

@@ -64,6 +64,14 @@ static void FillPage(int nTab)
         SetWindowTextA(gui.EditPagesSource.hdl, "C:\\Documents\\scan recto.pdf");
         SetWindowTextA(gui.EditBacks.hdl, "C:\\Documents\\scan verso.pdf");
         SetWindowTextA(gui.EditRanges.hdl, "1-3 7 9-end");
+    } else if (nTab == TAB_DOCUMENT) {
+        SetWindowTextA(gui.EditDocSource.hdl, "C:\\Documents\\rapport annuel 2026.pdf");
+        SetWindowTextA(gui.StaticDocSummary.hdl,
+                       pdfFillText(gui.szLang[TXT_DOC_SUMMARY], {"48", "12"}).c_str());
+        SetWindowTextA(gui.EditInfoTitle.hdl, "Rapport annuel 2026");
+        SetWindowTextA(gui.EditInfoAuthor.hdl, "Service financier");
+        SetWindowTextA(gui.EditInfoKeywords.hdl, "budget, comptes, 2026");
+        SetWindowTextA(gui.EditSplitEvery.hdl, "10");
     } else if (nTab == TAB_CONFIG) { // the tool where its installer puts it
         std::string tool = pdfFillText(gui.szLang[TXT_TOOL_IN_USE],
                                        {"C:\\Program Files (x86)\\PDFtk Server\\bin\\pdftk.exe"});

@@ -107,7 +107,7 @@ constexpr int kLayoutWindowW = 790, kLayoutWindowH = 350;
     X(OPT_EVERY,       "Button",          390, 222,  85,  20, TXT_SPLIT_EVERY) \
     X(OPT_BOOKMARKS,   "Button",          390, 244, 155,  20, TXT_SPLIT_BOOKMARKS) \
     X(EDIT_EVERY,      "Edit",            480, 222,  40,  20, -1) \
-    X(LBL_EVERY_PAGES, "Static",          525, 224,  50,  20, TXT_SPLIT_PAGES) \
+    X(LBL_EVERY_PAGES, "Static",          525, 224,  50,  18, TXT_SPLIT_PAGES) \
     X(CBO_LEVEL,       "ComboBox",        550, 243,  40, 100, -1) \
     X(BTN_SPLIT,       "Button",          390, 266,  90,  20, TXT_BTN_SPLIT) \
     X(FRAME_ATTACH,    "Button",          630, 206, 140,  84, TXT_FRAME_ATTACH) \
