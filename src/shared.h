@@ -136,7 +136,7 @@ enum {
     TXT_FAIL_NO_STAND_IN,  // a name the code page cannot spell, and no stand-in for it (%1: why)
     TXT_FAIL_NOT_PLACED,   // the result could not take its name (%1: why)
     TXT_STATUS_COPYING,    // a file copied for the tool under a name it can take (%1)
-    TXT_DOC_SUMMARY,  // the Document page's source: %1 pages, %2 bookmarks
+    TXT_DOC_SUMMARY,       // the Document page's source: %1 pages, %2 bookmarks
     TXT_FRAME_INFO,
     TXT_INFO_TITLE,
     TXT_INFO_AUTHOR,
@@ -147,17 +147,17 @@ enum {
     TXT_SPLIT_EVERY,
     TXT_SPLIT_BOOKMARKS,
     TXT_SPLIT_PAGES,
-    TXT_NAME_SPLIT_EVERY,  // the split's box of pages a part, for screen readers
-    TXT_NAME_SPLIT_LEVEL,  // the split's list of bookmark levels, for screen readers
+    TXT_NAME_SPLIT_EVERY, // the split's box of pages a part, for screen readers
+    TXT_NAME_SPLIT_LEVEL, // the split's list of bookmark levels, for screen readers
     TXT_BTN_SPLIT,
     TXT_FRAME_ATTACH,
     TXT_BTN_ATTACH,
     TXT_ATTACH_PAGE,
     TXT_BTN_EXTRACT,
-    TXT_MSG_BAD_EVERY,  // %1 the page count: the pages a part must be 1 to it
-    TXT_MSG_NO_LEVEL,  // no bookmark of the level chosen leads to a page
-    TXT_MSG_BAD_PAGE,  // %1 the page count: the attachments' page must be 1 to it, or none
-    TXT_MSG_NO_ATTACHMENTS,  // the source holds no attached file
-    TXT_MSG_PATH_TOO_LONG,   // %1 a file chosen whose path is longer than a path may be
+    TXT_MSG_BAD_EVERY,      // %1 the page count: the pages a part must be 1 to it
+    TXT_MSG_NO_LEVEL,       // no bookmark of the level chosen leads to a page
+    TXT_MSG_BAD_PAGE,       // %1 the page count: the attachments' page must be 1 to it, or none
+    TXT_MSG_NO_ATTACHMENTS, // the source holds no attached file
+    TXT_MSG_PATH_TOO_LONG,  // %1 a file chosen whose path is longer than a path may be
     TXT_COUNT
 };

@@ -42,7 +42,9 @@ TEST(Outline, DumpReadAndFormedBack)
               "InfoBegin\nInfoKey: Author\nInfoValue: Me\n");
     EXPECT_EQ(pdfReadDocData("NumberOfPages: 3\nInfoKey: Title\nInfoValue: x\n", data), 0);
     // The Document page's boxes: each entry set, an emptied one removed, a blank kept.
-    EXPECT_EQ(pdfInfoUpdate({{"Title", "\xCE\x95\xCE\xBB &<>\""}, {"Author", ""}, {"Subject", " "},
+    EXPECT_EQ(pdfInfoUpdate({{"Title", "\xCE\x95\xCE\xBB &<>\""},
+                             {"Author", ""},
+                             {"Subject", " "},
                              {"Keywords", "a\nb"}}),
               "InfoBegin\nInfoKey: Title\nInfoValue: \xCE\x95\xCE\xBB &<>\"\nInfoBegin\nInfoKey: "
               "Author\nInfoValue: \nInfoBegin\nInfoKey: Subject\nInfoValue:  \nInfoBegin\nInfoKey: "
