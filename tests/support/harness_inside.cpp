@@ -57,10 +57,12 @@ template <DWORD dwFlags> BOOL WINAPI ScriptFileDialog(LPOPENFILENAMEW ofn)
     std::wstring a = Wide(NextAnswer());
     for (WCHAR& c : a)
         c = c == L'|' ? L'\0' : c;
-    if (a.empty() || a.size() + 2 > ofn->nMaxFile)
+    // A list of several files ends in two nulls.
+    if (a.empty() || a.size() + (bSeveral ? 2 : 1) > ofn->nMaxFile)
         return FALSE;
     memcpy(ofn->lpstrFile, a.c_str(), (a.size() + 1) * sizeof(WCHAR));
-    ofn->lpstrFile[a.size() + 1] = 0;
+    if (bSeveral)
+        ofn->lpstrFile[a.size() + 1] = 0;
     return TRUE;
 }
 
