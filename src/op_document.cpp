@@ -207,17 +207,15 @@ int SplitPDF(T_INTERFACE* gui)
 // Attachments
 
 // The files to attach as the tool is given them: each under a name the code page spells, as
-// close to its own as it can be, since the tool names the attachment after it. 0, with the
-// message shown, when one could not be; what was made is then removed.
+// close to its own as it can be, since the tool names the attachment after it (made: what was
+// made for that, to remove after the run). 0, with the message shown, when one could not be.
 static int LikeNamed(T_INTERFACE* gui, const std::vector<std::string>& files,
-                     std::vector<std::string>& like)
+                     std::vector<std::string>& like, std::vector<T_STAND_IN>& made)
 {
     for (const std::string& f : files) {
         std::string l;
         DWORD dwError = 0;
-        if (!pdfLikeNamed(f.c_str(), l, &dwError)) {
-            for (size_t i = 0; i < like.size(); ++i)
-                pdfRemoveLikeNamed(like[i], files[i].c_str());
+        if (!pdfLikeNamed(f.c_str(), l, made, &dwError)) {
             std::string why =
                 pdfFillText(uiText(gui, TXT_FAIL_NO_STAND_IN).c_str(), {pdfSystemReason(dwError)});
             uiShowText(gui, (f + "\r\n" + why).c_str(), MB_ICONERROR);
@@ -232,21 +230,21 @@ int AttachPDF(T_INTERFACE* gui)
 {
     char szFile[TANDREL_PATH_BYTES];
     std::vector<std::string> files, like;
+    std::vector<T_STAND_IN> made;
     if (!uiToolReady(gui) || !DocumentSource(gui, szFile))
         return 0;
     int nPage = BoxNumber(gui->EditAttachPage.hdl);
     if (nPage == 0 || nPage > gui->chosen[SOURCE_DOCUMENT].nPages)
         return TellWithPages(gui, TXT_MSG_BAD_PAGE);
-    if (!uiOpenFilesDialog(gui, files) || !LikeNamed(gui, files, like))
-        return 0;
-    std::string operation = " attach_files";
-    for (const std::string& f : like)
-        operation += " " + pdfQuoteArg(f);
-    if (nPage > 0)
-        operation += " to_page " + std::to_string(nPage);
-    RunOnSource(gui, szFile, operation, "_attach.pdf", like);
-    for (size_t i = 0; i < like.size(); ++i)
-        pdfRemoveLikeNamed(like[i], files[i].c_str());
+    if (uiOpenFilesDialog(gui, files) && LikeNamed(gui, files, like, made)) {
+        std::string operation = " attach_files";
+        for (const std::string& f : like)
+            operation += " " + pdfQuoteArg(f);
+        if (nPage > 0)
+            operation += " to_page " + std::to_string(nPage);
+        RunOnSource(gui, szFile, operation, "_attach.pdf", like);
+    }
+    pdfRemoveStandIns(made);
     return 0;
 }
 

@@ -27,46 +27,6 @@ static int RunStep(const T_SCHEDULE* where, const char* szTool, T_TOOL_COMMAND& 
     return 0;
 }
 
-// The info file szInfo applied to the result szOutput into szTemp beside it, which replaces it.
-static int ReplaceResult(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
-                         const char* szInput, const char* szOutput, const char* szInfo,
-                         const char* szTemp, T_RUN_RESULT* why)
-{
-    T_TOOL_COMMAND c = {{{szOutput, keep->passwd, nullptr}},
-                        " update_info_utf8 " + pdfQuoteArg(szInfo),
-                        szTemp,
-                        0,
-                        " ",
-                        keep->options};
-    int nKept = KEEP_DONE;
-    RunStep(where, szTool, c, szInput, {szOutput, szInfo}, &nKept, why);
-    if (nKept == KEEP_DONE && !pathReplace(szTemp, szOutput)) {
-        *why = {TXT_FAIL_NOT_STARTED, 0, pdfSystemReason(GetLastError()), std::string()};
-        nKept = KEEP_FAILED;
-    }
-    pdfRemoveTempBeside(szTemp);
-    return nKept;
-}
-
-// The info text written onto the result szOutput, through an info file and a temporary result.
-static int UpdateResult(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
-                        const char* szInput, const char* szOutput, const std::string& text,
-                        T_RUN_RESULT* why)
-{
-    char szInfo[TANDREL_PATH_BYTES], szTemp[TANDREL_PATH_BYTES];
-    *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
-    if (!pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo))
-        return KEEP_FAILED;
-    int bWritten = pathWriteWhole(szInfo, text);
-    int nKept = KEEP_FAILED;
-    if (bWritten && !pdfFreeTempName(pathFolder(szOutput).c_str(), TEMP_PREFIX_DATA, szTemp))
-        why->nText = TXT_FAIL_NO_TEMP_HERE;
-    else if (bWritten)
-        nKept = ReplaceResult(where, szTool, keep, szInput, szOutput, szInfo, szTemp, why);
-    pathDelete(szInfo);
-    return nKept;
-}
-
 int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
                       const char* szInput, const char* szOutput, T_RUN_RESULT* why)
 {
@@ -90,7 +50,11 @@ int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP*
     std::string text = pdfInfoText(data.info, bookmarks);
     if (text.empty())
         return KEEP_DONE;
-    return UpdateResult(where, szTool, keep, szInput, szOutput, text, why);
+    std::vector<int> kept;
+    std::vector<T_RUN_RESULT> whys;
+    pdfWriteDataOnto(where, szTool, keep->passwd, keep->options, {szOutput}, {text}, kept, whys);
+    *why = whys[0];
+    return kept[0];
 }
 
 int pdfWipeKeep(T_KEEP* keep)
@@ -130,15 +94,19 @@ int pdfWriteDataOnto(const T_SCHEDULE* where, const char* szTool, const std::str
         char szInfo[TANDREL_PATH_BYTES], szTemp[TANDREL_PATH_BYTES];
         if (texts[i].empty())
             continue;
-        int bInfo = pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo);
-        if (bInfo)
+        // The info file in the private folder; the new result beside the old, which it replaces.
+        int nWhy = TXT_FAIL_NO_TEMP;
+        if (pdfFreeTempName(nullptr, TEMP_PREFIX_DATA, szInfo)) {
             infos.push_back(szInfo);
-        int bTemp =
-            bInfo && pathWriteWhole(szInfo, texts[i]) &&
-            pdfFreeTempName(pathFolder(outputs[i].c_str()).c_str(), TEMP_PREFIX_DATA, szTemp);
-        if (!bTemp) {
+            if (pathWriteWhole(szInfo, texts[i]))
+                nWhy = pdfFreeTempName(pathFolder(outputs[i].c_str()).c_str(), TEMP_PREFIX_DATA,
+                                       szTemp)
+                           ? 0
+                           : TXT_FAIL_NO_TEMP_HERE;
+        }
+        if (nWhy) {
             kept[i] = KEEP_FAILED;
-            whys[i] = {bInfo ? TXT_FAIL_NO_TEMP_HERE : TXT_FAIL_NO_TEMP, 0, "", ""};
+            whys[i] = {nWhy, 0, std::string(), std::string()};
             continue;
         }
         temps.push_back(szTemp);

@@ -90,8 +90,8 @@ std::vector<T_PART> pdfPartsAtBookmarks(const std::vector<T_BOOKMARK>& bookmarks
     if (starts.empty())
         return parts;
     int nDigits = std::max(2, (int)std::to_string(starts.size()).size());
-    // A path holds at most 259 characters: the folder, a separator, the number, a blank, ".pdf".
-    int nRoom = 259 - CharsOf(folder) - 1 - nDigits - 1 - 4;
+    // A whole path: the folder, a separator, the number, a blank, the name, ".pdf".
+    int nRoom = (TANDREL_PATH_MAX - 1) - CharsOf(folder) - 1 - nDigits - 1 - 4;
     if (starts.begin()->first > 1) // the pages before the first bookmark
         parts.push_back({1, starts.begin()->first - 1, PartName(0, nDigits, base, nRoom)});
     int nNumber = 1;

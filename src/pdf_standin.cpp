@@ -324,7 +324,8 @@ static std::wstring ClosestSpelling(const std::wstring& name)
     return spelt;
 }
 
-int pdfLikeNamed(const char* szReal, std::string& like, DWORD* pError)
+int pdfLikeNamed(const char* szReal, std::string& like, std::vector<T_STAND_IN>& made,
+                 DWORD* pError)
 {
     char szDir[TANDREL_PATH_BYTES], szSpelt[TANDREL_PATH_BYTES];
     if (pathInCodePage(szReal, szSpelt, sizeof(szSpelt), CP_ACP)) {
@@ -336,23 +337,12 @@ int pdfLikeNamed(const char* szReal, std::string& like, DWORD* pError)
     T_STAND_IN folder = {STAND_IN_FOLDER, szReal, std::string(), 0};
     if (!MakeFolderStandIn(&folder, szDir, pError))
         return 0;
-    std::wstring name = ClosestSpelling(pathWide(pathFileName(szReal)));
-    std::string file = folder.standIn + "\\" + pathUtf8(name.c_str());
-    std::wstring from = pathWide(szReal), to = pathWide(file.c_str());
-    if (!CreateHardLinkW(to.c_str(), from.c_str(), nullptr) &&
-        !CopyFileW(from.c_str(), to.c_str(), TRUE)) {
-        Failed(pError);
-        RemoveTree(pathWide(folder.standIn.c_str()));
-        return 0;
-    }
-    like = file;
-    return 1;
-}
-
-int pdfRemoveLikeNamed(const std::string& like, const char* szReal)
-{
-    if (like == szReal)
-        return 0;
-    std::vector<T_STAND_IN> made = {{STAND_IN_FOLDER, szReal, pathFolder(like.c_str()), 0}};
-    return pdfRemoveStandIns(made);
+    made.push_back(folder);
+    like =
+        folder.standIn + "\\" + pathUtf8(ClosestSpelling(pathWide(pathFileName(szReal))).c_str());
+    std::wstring from = pathWide(szReal), to = pathWide(like.c_str());
+    return CreateHardLinkW(to.c_str(), from.c_str(), nullptr) ||
+                   CopyFileW(from.c_str(), to.c_str(), TRUE)
+               ? 1
+               : Failed(pError);
 }

@@ -59,10 +59,10 @@ int pdfRemoveStandIns(std::vector<T_STAND_IN>& standIns);
 // A file the tool attaches, under the name it gets inside the document: like, the path szReal
 // itself when the code page spells it, else a link to it (a copy on another volume) in a new
 // folder of the private one, named as the code page spells its name most closely ("Lodz.txt" for
-// "Łódź.txt"). 1, or 0 with Windows' error in *pError, nothing made. pdfRemoveLikeNamed removes
-// what was made.
-int pdfLikeNamed(const char* szReal, std::string& like, DWORD* pError);
-int pdfRemoveLikeNamed(const std::string& like, const char* szReal);
+// "Łódź.txt"). 1, or 0 with Windows' error in *pError. What it makes goes into made, for
+// pdfRemoveStandIns.
+int pdfLikeNamed(const char* szReal, std::string& like, std::vector<T_STAND_IN>& made,
+                 DWORD* pError);
 // Removes the private folders left by programs that were killed: at start, when none of this
 // program's is in use.
 int pdfRemoveLeftStandIns(void);
