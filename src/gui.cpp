@@ -71,11 +71,11 @@ int uiSourceFile(T_INTERFACE* gui, int nSource, char* szFile)
 int uiForgetSource(T_INTERFACE* gui, HWND hBox)
 {
     for (int i = 0; i < SOURCE_COUNT; ++i) {
-        if ((gui->*sourceBoxes[i]).hdl == hBox)
+        if ((gui->*sourceBoxes[i]).hdl == hBox) {
             SecureZeroMemory(&gui->chosen[i], sizeof(gui->chosen[i]));
+            gui->sourceData[i] = T_DOC_DATA();
+        }
     }
-    if (hBox == gui->EditDocSource.hdl)
-        gui->document = T_DOC_DATA();
     uiShowPath(hBox, "");
     return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "gui_table.h"
 #include "paths.h"
+#include "pdf_identity.h"
 #include "pdf_outline.h"
 #include "pdf_text.h"
 #include "shared.h"
@@ -60,6 +61,8 @@ typedef struct {
 typedef struct {
     char szPasswd[TANDREL_PASSWD_MAX]; // the password it opened with; empty when it needs none
     int nPages;                        // its page count; 0 while none is chosen
+    int bRead;          // its information and bookmarks were read (T_INTERFACE::sourceData)
+    T_FILE_STAMP stamp; // the file as it was when they were read
 } T_CHOSEN;
 
 // The kinds of control of the table (gui_table.h): each its window class and style.
@@ -117,8 +120,8 @@ struct T_INTERFACE {
 #define X(field, ...) T_ELEMENT field;
     TANDREL_CONTROLS(X)
 #undef X
-    T_CHOSEN chosen[SOURCE_COUNT]; // what the source boxes hold
-    T_DOC_DATA document; // the Document page source's information and bookmarks, read at its choice
+    T_CHOSEN chosen[SOURCE_COUNT];       // what the source boxes hold
+    T_DOC_DATA sourceData[SOURCE_COUNT]; // what the chosen files hold beyond their pages
     // The DPI of the screen the window is on; every figure at 100 % is for 96 of it.
     int nDpi;
 };
@@ -257,10 +260,11 @@ int OpenOnePdfFile(T_INTERFACE* gui);
 int uiChoosePagesSource(T_INTERFACE* gui);
 int uiChooseBacks(T_INTERFACE* gui);
 // Makes szFile the file of the source box nSource, counted and opened with a typed password where
-// it needs one: its page count, or 0 with the box emptied and the user told why.
+// it needs one, and, but for the backs, its information and bookmarks read at the same time
+// (gui->sourceData): its page count, or 0 with the box emptied and the user told why.
 int uiChooseSource(T_INTERFACE* gui, const char* szFile, int nSource);
 // The Document page's source: chosen in the open dialog, or szFile; its information and bookmarks
-// read (gui->document) and shown.
+// read (gui->sourceData) and shown.
 int uiChooseDocument(T_INTERFACE* gui);
 int uiLoadDocument(T_INTERFACE* gui, const char* szFile);
 // The Document page's information boxes, as the entries they set (an empty one removes its own).

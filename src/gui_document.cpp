@@ -1,9 +1,6 @@
 // The Document page's source: chosen, counted, its information and bookmarks read once and shown.
 #include "gui.h"
 
-#include "pdf_count.h"
-#include "pdf_tool.h"
-
 // The information entries the page's boxes show, in their order.
 static const char* const szInfoKeys[] = {"Title", "Author", "Subject", "Keywords"};
 static T_ELEMENT T_INTERFACE::*const infoBoxes[] = {
@@ -35,7 +32,7 @@ static std::wstring OneLineWide(const std::string& value)
 // The page's summary and boxes from what was read of its source; empty without one.
 static int ShowDocument(T_INTERFACE* gui)
 {
-    const T_DOC_DATA& d = gui->document;
+    const T_DOC_DATA& d = gui->sourceData[SOURCE_DOCUMENT];
     int nPages = gui->chosen[SOURCE_DOCUMENT].nPages;
     std::string summary =
         nPages > 0 ? pdfFillText(uiText(gui, TXT_DOC_SUMMARY).c_str(),
@@ -50,13 +47,7 @@ static int ShowDocument(T_INTERFACE* gui)
 
 int uiLoadDocument(T_INTERFACE* gui, const char* szFile)
 {
-    gui->document = T_DOC_DATA();
-    if (uiChooseSource(gui, szFile, SOURCE_DOCUMENT) > 0) {
-        char szToolDir[TANDREL_PATH_BYTES];
-        const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
-        pdfReadDocDump(szFile, gui->szPathExe, gui->chosen[SOURCE_DOCUMENT].szPasswd, szWorkDir,
-                       gui->document);
-    }
+    uiChooseSource(gui, szFile, SOURCE_DOCUMENT);
     return ShowDocument(gui);
 }
 

@@ -15,22 +15,27 @@
 #include "pdf_ranges.h"
 #include "pdf_tool.h"
 
-// Page count of the chosen file; a file that opens only with a password is counted again with
-// the typed owner password, then with the user password. The password it opened with is kept in
-// szPasswd for the operations on it. pResult says how the last count went.
-static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_RUN_RESULT* pResult)
+// Page count of the chosen file, and its information and bookmarks into data when given (*pbRead:
+// whether they were); a file
+// that opens only with a password is counted again with the typed owner password, then with the
+// user password. The password it opened with is kept in szPasswd for the operations on it.
+// pResult says how the last count went.
+static int uiCountPages(T_INTERFACE* gui, const char* szFile, char* szPasswd, T_DOC_DATA* data,
+                        int* pbRead, T_RUN_RESULT* pResult)
 {
     SecureZeroMemory(szPasswd, TANDREL_PASSWD_MAX);
     char szToolDir[TANDREL_PATH_BYTES];
     const char* szWorkDir = pdfToolWorkDir(gui->szPathExe, gui->szPathDir, szToolDir);
-    int nNbPages = GetNumberOfPage(szFile, gui->szPathExe, nullptr, szWorkDir, pResult);
+    int nNbPages =
+        pdfCountAndRead(szFile, gui->szPathExe, nullptr, szWorkDir, data, pbRead, pResult);
     T_PASSWORDS pw;
     uiReadPasswords(gui, &pw);
     for (const char* szTyped : {pw.szOwner, pw.szUser}) {
         if (nNbPages > 0)
             break;
         if (szTyped[0])
-            nNbPages = GetNumberOfPage(szFile, gui->szPathExe, szTyped, szWorkDir, pResult);
+            nNbPages =
+                pdfCountAndRead(szFile, gui->szPathExe, szTyped, szWorkDir, data, pbRead, pResult);
         if (nNbPages > 0)
             lstrcpynA(szPasswd, szTyped, TANDREL_PASSWD_MAX);
     }
@@ -44,7 +49,11 @@ int uiChooseSource(T_INTERFACE* gui, const char* szFile, int nSource)
     T_CHOSEN* chosen = &gui->chosen[nSource];
     uiShowPath(hBox, szFile);
     T_RUN_RESULT r;
-    chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, &r);
+    // The backs' bookmarks are not kept: only their pages are counted. The others' are read now,
+    // for the page edits and the Document page, and reused while the file stays as it is.
+    T_DOC_DATA* data = nSource == SOURCE_BACKS ? nullptr : &gui->sourceData[nSource];
+    pdfFileStamp(szFile, &chosen->stamp);
+    chosen->nPages = uiCountPages(gui, szFile, chosen->szPasswd, data, &chosen->bRead, &r);
     if (chosen->nPages > 0)
         return chosen->nPages;
     if (pdfSessionEnding()) // the count was ended with the session: nobody to tell
@@ -54,8 +63,7 @@ int uiChooseSource(T_INTERFACE* gui, const char* szFile, int nSource)
                                              {pdfRunWhy(uiText(gui, r.nText).c_str(), r)})
                                : uiText(gui, TXT_MSG_NO_PAGE);
     uiShowText(gui, text.c_str(), MB_ICONERROR);
-    uiShowPath(hBox, "");
-    SecureZeroMemory(chosen, sizeof(*chosen));
+    uiForgetSource(gui, hBox);
     return 0;
 }
 

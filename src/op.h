@@ -17,6 +17,9 @@
 int opChosenPath(T_INTERFACE* gui, int nSource, int nMissing, char* szFile);
 // That file as the tool reads it: with the password it opened with.
 T_TOOL_INPUT opChosenInput(T_INTERFACE* gui, int nSource, const char* szFile);
+// What was read of that file beyond its pages when it was chosen, while it is still the same file,
+// unchanged; else none: it is read again when needed.
+std::optional<T_DOC_DATA> opChosenData(T_INTERFACE* gui, int nSource, const char* szFile);
 // How an operation takes the security options of the left-hand panel.
 enum { SEC_NONE, SEC_OPTIONAL, SEC_REQUIRED };
 // What a result is written with: the security options of the left-hand panel, and the password it

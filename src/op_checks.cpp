@@ -20,6 +20,16 @@ T_TOOL_INPUT opChosenInput(T_INTERFACE* gui, int nSource, const char* szFile)
     return {szFile, gui->chosen[nSource].szPasswd, nullptr};
 }
 
+std::optional<T_DOC_DATA> opChosenData(T_INTERFACE* gui, int nSource, const char* szFile)
+{
+    T_FILE_STAMP now;
+    pdfFileStamp(szFile, &now);
+    const T_CHOSEN& chosen = gui->chosen[nSource];
+    if (chosen.bRead && pdfSameStamp(&chosen.stamp, &now))
+        return gui->sourceData[nSource];
+    return std::nullopt;
+}
+
 int opReadSecurity(T_INTERFACE* gui, int nRule, T_PROTECTION* protection)
 {
     *protection = T_PROTECTION();

@@ -90,7 +90,8 @@ static int ChosenParts(T_INTERFACE* gui, const char* szFile, const std::string& 
         return parts.empty() ? TellWithPages(gui, TXT_MSG_BAD_EVERY) : 1;
     }
     LRESULT nLevel = SendMessageA(gui->CboSplitLevel.hdl, CB_GETCURSEL, 0, 0) + 1;
-    parts = pdfPartsAtBookmarks(gui->document.bookmarks, (int)nLevel, nPages, base, folder);
+    parts = pdfPartsAtBookmarks(gui->sourceData[SOURCE_DOCUMENT].bookmarks, (int)nLevel, nPages,
+                                base, folder);
     if (parts.empty())
         uiMessage(gui, TXT_MSG_NO_LEVEL, MB_ICONERROR);
     return parts.empty() ? 0 : 1;
@@ -132,9 +133,9 @@ static int KeepOnParts(T_INTERFACE* gui, const T_SCHEDULE* where, const std::vec
         if (outcome.results[i].nText != 0 || (int)i >= outcome.nStarted)
             continue;
         outputs.push_back(steps[i].output);
-        texts.push_back(
-            pdfInfoText(gui->document.info, pdfPartBookmarks(gui->document.bookmarks,
-                                                             parts[i].nFirst, parts[i].nLast)));
+        texts.push_back(pdfInfoText(gui->sourceData[SOURCE_DOCUMENT].info,
+                                    pdfPartBookmarks(gui->sourceData[SOURCE_DOCUMENT].bookmarks,
+                                                     parts[i].nFirst, parts[i].nLast)));
     }
     std::vector<int> kept;
     std::vector<T_RUN_RESULT> why;

@@ -24,7 +24,8 @@ int JoinPDF(T_INTERFACE* gui)
     for (const std::string& item : items)
         c.inputs.push_back({item, "", nullptr});
     // The first file's information; the join keeps every file's bookmarks itself.
-    T_KEEP keep = {{items[0], "", nullptr}, {}, 0, protection.options, protection.passwd};
+    T_KEEP keep = {{items[0], "", nullptr}, {},          0, protection.options,
+                   protection.passwd,       std::nullopt};
     opWipeProtection(&protection);
     return opRunKeeping(gui, szNewPdf, 1, c, items, &keep);
 }

@@ -40,8 +40,11 @@ int InterleavePDF(T_INTERFACE* gui)
                         protection.options};
     // The fronts' bookmarks move with them; those of the backs are not kept.
     T_KEEP keep = {opChosenInput(gui, SOURCE_PAGES, szFronts),
-                   pdfInterleaveFronts(fronts.nPages, backs.nPages), 1, protection.options,
-                   protection.passwd};
+                   pdfInterleaveFronts(fronts.nPages, backs.nPages),
+                   1,
+                   protection.options,
+                   protection.passwd,
+                   opChosenData(gui, SOURCE_PAGES, szFronts)};
     opWipeProtection(&protection);
     return opRunKeeping(gui, szFronts, 1, c, {szBacks}, &keep);
 }
@@ -84,7 +87,12 @@ static int PagesOperation(T_INTERFACE* gui, const char* szFile, const std::strin
         pdfWipe(source.passwd);
         return opRunOne(gui, szFile, bNamed, c);
     }
-    T_KEEP keep = {source, *pages, 1, protection.options, protection.passwd};
+    T_KEEP keep = {source,
+                   *pages,
+                   1,
+                   protection.options,
+                   protection.passwd,
+                   opChosenData(gui, SOURCE_PAGES, szFile)};
     opWipeProtection(&protection);
     pdfWipe(source.passwd);
     return opRunKeeping(gui, szFile, bNamed, c, {}, &keep);

@@ -30,7 +30,12 @@ static int CatSource(T_INTERFACE* gui, const char* szFile, const std::string& pa
     char szNewFile[TANDREL_PATH_BYTES] = {0};
     int bNamed = pdfOutputName(szFile, szSuffix, szNewFile, sizeof(szNewFile));
     T_TOOL_INPUT source = opChosenInput(gui, SOURCE_SINGLE, szFile);
-    T_KEEP keep = {source, pages, 1, protection->options, protection->passwd};
+    T_KEEP keep = {source,
+                   pages,
+                   1,
+                   protection->options,
+                   protection->passwd,
+                   opChosenData(gui, SOURCE_SINGLE, szFile)};
     T_TOOL_COMMAND c = {{source}, " cat " + pageList, szNewFile, 0, " ", protection->options};
     opWipeProtection(protection);
     pdfWipe(source.passwd);

@@ -13,10 +13,12 @@
 int GetNumberOfPage(const char* filepdf, const char* fileexe, const char* szPasswd,
                     const char* szWorkDir, T_RUN_RESULT* pResult = nullptr);
 
-// The information and bookmarks of filepdf into data, from the tool's data dump in UTF-8, run as
-// GetNumberOfPage runs: 1 when the tool wrote it, else 0 (data empty).
-int pdfReadDocDump(const char* filepdf, const char* fileexe, const char* szPasswd,
-                   const char* szWorkDir, T_DOC_DATA& data, T_RUN_RESULT* pResult = nullptr);
+// The same count, and, when data is given, the information and bookmarks of filepdf read into it
+// from the tool's data dump in UTF-8, taken at the same time as the count's: *pbRead (when given)
+// says whether it was (data stays empty when not). pResult says how the count went.
+int pdfCountAndRead(const char* filepdf, const char* fileexe, const char* szPasswd,
+                    const char* szWorkDir, T_DOC_DATA* data, int* pbRead,
+                    T_RUN_RESULT* pResult = nullptr);
 
 // Page count from a data dump: the number after the first line whose first word is exactly
 // "NumberOfPages:"; 0 when there is none.

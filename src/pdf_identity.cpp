@@ -138,3 +138,29 @@ int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath)
 {
     return pdfFindFileKey(files, pdfFileKey(szPath));
 }
+
+int pdfFileStamp(const char* szPath, T_FILE_STAMP* stamp)
+{
+    *stamp = T_FILE_STAMP();
+    HANDLE h = CreateFileW(pathWide(szPath).c_str(), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    BY_HANDLE_FILE_INFORMATION info;
+    int bKnown = h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &info);
+    if (bKnown)
+        *stamp = {info.dwVolumeSerialNumber,
+                  ((ULONGLONG)info.nFileIndexHigh << 32) | info.nFileIndexLow,
+                  ((ULONGLONG)info.nFileSizeHigh << 32) | info.nFileSizeLow,
+                  ((ULONGLONG)info.ftLastWriteTime.dwHighDateTime << 32) |
+                      info.ftLastWriteTime.dwLowDateTime,
+                  1};
+    if (h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    return bKnown;
+}
+
+int pdfSameStamp(const T_FILE_STAMP* a, const T_FILE_STAMP* b)
+{
+    return a->bKnown && b->bKnown && a->dwVolume == b->dwVolume && a->nIndex == b->nIndex &&
+           a->nSize == b->nSize && a->nWritten == b->nWritten;
+}

@@ -48,3 +48,13 @@ int pdfAddSameFile(T_SAME_FILES* files, const char* szPath, int nIndex);
 int pdfSameFilesOf(const std::vector<std::string>& paths, T_SAME_FILES* files);
 // The index of a path of files that names the same file as szPath, or -1.
 int pdfFindSameFile(const T_SAME_FILES* files, const char* szPath);
+
+// A file as it is now: its identity, size and last write time, for telling whether it changed.
+typedef struct {
+    DWORD dwVolume;
+    ULONGLONG nIndex, nSize, nWritten;
+    int bKnown; // 0: the file could not be opened
+} T_FILE_STAMP;
+int pdfFileStamp(const char* szPath, T_FILE_STAMP* stamp);
+// 1 when both are known and the same: the same file, unchanged.
+int pdfSameStamp(const T_FILE_STAMP* a, const T_FILE_STAMP* b);

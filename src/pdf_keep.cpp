@@ -27,8 +27,9 @@ static int RunStep(const T_SCHEDULE* where, const char* szTool, T_TOOL_COMMAND& 
     return 0;
 }
 
-int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
-                      const char* szInput, const char* szOutput, T_RUN_RESULT* why)
+// The source's data dump, taken by a run of the tool and read into data: KEEP_DONE, or else why.
+static int DumpSource(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
+                      const char* szInput, T_DOC_DATA* data, T_RUN_RESULT* why)
 {
     char szDump[TANDREL_PATH_BYTES];
     *why = {TXT_FAIL_NO_TEMP, 0, std::string(), std::string()};
@@ -40,10 +41,21 @@ int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP*
     std::string dump;
     pathReadWhole(szDump, dump);
     pathDelete(szDump);
-    if (!bDumped)
-        return nKept;
-    T_DOC_DATA data;
-    pdfReadDocData(dump, data);
+    if (bDumped)
+        pdfReadDocData(dump, *data);
+    return nKept;
+}
+
+int pdfKeepSourceData(const T_SCHEDULE* where, const char* szTool, const T_KEEP* keep,
+                      const char* szInput, const char* szOutput, T_RUN_RESULT* why)
+{
+    T_DOC_DATA dumped;
+    if (!keep->known) {
+        int nKept = DumpSource(where, szTool, keep, szInput, &dumped, why);
+        if (nKept != KEEP_DONE)
+            return nKept;
+    }
+    const T_DOC_DATA& data = keep->known ? *keep->known : dumped;
     std::vector<T_BOOKMARK> bookmarks;
     if (keep->bOutline)
         bookmarks = pdfMapBookmarks(data.bookmarks, pdfNewPages(keep->pages));

@@ -2,10 +2,12 @@
 // and its document information, written onto the result by a second run of the tool.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "pdf_command.h"
+#include "pdf_outline.h"
 #include "pdf_schedule.h"
 
 // The file whose bookmarks and document information a result keeps, and where its pages went.
@@ -15,13 +17,17 @@ typedef struct {
     int bOutline;           // its bookmarks move onto the result; else the result's own stay
     std::string options;    // the security options the result is written with
     std::string passwd;     // the password the result opens with; empty when it has none
+    // The source's data as read already, its file unchanged since (a copy: the window may forget
+    // its own meanwhile); none: it is dumped.
+    std::optional<T_DOC_DATA> known;
 } T_KEEP;
 
 // How the source's data came onto the result.
 enum { KEEP_DONE, KEEP_FAILED, KEEP_STOPPED };
 
 // The source's bookmarks and information written onto the result szOutput of the operation's input
-// szInput, by the tool szTool run as where says: the source's data dumped and read, then written
+// szInput, by the tool szTool run as where says: the source's data dumped and read (unless
+// keep->known has it already), then written
 // by a second run into a temporary file beside the result that then replaces it; nothing is run
 // when the source has neither. KEEP_DONE; KEEP_STOPPED when a stop left a run unrun; KEEP_FAILED
 // with why. Either way the result stays as the operation wrote it unless the data came onto it.

@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "paths.h"
@@ -409,23 +410,51 @@ int pdfEndRuns(void)
     return 0;
 }
 
+int pdfExecuteAtOnce(const std::vector<std::string>& cmds, const std::vector<T_TOOL_PATHS>& paths,
+                     const char* szWorkDir, std::vector<T_RUN_RESULT>& results)
+{
+    results.assign(cmds.size(), {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()});
+    std::vector<T_RUN*> started(cmds.size(), nullptr);
+    size_t nRunning = 0;
+    for (size_t i = 0; i < cmds.size(); ++i) {
+        T_RUN* run = pdfFreeSlot();
+        if (!run)
+            break;
+        pdfWatchResult(&run->what, paths[i].writes.c_str(), 0, 0);
+        if (pdfStartRun(run, cmds[i], paths[i], szWorkDir, &results[i])) {
+            started[i] = run;
+            ++nRunning;
+        } else {
+            run->what = T_RESULT_WATCH();
+        }
+    }
+    for (; nRunning > 0; --nRunning) {
+        T_RUN* ended = pdfWaitAny();
+        auto it = std::find(started.begin(), started.end(), ended);
+        if (!ended || it == started.end()) // the session ended them
+            break;
+        pdfFinishRun(ended, &results[(size_t)(it - started.begin())]);
+        *it = nullptr;
+    }
+    for (size_t i = 0; i < started.size(); ++i) {
+        if (started[i])
+            pdfFinishRun(started[i], &results[i]);
+    }
+    pdfCloseToolOutputs();
+    int nWell = 0;
+    for (const T_RUN_RESULT& r : results)
+        nWell += r.nText == 0;
+    return nWell;
+}
+
 int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths, const char* szWorkDir,
                    T_RUN_RESULT* pResult)
 {
-    T_RUN* run = pdfFreeSlot();
-    T_RUN_RESULT result = {TXT_FAIL_NOT_STARTED, 0, std::string(), std::string()};
-    if (run) {
-        pdfWatchResult(&run->what, paths.writes.c_str(), 0, 0);
-        if (pdfStartRun(run, cmd, paths, szWorkDir, &result)) {
-            pdfWaitAny();
-            pdfFinishRun(run, &result);
-        }
-        run->what = T_RESULT_WATCH();
-    }
-    pdfCloseToolOutputs();
+    std::vector<T_RUN_RESULT> results;
+    int bWell = pdfExecuteAtOnce({cmd}, {paths}, szWorkDir, results);
     if (pResult)
-        *pResult = result;
-    return result.nText ? 0 : 1;
+        *pResult = results[0];
+    return bWell;
 }
 
 std::string pdfRunWhy(const char* szText, const T_RUN_RESULT& r)

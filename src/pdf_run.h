@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shared.h"
 #include "pdf_profile.h"
@@ -80,6 +81,12 @@ int pdfEndRuns(void);
 // current folder). 1 when the tool ended with status 0, else 0 (pResult, when given, says why).
 int ExecuteCommand(const std::string& cmd, const T_TOOL_PATHS& paths,
                    const char* szWorkDir = nullptr, T_RUN_RESULT* pResult = nullptr);
+
+// Runs the complete command lines cmds at once (paths[i]: the paths of cmds[i]), each in a slot of
+// its own, and waits for them all while the window answers; into results, what each came to. How
+// many ended with status 0.
+int pdfExecuteAtOnce(const std::vector<std::string>& cmds, const std::vector<T_TOOL_PATHS>& paths,
+                     const char* szWorkDir, std::vector<T_RUN_RESULT>& results);
 
 // Why a run made no result: what the tool said, else its outcome told by szText, the text of
 // r.nText (%1: r.detail). UTF-8, as what the runner keeps of the tool's words and the system's.

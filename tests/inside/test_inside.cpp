@@ -112,7 +112,7 @@ TEST_F(Inside, FolderAndDropAddWhatAddWould)
     Tab(TAB_PAGES); // so does the Pages page, its backs untouched
     Drop({Wide(dir + "scans"), Wide(dir + "c.pdf"), Wide(dir + "b.PDF")});
     EXPECT_TRUE(Text(EDIT_PAGES_SRC) == dir + "c.pdf" && Text(EDIT_BACKS).empty());
-    EXPECT_EQ(Runs().size(), 2u); // one count each, nothing for the Settings page
+    EXPECT_EQ(Runs(nullptr, false).size(), 2u); // one count each, nothing for the Settings page
 }
 
 TEST_F(Inside, InputsAtTheirLimits)
@@ -129,7 +129,7 @@ TEST_F(Inside, InputsAtTheirLimits)
     Select(LIST_DELETE, {1});
     for (int n : {BTN_CAT, BTN_DELETE, BTN_DECRYPT, BTN_REPAIR, BTN_BURST})
         Click(n);
-    EXPECT_EQ(Runs().size(), 2u);
+    EXPECT_EQ(Runs(nullptr, false).size(), 2u); // the count and the burst
     EXPECT_EQ(shown, std::vector<std::string>(4, Failed({src, szLang_fr[TXT_FAIL_NO_NAME]})));
     shown.clear();
     EXPECT_EQ(ReadFile(src), Pdf(3));

@@ -236,20 +236,27 @@ bool WindowTest::Checked(int nRow)
     return Send(rows[(size_t)nRow], BM_GETCHECK) == BST_CHECKED;
 }
 
-std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds)
+std::vector<std::string> WindowTest::Runs(std::vector<std::string>* cwds, bool bReads)
 {
-    std::vector<std::string> runs;
+    std::vector<std::string> runs, folders;
     std::ifstream log(dir + "log.txt", std::ios::binary);
     for (std::string line; std::getline(log, line);) {
         if (line.compare(0, 4, "CMD:") == 0)
             runs.push_back(line.substr(4));
-        else if (cwds && line.compare(0, 4, "CWD:") == 0)
-            cwds->push_back(line.substr(4));
+        else if (line.compare(0, 4, "CWD:") == 0)
+            folders.push_back(line.substr(4));
     }
     runs.erase(runs.begin(), runs.begin() + (long)nRunsSeen);
-    if (cwds)
-        cwds->erase(cwds->begin(), cwds->begin() + (long)nRunsSeen);
+    folders.erase(folders.begin(), folders.begin() + (long)nRunsSeen);
     nRunsSeen += runs.size();
+    for (size_t i = runs.size(); !bReads && i-- > 0;) {
+        if (runs[i].find(" dump_data_utf8 output ") != std::string::npos) {
+            runs.erase(runs.begin() + (long)i);
+            folders.erase(folders.begin() + (long)i);
+        }
+    }
+    if (cwds)
+        *cwds = folders;
     return runs;
 }
 

@@ -107,8 +107,10 @@ class WindowTest : public testing::Test {
     std::vector<std::string> Items(int nRow);             // of a list box or a drop-down list
     std::string Text(int nRow);
     bool Checked(int nRow);
-    // The command lines the tool ran since the last call; cwds gets their folders.
-    std::vector<std::string> Runs(std::vector<std::string>* cwds = nullptr);
+    // The command lines the tool ran since the last call; cwds gets their folders. Without
+    // bReads, the reads of a file's information and bookmarks (its data dump in UTF-8) are left
+    // out: they run beside a count, in either order.
+    std::vector<std::string> Runs(std::vector<std::string>* cwds = nullptr, bool bReads = true);
     size_t nRunsSeen = 0;
 
     std::string toolKind = "fake"; // or "bridge": Debian's pdftk

@@ -73,6 +73,17 @@ std::string Begun(const std::vector<std::string>& names, size_t n)
     return "0 / " + std::to_string(names.size()) + " \x97 " + names[n - 1];
 }
 
+// A chosen file's pages are counted and its information and bookmarks read at the same time,
+// as two runs of the tool side by side.
+TEST_F(Running, AChosenFileIsCountedAndReadAtOnce)
+{
+    WriteFile(dir + "slow.pdf", Pdf(2) + "/FakeDelay 3000");
+    Click(BTN_SOURCE, {dir + "slow.pdf"});
+    EXPECT_EQ(MostAtOnce(), 2u);
+    EXPECT_EQ(Runs().size(), 2u);
+    EXPECT_EQ(Items(CBO_TO).size(), 2u);
+}
+
 // Escape starts no further input and lets those under way finish; closing too, and the window
 // then closes as usual, settings written.
 TEST_F(Running, TheWindowAnswersTakesNothingElseAndStopsOnEscapeOrClosing)
@@ -278,7 +289,7 @@ TEST_F(Running, TheToolIsLookedForWhereItsInstallerPutsIt)
             CreateDirectoryA(d.c_str(), nullptr);
         CopyFileA(BuildPath(toolKind + "\\pdftk.exe").c_str(), found.c_str(), FALSE);
         Click(BTN_SOURCE, {dir + "in.pdf"});
-        std::vector<std::string> cwds, runs = Runs(&cwds);
+        std::vector<std::string> cwds, runs = Runs(&cwds, false);
         EXPECT_EQ(runs.size() == 1 ? runs[0].substr(0, found.size() + 3) : "", Quote(found) + " ");
         EXPECT_TRUE(cwds == std::vector{bin} && shown.size() == 2u);
         EXPECT_EQ(Text(LBL_TOOL), pdfFillText(szLang_fr[TXT_TOOL_IN_USE], {found}));
