@@ -18,6 +18,9 @@ SCRATCH="$PWD/build/x64/bench-scratch"
 rm -rf "$SCRATCH"
 mkdir -p "$SCRATCH"
 FAKE=$(winpath "$PWD/build/x64/fake/pdftk.exe")
+# The page edits' figure runs Debian's tool behind the bridge.
+export TANDREL_BENCH_REAL
+TANDREL_BENCH_REAL=$(winpath "$PWD/build/x64/bridge/pdftk.exe")
 
 if [ "${1:-}" = --against ]; then
     REV=${2:-}

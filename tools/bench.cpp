@@ -163,6 +163,70 @@ static void RoundPageLists(int)
     DestroyWindow(gui.hWnd);
 }
 
+// A PDF file of nPages pages of the tool's own making: the same text as the tests write.
+static std::string PlainPdf(int nPages)
+{
+    std::string pdf = "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n", kids;
+    for (int i = 1; i <= nPages; ++i) {
+        kids += std::to_string(2 + i) + " 0 R ";
+        pdf += std::to_string(2 + i) + " 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 " +
+               "300] >> endobj\n";
+    }
+    return pdf + "2 0 obj << /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(nPages) +
+           " >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n";
+}
+
+static void WriteText(const std::string& path, const std::string& text)
+{
+    if (FILE* f = fopen(path.c_str(), "wb")) {
+        fwrite(text.data(), 1, text.size(), f);
+        fclose(f);
+    }
+}
+
+// The choice of a file on the Single file page, and a Delete of its first two pages, the medians
+// of three each (ms).
+static void ChooseAndDelete(const std::string& pdf, double* pChoice, double* pDelete)
+{
+    answer = pdf;
+    std::vector<double> choices, deletes;
+    for (int i = 0; i < 3; ++i) {
+        choices.push_back(Timed([] { Click(gui.BtnPDFSource.hdl); }));
+        SendMessageA(gui.ListDelete.hdl, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 1));
+        deletes.push_back(Timed([] { Click(gui.BtnDelete.hdl); }));
+    }
+    *pChoice = Median(choices);
+    *pDelete = Median(deletes);
+}
+
+// With the real tool (TANDREL_BENCH_REAL names it; nothing without): the choice of a 300-page
+// file with 50 bookmarks, a Delete of two of its pages, and the same Delete of the same file
+// without bookmarks.
+static void RoundEdits(int)
+{
+    char szReal[MAX_PATH] = {0};
+    if (!GetEnvironmentVariableA("TANDREL_BENCH_REAL", szReal, sizeof(szReal)))
+        return;
+    lstrcpynA(gui.szPathExe, szReal, sizeof(gui.szPathExe));
+    CreateMain();
+    std::string plain = dir + "plain.pdf", marked = dir + "marked.pdf", info;
+    WriteText(plain, PlainPdf(300));
+    for (int i = 0; i < 50; ++i)
+        info += "BookmarkBegin\nBookmarkTitle: Chapter " + std::to_string(i + 1) +
+                "\nBookmarkLevel: 1\nBookmarkPageNumber: " + std::to_string(6 * i + 1) + "\n";
+    WriteText(dir + "info.txt", "InfoBegin\nInfoKey: Title\nInfoValue: Report\n" + info);
+    BareLoop({"\"" + std::string(szReal) + "\" \"" + plain + "\" update_info_utf8 \"" + dir +
+              "info.txt\" output \"" + marked + "\""},
+             dir + "made.txt");
+    double tChoice = 0, tMarked = 0, tPlain = 0, tPlainChoice = 0;
+    ChooseAndDelete(marked, &tChoice, &tMarked);
+    ChooseAndDelete(plain, &tPlainChoice, &tPlain);
+    Report("edit-choice", tChoice);
+    Report("edit-bookmarks", tMarked);
+    Report("edit-plain", tPlain);
+    DestroyWindow(gui.hWnd);
+}
+
 #ifdef BENCH_PROFILE
 // Where the program's time went, summed over the runs, each step's share of the batch.
 static void ReportProfile(const T_RUN_PROFILE& p, double tBatch)
@@ -307,6 +371,7 @@ static const T_FIGURE figures[] = {
     {"per-run",    RoundPerRun,    3, 10, 0.03},
     {"busy",       RoundBusy,      2, 2,  0},
     {"waiting",    RoundWaiting,   2, 2,  0},
+    {"edits",      RoundEdits,     2, 2,  0},
 };
 // clang-format on
 
@@ -322,6 +387,9 @@ static const std::vector<T_BENCH_KEY> keys = {
     {"waiting",         "x",   true,  "200 inputs, waiting tool, 4 at once against one at a time"},
     {"busy-answer",     " ms", false, "longest wait for the window's answer during the busy batches"},
     {"waiting-answer",  " ms", false, "longest wait for the window's answer during the waiting batches"},
+    {"edit-choice",     " ms", false, "real tool: the choice of a 300-page file with 50 bookmarks"},
+    {"edit-bookmarks",  " ms", false, "real tool: a Delete of 2 of its pages"},
+    {"edit-plain",      " ms", false, "real tool: the same Delete, the file without bookmarks"},
 };
 // clang-format on
 

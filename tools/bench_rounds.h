@@ -111,6 +111,8 @@ static void PrintFigures(T_ROUNDS rounds[2], const std::vector<T_BENCH_KEY>& key
     for (const T_BENCH_KEY& k : keys) {
         T_BENCH_FIGURE f = {k.szWhat, k.szUnit, k.bHigherBetter, rounds[0][k.szKey],
                             rounds[1][k.szKey]};
+        if (f.now.empty()) // a figure that could not be taken here
+            continue;
         if (bCompare)
             printf("%s\n", benchLine(f).c_str());
         else
